@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace velmora::calc {
+
+// Prices every work of a study and rewrites its twelve report section files. The run goes on
+// past every fault: an unreadable value counts as 0, and a section file that cannot be written
+// is reported while the others are still written.
+class CalculationRun {
+public:
+    struct Outcome {
+        // One message, in Greek, for each section file that could not be written.
+        std::vector<std::string> failures;
+        bool ok() const { return failures.empty(); }
+    };
+
+    static Outcome run(const std::filesystem::path& study, char decimalSeparator);
+};
+
+} // namespace velmora::calc

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "calc/NumberField.h"
+
+#include <string>
+#include <vector>
+
+namespace velmora::calc {
+
+// The study fee (running total times λ, cut to hundredths) and the statutory amounts on it.
+struct StudyFee {
+    float runningTotal = 0;
+    float lambda = 0;
+    float fee = 0;
+    double vat = 0;         // 18%
+    double fem = 0;         // 4%
+    double tsmede = 0;      // 3%
+    double tee = 0;         // 2%
+    double finalTotal = 0;  // fee plus 27% of it, cut on its own
+
+    static StudyFee compute(float runningTotal, float lambda);
+
+    // The totals section of the report.
+    std::vector<std::string> section(const NumberField& field) const;
+};
+
+} // namespace velmora::calc

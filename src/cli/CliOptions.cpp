@@ -1,0 +1,52 @@
+#include "cli/CliOptions.h"
+
+#include "store/TextPath.h"
+
+namespace velmora::cli {
+
+const char* CliOptions::usage() {
+    return "Χρήση:\n"
+           "  velmora-cli calc [--home ΦΑΚΕΛΟΣ] [--decimal-separator ,|.]\n"
+           "  velmora-cli report [--home ΦΑΚΕΛΟΣ]\n";
+}
+
+ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
+    ParsedCommandLine parsed;
+    if (args.empty()) {
+        parsed.error = "Δεν δόθηκε εντολή.";
+        return parsed;
+    }
+    CliOptions options;
+    if (args[0] == "calc") {
+        options.command = Command::Calc;
+    } else if (args[0] == "report") {
+        options.command = Command::Report;
+    } else {
+        parsed.error = "Άγνωστη εντολή «" + args[0] + "».";
+        return parsed;
+    }
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (i + 1 >= args.size()) {
+            parsed.error = "Η επιλογή «" + option + "» χρειάζεται τιμή.";
+            return parsed;
+        }
+        const std::string& value = args[++i];
+        if (option == "--home") {
+            options.home = store::TextPath::fromUtf8(value);
+        } else if (option == "--decimal-separator" && options.command == Command::Calc) {
+            if (value != "," && value != ".") {
+                parsed.error = "Η υποδιαστολή πρέπει να είναι «,» ή «.».";
+                return parsed;
+            }
+            options.decimalSeparator = value[0];
+        } else {
+            parsed.error = "Άγνωστη επιλογή «" + option + "».";
+            return parsed;
+        }
+    }
+    parsed.options = options;
+    return parsed;
+}
+
+} // namespace velmora::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+struct ParsedCommandLine;
+
+// The command line of velmora-cli: a command and its options.
+struct CliOptions {
+    enum class Command { Calc, Report };
+
+    Command command = Command::Calc;
+    std::optional<std::filesystem::path> home;
+    std::optional<char> decimalSeparator;
+    std::optional<std::filesystem::path> pdf;
+
+    static ParsedCommandLine parse(const std::vector<std::string>& args);
+    static const char* usage();
+};
+
+// The options, or a message saying what is wrong with the command line.
+struct ParsedCommandLine {
+    std::optional<CliOptions> options;
+    std::string error;
+};
+
+} // namespace velmora::cli

@@ -1,0 +1,87 @@
+#include "store/Installation.h"
+
+#include "store/Catalogue.h"
+#include "store/FileName.h"
+#include "store/TextPath.h"
+#include "store/ValueFile.h"
+
+#include <cstdlib>
+#include <system_error>
+
+namespace velmora::store {
+namespace {
+
+std::optional<std::filesystem::path> environmentPath(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') return std::nullopt;
+    return TextPath::fromUtf8(value);
+}
+
+bool exists(const std::filesystem::path& folder, std::string_view name) {
+    std::error_code ec;
+    return std::filesystem::exists(FileName::resolve(folder, name), ec);
+}
+
+} // namespace
+
+std::filesystem::path Installation::defaultFolder() {
+#ifdef _WIN32
+    // Data of earlier installations keeps working where it always was.
+    std::filesystem::path classic = "c:\\program files\\velmora\\";
+    std::error_code ec;
+    if (std::filesystem::is_directory(classic, ec)) return classic;
+    if (auto appData = environmentPath("APPDATA")) return *appData / "velmora";
+    return classic;
+#else
+    if (auto xdg = environmentPath("XDG_DATA_HOME")) return *xdg / "velmora";
+    if (auto home = environmentPath("HOME")) return *home / ".local" / "share" / "velmora";
+    return std::filesystem::current_path() / "velmora";
+#endif
+}
+
+std::filesystem::path Installation::folder(const std::optional<std::filesystem::path>& override) {
+    if (override) return *override;
+    if (auto home = environmentPath("VELMORA_HOME")) return *home;
+    return defaultFolder();
+}
+
+Status Installation::prepare(const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!std::filesystem::is_directory(folder, ec))
+        return Status::failure("Δεν ήταν δυνατή η δημιουργία του φακέλου του προγράμματος «" +
+                               TextPath::toUtf8(folder) + "».");
+    for (std::string_view list : {Catalogue::kStudies, Catalogue::kEngineers}) {
+        if (exists(folder, list)) continue;
+        Status written = ValueFile::writeLines(folder, list, {});
+        if (!written) return written;
+    }
+    if (!exists(folder, Catalogue::kDefaultLambda)) {
+        Status written =
+            ValueFile::write(folder, Catalogue::kDefaultLambda, {ValueItem::bareNumber(1)});
+        if (!written) return written;
+    }
+    return Status::success();
+}
+
+Installation::CurrentStudy Installation::currentStudy(const std::filesystem::path& installation) {
+    auto items = ValueFile::read(installation, Catalogue::kPointer);
+    if (!items || items->empty() || (*items)[0].empty())
+        return {CurrentStudy::State::NoneChosen, {},
+                "Δεν υπάρχει τρέχουσα μελέτη. Δημιουργήστε πρώτα μια νέα μελέτη ή επιλέξτε μια "
+                "προηγούμενη."};
+    std::filesystem::path study = TextPath::fromUtf8((*items)[0]);
+    std::error_code ec;
+    if (!std::filesystem::is_directory(study, ec))
+        return {CurrentStudy::State::FolderMissing, study,
+                "Ο φάκελος της τρέχουσας μελέτης «" + (*items)[0] + "» δεν υπάρχει."};
+    return {CurrentStudy::State::Found, study, {}};
+}
+
+Status Installation::setCurrentStudy(const std::filesystem::path& installation,
+                                     const std::filesystem::path& study) {
+    return ValueFile::write(installation, Catalogue::kPointer,
+                            {ValueItem::text(TextPath::toUtf8(study))});
+}
+
+} // namespace velmora::store

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "store/Status.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace velmora::store {
+
+// The installation folder: the pointer to the current study, the default coefficient λ, the list
+// of studies and the engineer registry, with one sub-folder per study.
+class Installation {
+public:
+    // VELMORA_HOME when set, else the platform's place for the program's data.
+    static std::filesystem::path defaultFolder();
+    static std::filesystem::path folder(const std::optional<std::filesystem::path>& override);
+
+    // Creates the folder and, where missing, the empty list of studies, the empty registry and a
+    // default λ of 1, so that a fresh machine needs no manual step.
+    static Status prepare(const std::filesystem::path& folder);
+
+    // The current study as the pointer file names it.
+    struct CurrentStudy {
+        enum class State { Found, NoneChosen, FolderMissing };
+        State state;
+        std::filesystem::path folder;
+        // Why there is no usable study, in Greek; empty when found.
+        std::string message;
+    };
+    static CurrentStudy currentStudy(const std::filesystem::path& installation);
+
+    // Points the pointer file at a study folder.
+    static Status setCurrentStudy(const std::filesystem::path& installation,
+                                  const std::filesystem::path& study);
+};
+
+} // namespace velmora::store
