@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QPrintDialog;
+class QWidget;
+
+namespace velmora::ui {
+
+// Every modal dialog the program opens goes through here, so that tests can answer them instead
+// of waiting on a real dialog.
+class Dialogs {
+public:
+    class Handler {
+    public:
+        virtual ~Handler() = default;
+        // A message the user must read; returns when it is dismissed.
+        virtual void message(QWidget* parent, const QString& text) = 0;
+        // Runs the print dialog; true when the user confirmed it.
+        virtual bool print(QPrintDialog& dialog) = 0;
+    };
+
+    // Replaces the real dialogs; nullptr brings them back.
+    static void setHandler(Handler* handler);
+
+    static void message(QWidget* parent, const QString& text);
+    static bool print(QPrintDialog& dialog);
+
+    // The title of the program's message boxes.
+    static QString title() { return QStringLiteral("Velmora"); }
+};
+
+} // namespace velmora::ui

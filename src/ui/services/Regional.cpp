@@ -1,0 +1,22 @@
+#include "ui/services/Regional.h"
+
+#include <QLocale>
+
+namespace velmora::ui {
+namespace {
+
+std::optional<char>& overridden() {
+    static std::optional<char> separator;
+    return separator;
+}
+
+} // namespace
+
+char Regional::decimalSeparator() {
+    if (overridden()) return *overridden();
+    return QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
+
+void Regional::overrideSeparator(std::optional<char> separator) { overridden() = separator; }
+
+} // namespace velmora::ui

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+
+namespace velmora::ui {
+
+// The decimal separator of the user's regional settings, which shown and printed numbers use.
+class Regional {
+public:
+    static char decimalSeparator();
+
+    // Lets tests fix the separator whatever the machine's settings; nothing restores them.
+    static void overrideSeparator(std::optional<char> separator);
+};
+
+} // namespace velmora::ui

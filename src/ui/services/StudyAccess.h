@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+class QWidget;
+
+namespace velmora::ui {
+
+// Where a window handler finds the installation folder and the current study. Nothing is kept
+// between handlers: every call reads the pointer file again.
+class StudyAccess {
+public:
+    static std::filesystem::path installation();
+
+    // The current study folder; when there is none (first run, or a folder that is gone), shows
+    // a message in Greek over `parent` and gives nothing.
+    static std::optional<std::filesystem::path> currentOrWarn(QWidget* parent);
+};
+
+} // namespace velmora::ui

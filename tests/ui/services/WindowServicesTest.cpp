@@ -1,0 +1,104 @@
+#include "support/UiTest.h"
+
+#include "ui/services/Dialogs.h"
+#include "ui/services/StudyAccess.h"
+#include "ui/services/TabCycler.h"
+#include "ui/services/Twips.h"
+#include "ui/services/WindowRegistry.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace velmora::test {
+namespace {
+
+// A window whose construction counts as its load step.
+class Probe : public QWidget {
+    Q_OBJECT
+public:
+    Probe() { ++loads; }
+    static inline int loads = 0;
+};
+
+class WindowServicesTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        Probe::loads = 0;
+    }
+};
+
+TEST_F(WindowServicesTest, SecondShowBringsTheSameWindowWithoutLoadingAgain) {
+    Probe* first = ui::WindowRegistry::show<Probe>();
+    Probe* second = ui::WindowRegistry::show<Probe>();
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(Probe::loads, 1);
+    EXPECT_TRUE(first->isVisible());
+}
+
+TEST_F(WindowServicesTest, ClosingDestroysAndTheNextShowLoadsAfresh) {
+    Probe* first = ui::WindowRegistry::show<Probe>();
+    first->close();
+    settle();
+    EXPECT_EQ(ui::WindowRegistry::find<Probe>(), nullptr);
+    ui::WindowRegistry::show<Probe>();
+    EXPECT_EQ(Probe::loads, 2);
+}
+
+TEST_F(WindowServicesTest, MinimisedWindowIsRestoredWhenShownAgain) {
+    Probe* window = ui::WindowRegistry::show<Probe>();
+    window->showMinimized();
+    ui::WindowRegistry::show<Probe>();
+    EXPECT_FALSE(window->isMinimized());
+}
+
+TEST_F(WindowServicesTest, TwipsConvertAtFifteenToAPixel) {
+    EXPECT_EQ(ui::Twips::toPixels(8580), 572);
+    EXPECT_EQ(ui::Twips::toPixels(5250), 350);
+    EXPECT_EQ(ui::Twips::toPixels(-20000), -1333);
+    EXPECT_EQ(ui::Twips::size(9450, 5835), QSize(630, 389));
+}
+
+TEST_F(WindowServicesTest, CtrlTabCyclesTabsFromAnyControlAndWraps) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* tabs = new QTabBar;
+    for (const char* caption : {"a", "b", "c"})
+        tabs->addTab(QString::fromLatin1(caption));
+    auto* edit = new QLineEdit;
+    layout->addWidget(tabs);
+    layout->addWidget(edit);
+    ui::TabCycler::install(&window, tabs);
+
+    auto press = [&](Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_Tab, modifiers);
+        QCoreApplication::sendEvent(edit, &event);
+    };
+    press(Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    press(Qt::ControlModifier);
+    press(Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    press(Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+}
+
+TEST_F(WindowServicesTest, NoCurrentStudyGivesAGreekMessage) {
+    EXPECT_FALSE(ui::StudyAccess::currentOrWarn(nullptr).has_value());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("μελέτη")));
+
+    auto study = makeStudy("AB", {{"l.dat", {"1"}}});
+    auto found = ui::StudyAccess::currentOrWarn(nullptr);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(*found, study);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+} // namespace
+} // namespace velmora::test
+
+#include "WindowServicesTest.moc"

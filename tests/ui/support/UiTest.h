@@ -1,0 +1,65 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "ui/services/Dialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class QPrintDialog;
+class QWidget;
+
+namespace velmora::test {
+
+// Answers the program's dialogs: records every message, and confirms or cancels the print dialog.
+class FakeDialogs : public ui::Dialogs::Handler {
+public:
+    void message(QWidget* parent, const QString& text) override;
+    bool print(QPrintDialog& dialog) override;
+
+    QStringList messages;
+    bool confirmPrint = true;
+    int printDialogs = 0;
+    // Runs inside the print dialog, before it is answered: a test can look at its options or
+    // point its printer at a PDF file.
+    std::function<void(QPrintDialog&)> onPrint;
+};
+
+// A fixture for window tests: a fresh installation folder in VELMORA_HOME and a fresh settings
+// store for each test, dialogs answered by the test, and every window closed afterwards.
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    const std::filesystem::path& home() const { return home_; }
+
+    // Creates a study folder in the installation folder holding the given files (UTF-8 lines,
+    // stored as the program stores them) and makes it the current study.
+    std::filesystem::path makeStudy(const std::string& folderName,
+                                    const std::map<std::string, std::vector<std::string>>& files);
+
+    // The raw bytes of a file, and its text decoded from the code page.
+    static std::string bytes(const std::filesystem::path& file);
+    static std::string text(const std::filesystem::path& file);
+
+    // Types text into the focused-or-given widget key by key, as a user would, Greek included.
+    static void type(QWidget* widget, const QString& text);
+
+    // Lets posted events (deferred deletes, timers already due) run.
+    static void settle();
+
+    FakeDialogs dialogs;
+
+private:
+    std::filesystem::path home_;
+};
+
+} // namespace velmora::test
