@@ -1,0 +1,69 @@
+#include "store/EngineerRegistry.h"
+
+#include "store/Catalogue.h"
+#include "store/FieldCheck.h"
+#include "store/ListFile.h"
+#include "store/ValueFile.h"
+
+#include <array>
+#include <utility>
+
+namespace velmora::store {
+namespace {
+
+constexpr std::size_t kItemsPerRecord = 5;
+
+std::array<std::pair<const std::string*, const char*>, kItemsPerRecord>
+fieldsOf(const Engineer& engineer) {
+    return {{{&engineer.firstName, "Όνομα"},
+             {&engineer.surname, "Επώνυμο"},
+             {&engineer.address, "Δ/νση"},
+             {&engineer.city, "Πόλη"},
+             {&engineer.specialty, "Ειδικότητα"}}};
+}
+
+} // namespace
+
+std::vector<Engineer> EngineerRegistry::readAll(const std::filesystem::path& installation) {
+    std::vector<Engineer> engineers;
+    const std::vector<std::string> items =
+        ListFile::read(installation, Catalogue::kEngineers).items;
+    for (std::size_t i = 0; i < items.size(); i += kItemsPerRecord) {
+        auto item = [&](std::size_t k) {
+            return i + k < items.size() ? items[i + k] : std::string();
+        };
+        engineers.push_back({item(0), item(1), item(2), item(3), item(4)});
+    }
+    return engineers;
+}
+
+std::string EngineerRegistry::problemWith(const Engineer& engineer) {
+    for (const auto& [value, label] : fieldsOf(engineer))
+        if (std::string problem = FieldCheck::storable(label, *value); !problem.empty())
+            return problem;
+    return {};
+}
+
+Status EngineerRegistry::append(const std::filesystem::path& installation,
+                                const Engineer& engineer) {
+    if (std::string problem = problemWith(engineer); !problem.empty())
+        return Status::failure(problem);
+
+    ListFile::Contents old = ListFile::read(installation, Catalogue::kEngineers);
+    if (old.state == ListFile::State::Unreadable)
+        return Status::failure("Το μητρώο μηχανικών «" + std::string(Catalogue::kEngineers) +
+                               "» υπάρχει αλλά δεν διαβάζεται· ο νέος μηχανικός δεν "
+                               "καταχωρίστηκε.");
+
+    std::vector<ValueItem> copy;
+    copy.reserve(old.items.size() + kItemsPerRecord);
+    for (std::string& item : old.items)
+        copy.push_back(ValueItem::text(std::move(item)));
+    if (Status s = ValueFile::write(installation, Catalogue::kEngineersScratch, copy); !s) return s;
+
+    for (const auto& [value, label] : fieldsOf(engineer))
+        copy.push_back(ValueItem::text(*value));
+    return ValueFile::write(installation, Catalogue::kEngineers, copy);
+}
+
+} // namespace velmora::store

@@ -1,0 +1,165 @@
+#include "store/StudyCreation.h"
+
+#include "store/Catalogue.h"
+#include "store/FieldCheck.h"
+#include "store/Installation.h"
+#include "store/NumberText.h"
+#include "store/Specialty.h"
+#include "store/StudyList.h"
+#include "store/TextPath.h"
+#include "store/ValueFile.h"
+
+#include <optional>
+#include <system_error>
+
+namespace velmora::store {
+namespace {
+
+constexpr std::array<const char*, 12> kLabels = {
+    "Όνομα ιδιοκτήτη",
+    "Επώνυμο ιδιοκτήτη",
+    "Δ/νση Κατοικίας ιδιοκτήτη",
+    "Πόλη ιδιοκτήτη",
+    "Δήμος",
+    "Δημοτικό Διαμέρισμα",
+    "Θέση",
+    "Όνομα μηχανικού",
+    "Επώνυμο μηχανικού",
+    "Δ/νση μηχανικού",
+    "Πόλη μηχανικού",
+    "Ειδικότητα μηχανικού",
+};
+
+// λ for a new study, from the installation default. A default that is missing or empty of items
+// is the starting λ of a fresh installation.
+struct DefaultLambda {
+    std::optional<double> value;
+    std::string text;
+};
+
+DefaultLambda defaultLambda(const std::filesystem::path& installation) {
+    auto items = ValueFile::read(installation, Catalogue::kDefaultLambda);
+    if (!items || items->empty()) return {1.0, {}};
+    return {NumberText::parse(items->front()), items->front()};
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+std::array<std::string, 12> StudyDetails::fields() const {
+    return {ownerFirstName,   ownerSurname,     ownerAddress,  ownerCity,
+            municipality,     district,         location,      engineer.firstName,
+            engineer.surname, engineer.address, engineer.city, engineer.specialty};
+}
+
+std::string StudyCreation::folderNameProblem(const std::string& name) {
+    const std::string change = " Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη.";
+    bool onlyBlanks = true;
+    for (char c : name)
+        if (!isBlank(c)) onlyBlanks = false;
+    if (onlyBlanks)
+        return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
+               "μελέτης και δεν μπορούν να είναι μόνο κενά." +
+               change;
+    if (name == "." || name == "..")
+        return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
+               "μελέτης «" +
+               name + "», που δεν επιτρέπεται." + change;
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
+                   "μελέτης «" +
+                   name +
+                   "» και δεν μπορούν να περιέχουν κανέναν από τους χαρακτήρες \\ / : * ? \" < > "
+                   "|." +
+                   change;
+    }
+    return {};
+}
+
+std::string StudyCreation::problemWith(const std::filesystem::path& installation,
+                                       const StudyDetails& details) {
+    const std::string name = details.folderName();
+    if (std::string problem = folderNameProblem(name); !problem.empty()) return problem;
+
+    const auto fields = details.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (std::string problem = FieldCheck::storable(kLabels[i], fields[i]); !problem.empty())
+            return problem;
+
+    const std::filesystem::path folder = installation / TextPath::fromUtf8(name);
+    const std::string folderText = TextPath::toUtf8(folder);
+    std::error_code ec;
+    if (std::filesystem::exists(folder, ec))
+        return "Υπάρχει ήδη μελέτη με φάκελο «" + folderText +
+               "»: ο ιδιοκτήτης έχει το ίδιο όνομα και επώνυμο με ιδιοκτήτη προηγούμενης "
+               "μελέτης. Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη (για παράδειγμα προσθέστε "
+               "ένα αρχικό του πατρώνυμου) ώστε η νέα μελέτη να έχει δικό της φάκελο.";
+    if (!ValueFile::isStorableText(folderText))
+        return "Η διαδρομή του φακέλου της μελέτης «" + folderText +
+               "» περιέχει χαρακτήρες που δεν μπορούν να αποθηκευτούν ως τρέχουσα μελέτη. "
+               "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.";
+
+    if (DefaultLambda lambda = defaultLambda(installation); !lambda.value)
+        return "Ο συντελεστής λ που παίρνουν οι νέες μελέτες (αρχείο «" +
+               std::string(Catalogue::kDefaultLambda) +
+               "» του φακέλου του προγράμματος) δεν "
+               "είναι αριθμός: «" +
+               lambda.text + "». Ορίστε έναν αριθμό ως συντελεστή λ και " + "δοκιμάστε ξανά.";
+
+    // Last, since a missing list is created on the way.
+    if (Status listed = StudyList::canAppend(installation); !listed) return listed.message();
+    return {};
+}
+
+StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& installation,
+                                             const StudyDetails& details) {
+    if (std::string problem = problemWith(installation, details); !problem.empty())
+        return {Status::failure(problem), {}};
+
+    const double lambda = defaultLambda(installation).value.value_or(1.0);
+    const std::filesystem::path folder = installation / TextPath::fromUtf8(details.folderName());
+    const std::vector<StudyEntry> listedBefore = StudyList::readAll(installation);
+    if (Status s = StudyList::append(installation, {details.ownerFirstName, details.ownerSurname});
+        !s)
+        return {s, folder};
+
+    std::error_code ec;
+    if (!std::filesystem::create_directory(folder, ec)) {
+        // A study the list names must have a folder: take the new entry back off the list.
+        std::vector<ValueItem> items;
+        for (const StudyEntry& entry : listedBefore) {
+            items.push_back(ValueItem::text(entry.firstName));
+            items.push_back(ValueItem::text(entry.surname));
+        }
+        ValueFile::write(installation, Catalogue::kStudies, items);
+        return {Status::failure("Δεν ήταν δυνατή η δημιουργία του φακέλου της μελέτης «" +
+                                TextPath::toUtf8(folder) +
+                                "». Ελέγξτε ότι ο φάκελος του προγράμματος είναι προσβάσιμος "
+                                "για εγγραφή και δοκιμάστε ξανά."),
+                folder};
+    }
+
+    if (Status s = Installation::setCurrentStudy(installation, folder); !s) return {s, folder};
+
+    std::vector<ValueItem> fields;
+    for (const std::string& field : details.fields())
+        fields.push_back(ValueItem::text(field));
+    if (Status s = ValueFile::write(folder, Catalogue::kDetails, fields); !s) return {s, folder};
+
+    if (Status s = ValueFile::write(folder, Catalogue::kLambda, {ValueItem::bareNumber(lambda)});
+        !s)
+        return {s, folder};
+    if (Status s = ValueFile::write(folder, Catalogue::kZone, {ValueItem::number(1)}); !s)
+        return {s, folder};
+    const int code = Specialty::codeOf(details.engineer.specialty);
+    if (Status s = ValueFile::write(folder, Catalogue::kSpecialty, {ValueItem::number(code)}); !s)
+        return {s, folder};
+    return {Status::success(), folder};
+}
+
+} // namespace velmora::store

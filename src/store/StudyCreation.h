@@ -1,0 +1,50 @@
+#pragma once
+
+#include "store/EngineerRegistry.h"
+#include "store/Status.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+namespace velmora::store {
+
+// What a new study starts from: its owner, its site and the engineer who signs it.
+struct StudyDetails {
+    std::string ownerFirstName;
+    std::string ownerSurname;
+    std::string ownerAddress;
+    std::string ownerCity;
+    std::string municipality;
+    std::string district;
+    std::string location;
+    Engineer engineer;
+
+    // The twelve fields in the order the study keeps them.
+    std::array<std::string, 12> fields() const;
+    // The owner's first name and surname joined: the study folder inside the installation folder.
+    std::string folderName() const { return ownerFirstName + ownerSurname; }
+};
+
+// Turns the details into a new study: lists it, creates its folder, makes it the current study
+// and writes its first files. Everything that could stop it half way is checked first, so a
+// refused study leaves every file as it was.
+class StudyCreation {
+public:
+    struct Outcome {
+        Status status;
+        std::filesystem::path folder;
+    };
+
+    // Why the study cannot be created, in Greek and naming what to change; empty when it can.
+    static std::string problemWith(const std::filesystem::path& installation,
+                                   const StudyDetails& details);
+
+    static Outcome create(const std::filesystem::path& installation, const StudyDetails& details);
+
+    // Why a text cannot name a folder on any of the systems the program runs on; empty when it
+    // can.
+    static std::string folderNameProblem(const std::string& name);
+};
+
+} // namespace velmora::store

@@ -1,0 +1,74 @@
+#include "store/StudyList.h"
+
+#include "store/Catalogue.h"
+#include "store/ListFile.h"
+#include "store/ValueFile.h"
+
+namespace velmora::store {
+namespace {
+
+std::vector<StudyEntry> pairsOf(const std::vector<std::string>& items) {
+    std::vector<StudyEntry> entries;
+    entries.reserve((items.size() + 1) / 2);
+    for (std::size_t i = 0; i < items.size(); i += 2)
+        entries.push_back({items[i], i + 1 < items.size() ? items[i + 1] : std::string()});
+    return entries;
+}
+
+std::vector<ValueItem> itemsOf(const std::vector<StudyEntry>& entries) {
+    std::vector<ValueItem> items;
+    items.reserve(entries.size() * 2);
+    for (const StudyEntry& entry : entries) {
+        items.push_back(ValueItem::text(entry.firstName));
+        items.push_back(ValueItem::text(entry.surname));
+    }
+    return items;
+}
+
+Status unreadable() {
+    return Status::failure("Ο κατάλογος μελετών «" + std::string(Catalogue::kStudies) +
+                           "» υπάρχει αλλά δεν διαβάζεται· η νέα μελέτη δεν δημιουργήθηκε.");
+}
+
+} // namespace
+
+std::vector<StudyEntry> StudyList::readAll(const std::filesystem::path& installation) {
+    return pairsOf(ListFile::read(installation, Catalogue::kStudies).items);
+}
+
+Status StudyList::canAppend(const std::filesystem::path& installation) {
+    if (ListFile::read(installation, Catalogue::kStudies).state == ListFile::State::Unreadable)
+        return unreadable();
+    return Status::success();
+}
+
+Status StudyList::append(const std::filesystem::path& installation, const StudyEntry& entry) {
+    ListFile::Contents listed = ListFile::read(installation, Catalogue::kStudies);
+    if (listed.state == ListFile::State::Unreadable) return unreadable();
+    std::vector<StudyEntry> entries = pairsOf(listed.items);
+    entries.push_back(entry);
+
+    const std::vector<ValueItem> items = itemsOf(entries);
+    if (Status s = ValueFile::write(installation, Catalogue::kStudiesScratch, items); !s) return s;
+    return ValueFile::write(installation, Catalogue::kStudies, items);
+}
+
+Status StudyList::writeIndex(const std::filesystem::path& installation,
+                             const std::vector<StudyEntry>& entries) {
+    std::vector<std::string> lines(kIndexPlaces, " ");
+    for (std::size_t i = 0; i < entries.size() && i < kIndexPlaces; ++i) {
+        // A name the item format cannot keep leaves its place free; the choice then falls back
+        // on the list itself.
+        const std::string name = entries[i].folderName();
+        if (!ValueFile::isStorableText(name)) continue;
+        if (auto line = ValueFile::lineOf(ValueItem::text(name))) lines[i] = std::move(*line);
+    }
+    return ValueFile::writeLines(installation, Catalogue::kStudyIndex, lines);
+}
+
+std::vector<std::string> StudyList::readIndex(const std::filesystem::path& installation) {
+    return ValueFile::read(installation, Catalogue::kStudyIndex)
+        .value_or(std::vector<std::string>{});
+}
+
+} // namespace velmora::store

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "store/Status.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace velmora::store {
+
+// One created study, as the list of studies names it: its owner.
+struct StudyEntry {
+    std::string firstName;
+    std::string surname;
+
+    // "Γιώργος Παππάς", as the previous-study list shows it.
+    std::string display() const { return firstName + ' ' + surname; }
+    // "ΓιώργοςΠαππάς": the study folder inside the installation folder.
+    std::string folderName() const { return firstName + surname; }
+
+    bool operator==(const StudyEntry&) const = default;
+};
+
+// The list of every study ever created, in order of creation, and the index of folder names that
+// the previous-study selection writes beside it. The same owner may be listed more than once.
+class StudyList {
+public:
+    // Every entry in file order. A missing list is an empty one and is created; an odd last item
+    // gets an empty surname.
+    static std::vector<StudyEntry> readAll(const std::filesystem::path& installation);
+
+    // Whether an append would keep every listed study: it fails when the list exists but cannot be
+    // read, since rewriting it then would drop the studies it holds.
+    static Status canAppend(const std::filesystem::path& installation);
+
+    // Appends a study: the list is copied pair by pair to its scratch file with the new pair at the
+    // end, then copied back. The scratch file keeps the new list too.
+    static Status append(const std::filesystem::path& installation, const StudyEntry& entry);
+
+    // The index holds the folder names of the first hundred studies, one a line, and a single
+    // blank for each place not taken; later studies are chosen from the list itself.
+    static constexpr std::size_t kIndexPlaces = 100;
+    static Status writeIndex(const std::filesystem::path& installation,
+                             const std::vector<StudyEntry>& entries);
+    // The folder names of the index in order, an empty text for a free place; none at all when
+    // the index cannot be read.
+    static std::vector<std::string> readIndex(const std::filesystem::path& installation);
+};
+
+} // namespace velmora::store
