@@ -16,9 +16,15 @@ namespace {
 std::optional<std::string> readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    // The stream library throws when the name is a folder rather than a file; that is a file
+    // that cannot be read, like any other.
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<std::string> readText(const std::filesystem::path& folder, std::string_view name) {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "store/Status.h"
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace velmora::store {
+
+// What the work selection of a study rests on: the rewriting of every work file as numbers when
+// the selection is submitted, and the two choices of the study that windows compare against.
+class WorkSelection {
+public:
+    // The scale a study gets when none was picked (1:200).
+    static constexpr double kDefaultScale = 200;
+
+    struct WorkFile {
+        std::string_view name;
+        std::size_t items;
+    };
+    // The files the submit rewrites, in the order it rewrites them; the scale comes last.
+    static const std::array<WorkFile, 10>& submitOrder();
+
+    // Rewrites every work file of the study as number items, 0 for whatever is missing or not a
+    // number, and the scale as 200 unless a positive one is stored. A file that cannot be written
+    // does not stop the others; the messages of those that failed are given back, in Greek.
+    static std::vector<Status> submit(const std::filesystem::path& study);
+
+    // Whether the study lies inside the town plan: its zone reads as 1. Nothing when the zone
+    // file cannot be read or holds no item.
+    static std::optional<bool> insidePlan(const std::filesystem::path& study);
+
+    // The specialty code of the study's engineer; nothing when the file cannot be read or its
+    // first item is not a whole number that fits.
+    static std::optional<int> specialtyCode(const std::filesystem::path& study);
+};
+
+} // namespace velmora::store

@@ -1,0 +1,50 @@
+#include "ui/services/WindowFrame.h"
+
+#include "ui/services/Twips.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QWidget>
+
+namespace velmora::ui {
+
+void WindowFrame::apply(QWidget* window, Frame frame, int widthTwips, int heightTwips) {
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    switch (frame) {
+    case Frame::Sizable:
+        flags |= Qt::Window;
+        break;
+    case Frame::FixedDialog:
+        flags |= Qt::Dialog;
+        break;
+    case Frame::FixedDialogWithClose:
+        flags |= Qt::Dialog | Qt::WindowCloseButtonHint;
+        break;
+    }
+    window->setWindowFlags(flags);
+
+    QSize size = Twips::size(widthTwips, heightTwips);
+    if (QLayout* layout = window->layout()) {
+        layout->activate();
+        QSize needed = layout->totalMinimumSize();
+        if (layout->hasHeightForWidth())
+            needed.setHeight(std::max(needed.height(), layout->totalHeightForWidth(std::max(
+                                                           size.width(), needed.width()))));
+        size = size.expandedTo(needed);
+    }
+    if (frame == Frame::Sizable)
+        window->resize(size);
+    else
+        window->setFixedSize(size);
+}
+
+void WindowFrame::centre(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    window->move(area.x() + (area.width() - window->width()) / 2,
+                 area.y() + (area.height() - window->height()) / 2);
+}
+
+} // namespace velmora::ui

@@ -1,0 +1,28 @@
+#pragma once
+
+class QWidget;
+
+namespace velmora::ui {
+
+// The frames our windows are drawn with. Most of them have no control box: they close through
+// their own buttons only, so the title bar offers no close, minimise or maximise button.
+class WindowFrame {
+public:
+    enum class Frame {
+        // Resizable, no control box.
+        Sizable,
+        // Fixed size, no control box.
+        FixedDialog,
+        // Fixed size with the usual close box.
+        FixedDialogWithClose,
+    };
+
+    // Sets the frame and gives the window its inner size in twips; a window whose contents need
+    // more room (a larger system font) grows to fit rather than clip them.
+    static void apply(QWidget* window, Frame frame, int widthTwips, int heightTwips);
+
+    // Places the window in the middle of the screen it opens on.
+    static void centre(QWidget* window);
+};
+
+} // namespace velmora::ui
