@@ -1,0 +1,257 @@
+#include "calc/CalculationRun.h"
+
+#include "store/FileName.h"
+#include "store/ValueFile.h"
+
+#include "TempFolder.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace velmora::calc {
+namespace {
+
+using velmora::testing::PrintTo;
+
+using store::ValueFile;
+using store::ValueItem;
+using testing::TempFolder;
+using testing::TestFiles;
+
+const std::vector<std::string> kSections = {
+    "analog1.dat", "taxi1.dat",    "asti1.dat", "polygon1.dat", "rymotom1.dat", "trig1.dat",
+    "them1.dat",   "xilosta1.dat", "oix1.dat",  "synola.dat",   "arxi1.dat",    "telos.dat",
+};
+const std::vector<std::string> kWorkSections(kSections.begin(), kSections.begin() + 9);
+
+class CalculationRunTest : public ::testing::Test {
+protected:
+    std::filesystem::path copyStudy(const std::string& name) {
+        const auto study = home / name;
+        TestFiles::copyFiles(TestFiles::data("studies/" + name), study);
+        return study;
+    }
+
+    // Compares section files byte for byte with those of tests/data/golden/<golden>.
+    static void expectGolden(const std::filesystem::path& study, const std::string& golden,
+                             const std::vector<std::string>& sections = kSections) {
+        for (const std::string& name : sections) {
+            const auto file = store::FileName::resolve(study, name);
+            ASSERT_TRUE(std::filesystem::is_regular_file(file)) << name;
+            EXPECT_EQ(TestFiles::bytes(file),
+                      TestFiles::bytes(TestFiles::data("golden/" + golden) / name))
+                << name << " differs from golden " << golden;
+        }
+    }
+
+    // A study folder holding one number item in each file named.
+    std::filesystem::path makeStudy(const std::string& name,
+                                    const std::map<std::string, double>& numbers) {
+        const auto study = home / name;
+        std::filesystem::create_directory(study);
+        for (const auto& [file, value] : numbers)
+            EXPECT_TRUE(ValueFile::write(study, file, {ValueItem::number(value)}));
+        return study;
+    }
+
+    static std::vector<std::string> sectionLines(const std::filesystem::path& study,
+                                                 const std::string& name) {
+        return ValueFile::readLines(study, name).value_or(std::vector<std::string>{"<missing>"});
+    }
+
+    TempFolder home;
+};
+
+struct GoldenCase {
+    const char* name;
+    const char* study;
+    char separator;
+    const char* golden;
+};
+
+class CalculationRunGolden : public CalculationRunTest,
+                             public ::testing::WithParamInterface<GoldenCase> {};
+
+TEST_P(CalculationRunGolden, WritesTheTwelveSectionsExactly) {
+    const GoldenCase& c = GetParam();
+    const auto study = copyStudy(c.study);
+    const auto outcome = CalculationRun::run(study, c.separator);
+    EXPECT_TRUE(outcome.ok());
+    expectGolden(study, c.golden);
+}
+
+INSTANTIATE_TEST_SUITE_P(Studies, CalculationRunGolden,
+                         ::testing::Values(GoldenCase{"FullComma", "full", ',', "full-comma"},
+                                           GoldenCase{"FullPoint", "full", '.', "full-point"},
+                                           GoldenCase{"Empty", "empty", ',', "empty"},
+                                           GoldenCase{"MissingAndShortFiles", "short", ',',
+                                                      "short"}),
+                         [](const auto& info) { return info.param.name; });
+
+struct ZoneCase {
+    const char* name;
+    // Bytes of entos.dat; nothing for a study without one.
+    std::optional<std::string> zoneFile;
+    bool inside;
+};
+
+class CalculationRunZone : public CalculationRunTest,
+                           public ::testing::WithParamInterface<ZoneCase> {};
+
+TEST_P(CalculationRunZone, OnlyAWholeOneIsInsideThePlan) {
+    const ZoneCase& c = GetParam();
+    const auto study = copyStudy("full");
+    std::filesystem::remove(study / "entos.dat");
+    if (c.zoneFile) TestFiles::put(study / "entos.dat", *c.zoneFile);
+    ASSERT_TRUE(CalculationRun::run(study, ',').ok());
+    EXPECT_EQ(sectionLines(study, "arxi1.dat")[13],
+              c.inside ? "ΠΕΡΙΟΧΗ ΕΝΤΟΣ ΣΧΕΔΙΟΥ ΠΟΛΕΩΣ Ή ΕΝΤΟΣ ΟΙΚΙΣΜΟY"
+                       : "ΠΕΡΙΟΧΗ ΕΚΤΟΣ ΣΧΕΔΙΟΥ ΠΟΛΕΩΣ & ΕΚΤΟΣ ΟΙΚΙΣΜΟΥ");
+    EXPECT_EQ(sectionLines(study, "polygon1.dat")[4],
+              c.inside ? "\tΤιμή Μονάδος: 390 " : "\tΤιμή Μονάδος: 260 ");
+}
+
+// The zone is read as a whole number, rounding half to even.
+INSTANTIATE_TEST_SUITE_P(Zones, CalculationRunZone,
+                         ::testing::Values(ZoneCase{"One", " 1 \r\n", true},
+                                           ZoneCase{"Zero", " 0 \r\n", false},
+                                           ZoneCase{"Two", " 2 \r\n", false},
+                                           ZoneCase{"RoundsUpToOne", ".6\r\n", true},
+                                           ZoneCase{"HalfRoundsToEvenTwo", "1.5\r\n", false},
+                                           ZoneCase{"Word", "\xED\xE1\xE9\r\n", false},
+                                           ZoneCase{"Missing", std::nullopt, false}),
+                         [](const auto& info) { return info.param.name; });
+
+std::string upper(std::string name) {
+    for (char& c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+std::string lower(std::string name) {
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+TEST_F(CalculationRunTest, StudyCopiedWithUpperCaseNamesIsReadAndRewrittenInPlace) {
+    const auto study = home / "FROMWINDOWS";
+    std::filesystem::create_directories(study);
+    for (const auto& entry : std::filesystem::directory_iterator(TestFiles::data("studies/full"))) {
+        std::string name = upper(entry.path().filename().string());
+        std::filesystem::copy_file(entry.path(), study / (name == "L.DAT" ? "L.dat" : name));
+    }
+    // Left by an earlier run on the other machine.
+    TestFiles::put(study / "ARXI1.DAT", "old head\r\n");
+    TestFiles::put(study / "Synola.dat", "old totals\r\n");
+
+    ASSERT_TRUE(CalculationRun::run(study, ',').ok());
+    expectGolden(study, "full-comma");
+    EXPECT_EQ(TestFiles::bytes(study / "ARXI1.DAT"),
+              TestFiles::bytes(TestFiles::data("golden/full-comma/arxi1.dat")));
+    std::set<std::string> folded;
+    std::size_t entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(study)) {
+        folded.insert(lower(entry.path().filename().string()));
+        ++entries;
+    }
+    EXPECT_EQ(entries, 14u + 12u);
+    EXPECT_EQ(folded.size(), entries) << "a file exists in two spellings";
+}
+
+TEST_F(CalculationRunTest, AFailedSectionKeepsItsOldFileAndTheOthersAreWritten) {
+    const auto study = copyStudy("full");
+    TestFiles::put(study / "taxi1.dat", "old\r\n");
+    std::filesystem::create_directory(study / "taxi1.dat.tmp");
+
+    const auto outcome = CalculationRun::run(study, ',');
+    ASSERT_EQ(outcome.failures.size(), 1u);
+    EXPECT_NE(outcome.failures[0].find("taxi1.dat"), std::string::npos) << outcome.failures[0];
+    EXPECT_EQ(TestFiles::bytes(study / "taxi1.dat"), "old\r\n");
+    std::vector<std::string> others = kSections;
+    others.erase(std::find(others.begin(), others.end(), "taxi1.dat"));
+    // The tachymetric amount still reaches the totals.
+    expectGolden(study, "full-comma", others);
+}
+
+TEST_F(CalculationRunTest, RunningTwiceGivesByteIdenticalFiles) {
+    const auto study = copyStudy("full");
+    ASSERT_TRUE(CalculationRun::run(study, ',').ok());
+    const auto first = TestFiles::snapshot(study);
+    ASSERT_TRUE(CalculationRun::run(study, ',').ok());
+    EXPECT_EQ(TestFiles::snapshot(study), first);
+}
+
+TEST_F(CalculationRunTest, AQuantitySetToZeroEmptiesItsSection) {
+    const auto study = copyStudy("full");
+    ASSERT_TRUE(CalculationRun::run(study, ',').ok());
+    ASSERT_GT(std::filesystem::file_size(study / "polygon1.dat"), 0u);
+
+    ASSERT_TRUE(ValueFile::write(study, "polygon.dat", {ValueItem::number(0)}));
+    ASSERT_TRUE(CalculationRun::run(study, ',').ok());
+    EXPECT_EQ(TestFiles::bytes(study / "polygon1.dat"), "");
+    EXPECT_EQ(sectionLines(study, "synola.dat")[2], "ΓΕΝΙΚΟ ΣΥΝΟΛΟ...... 68520,7 ");
+    expectGolden(study, "full-comma",
+                 {"analog1.dat", "taxi1.dat", "asti1.dat", "rymotom1.dat", "trig1.dat", "them1.dat",
+                  "xilosta1.dat", "oix1.dat", "arxi1.dat", "telos.dat"});
+}
+
+TEST_F(CalculationRunTest, GrandTotalIsTheSinglePrecisionRunningTotal) {
+    const auto study = makeStudy(
+        "big", {{"klimaka.dat", 1000}, {"l.dat", 1}, {"analog.dat", 100}, {"asti.dat", 3.5}});
+    ASSERT_TRUE(CalculationRun::run(study, ',').ok());
+
+    EXPECT_EQ(sectionLines(study, "analog1.dat").back(), "\t 100 X 84000 =  8400000 ");
+    EXPECT_EQ(sectionLines(study, "asti1.dat").back(), "\t 3,5 X 205 = 717,5 ");
+    const auto totals = sectionLines(study, "synola.dat");
+    ASSERT_EQ(totals.size(), 12u);
+    EXPECT_EQ(totals[2], "ΓΕΝΙΚΟ ΣΥΝΟΛΟ...... 8400718 ");
+    EXPECT_EQ(totals[4], "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  8400718  X  1  =  8400718 ");
+    EXPECT_EQ(totals[5], "\tΦ.Π.Α. 18%     =  1512129,24 ");
+    EXPECT_EQ(totals[10], "\tΣΥΝΟΛΟ.........=  10668911,86 ");
+}
+
+TEST_F(CalculationRunTest, RunningTotalIsRoundedToSinglePrecisionAfterEveryWork) {
+    const auto study = makeStudy("small", {{"klimaka.dat", 100},
+                                           {"entos.dat", 1},
+                                           {"l.dat", 1},
+                                           {"analog.dat", 125},
+                                           {"taxi.dat", 0.001},
+                                           {"asti.dat", 0.001},
+                                           {"polygon.dat", 0.001}});
+    ASSERT_TRUE(CalculationRun::run(study, ',').ok());
+
+    // 10500000 holds no fraction in single precision, so each of .488, .488 and .39 is lost in
+    // turn; summed first they would have made it 10500001.
+    const auto totals = sectionLines(study, "synola.dat");
+    ASSERT_EQ(totals.size(), 12u);
+    EXPECT_EQ(totals[4], "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  1,05E+07  X  1  =  1,05E+07 ");
+    EXPECT_EQ(totals[5], "\tΦ.Π.Α. 18%     =  1890000 ");
+}
+
+TEST_F(CalculationRunTest, AFolderWithNoFilesStillGetsEverySection) {
+    const auto study = home / "bare";
+    std::filesystem::create_directory(study);
+    ASSERT_TRUE(CalculationRun::run(study, ',').ok());
+    for (const std::string& name : kWorkSections)
+        EXPECT_EQ(TestFiles::bytes(study / name), "") << name;
+    const auto head = sectionLines(study, "arxi1.dat");
+    ASSERT_EQ(head.size(), 15u);
+    EXPECT_EQ(head[11], "Κλίμακα 1:");
+    EXPECT_EQ(head[12], "Συντελεστής λ= 0 ");
+    EXPECT_EQ(head[13], "ΠΕΡΙΟΧΗ ΕΚΤΟΣ ΣΧΕΔΙΟΥ ΠΟΛΕΩΣ & ΕΚΤΟΣ ΟΙΚΙΣΜΟΥ");
+    const auto totals = sectionLines(study, "synola.dat");
+    ASSERT_EQ(totals.size(), 12u);
+    EXPECT_EQ(totals[4], "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  0  X  0  =  0 ");
+    EXPECT_EQ(sectionLines(study, "telos.dat").size(), 9u);
+}
+
+} // namespace
+} // namespace velmora::calc

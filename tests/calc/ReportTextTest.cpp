@@ -1,0 +1,75 @@
+#include "calc/ReportText.h"
+
+#include "TempFolder.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velmora::calc {
+namespace {
+
+using testing::TempFolder;
+using testing::TestFiles;
+
+// The order in which the fee report joins its sections: head, the works, totals, foot.
+const std::vector<std::string> kOrder = {
+    "arxi1.dat",   "trig1.dat", "polygon1.dat", "taxi1.dat",    "asti1.dat",  "rymotom1.dat",
+    "analog1.dat", "oix1.dat",  "them1.dat",    "xilosta1.dat", "synola.dat", "telos.dat",
+};
+
+class ReportTextTest : public ::testing::Test {
+protected:
+    void putAll(const std::string& content) {
+        for (const std::string& name : kOrder)
+            TestFiles::put(study / name, content.empty() ? "" : name + content);
+    }
+
+    TempFolder study;
+};
+
+TEST_F(ReportTextTest, JoinsTheSectionsInReportOrder) {
+    putAll("\r\n");
+    std::string expected;
+    for (const std::string& name : kOrder)
+        expected += name + "\r\n";
+    const auto report = ReportText::join(study.path());
+    EXPECT_EQ(report.text, expected);
+    EXPECT_TRUE(report.missing.empty());
+}
+
+TEST_F(ReportTextTest, EveryLineEndsWithCrLfAndEmptySectionsAddNothing) {
+    putAll("");
+    // Windows-1253 on disk, UTF-8 in the text; a last line without its line end gets one.
+    TestFiles::put(study / "arxi1.dat", "\t\xCA\xEB\xDF\xEC\xE1\xEA\xE1 1: 500 \r\n\r\n_");
+    TestFiles::put(study / "asti1.dat", "---\r\n\t 3,5 X 205 = 717,5 \r\n");
+    TestFiles::put(study / "telos.dat", "\n\t     O");
+    const auto report = ReportText::join(study.path());
+    EXPECT_EQ(report.text, "\tΚλίμακα 1: 500 \r\n\r\n_\r\n---\r\n\t 3,5 X 205 = 717,5 \r\n"
+                           "\r\n\t     O\r\n");
+    EXPECT_TRUE(report.missing.empty());
+}
+
+TEST_F(ReportTextTest, AllSectionsEmptyGiveAnEmptyText) {
+    putAll("");
+    const auto report = ReportText::join(study.path());
+    EXPECT_EQ(report.text, "");
+    EXPECT_TRUE(report.missing.empty());
+}
+
+TEST_F(ReportTextTest, ListsTheMissingSectionsInReportOrder) {
+    putAll("\r\n");
+    std::filesystem::remove(study / "telos.dat");
+    std::filesystem::remove(study / "trig1.dat");
+    const auto report = ReportText::join(study.path());
+    EXPECT_EQ(report.missing, (std::vector<std::string>{"trig1.dat", "telos.dat"}));
+    const std::string message = ReportText::missingMessage(report.missing);
+    EXPECT_NE(message.find("trig1.dat, telos.dat"), std::string::npos) << message;
+    EXPECT_EQ(report.text.find("trig1.dat"), std::string::npos);
+    EXPECT_NE(report.text.find("synola.dat\r\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace velmora::calc

@@ -1,0 +1,72 @@
+#include "store/Installation.h"
+
+#include "store/TextPath.h"
+
+#include "TempFolder.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::store {
+namespace {
+
+using testing::TempFolder;
+using testing::TestFiles;
+using State = Installation::CurrentStudy::State;
+
+class InstallationTest : public ::testing::Test {
+protected:
+    TempFolder home;
+};
+
+TEST_F(InstallationTest, PrepareCreatesAMissingFolderWithItsLists) {
+    const auto folder = home / "nested" / "velmora";
+    ASSERT_TRUE(Installation::prepare(folder));
+    EXPECT_EQ(TestFiles::snapshot(folder),
+              (std::map<std::string, std::string>{
+                  {"ergasies.dat", ""}, {"l.dat", "1\r\n"}, {"mix.dat", ""}}));
+}
+
+TEST_F(InstallationTest, PrepareKeepsExistingFilesInWhateverCase) {
+    TestFiles::put(home / "Ergasies.dat", "\xC3\xE9\xFE\xF1\xE3\xEF\xF2\r\n");
+    TestFiles::put(home / "mix.dat", "x\r\n");
+    TestFiles::put(home / "L.dat", "1.3\r\n");
+    const auto before = TestFiles::snapshot(home.path());
+    ASSERT_TRUE(Installation::prepare(home.path()));
+    EXPECT_EQ(TestFiles::snapshot(home.path()), before);
+}
+
+TEST_F(InstallationTest, PrepareReportsAFolderItCannotCreate) {
+    TestFiles::put(home / "file", "");
+    EXPECT_FALSE(Installation::prepare(home / "file" / "velmora").message().empty());
+}
+
+TEST_F(InstallationTest, NoPointerOrAnEmptyOneMeansNoCurrentStudy) {
+    EXPECT_EQ(Installation::currentStudy(home.path()).state, State::NoneChosen);
+    TestFiles::put(home / "temp.dat", "\r\n");
+    auto study = Installation::currentStudy(home.path());
+    EXPECT_EQ(study.state, State::NoneChosen);
+    EXPECT_FALSE(study.message.empty());
+}
+
+TEST_F(InstallationTest, APointerToAMissingFolderSaysWhichFolder) {
+    const auto missing = home / TextPath::fromUtf8("ΓιώργοςΠαπαδόπουλος");
+    ASSERT_TRUE(Installation::setCurrentStudy(home.path(), missing));
+    auto study = Installation::currentStudy(home.path());
+    EXPECT_EQ(study.state, State::FolderMissing);
+    EXPECT_NE(study.message.find(TextPath::toUtf8(missing)), std::string::npos) << study.message;
+}
+
+TEST_F(InstallationTest, FindsTheStudyThePointerNames) {
+    // The Greek folder name goes through Windows-1253 in the pointer file and back.
+    const auto folder = home / TextPath::fromUtf8("ΓιώργοςΠαπαδόπουλος");
+    std::filesystem::create_directory(folder);
+    ASSERT_TRUE(Installation::setCurrentStudy(home.path(), folder));
+    auto study = Installation::currentStudy(home.path());
+    EXPECT_EQ(study.state, State::Found);
+    EXPECT_EQ(study.folder, folder);
+    EXPECT_EQ(Installation::folder(home.path()), home.path());
+}
+
+} // namespace
+} // namespace velmora::store
