@@ -64,10 +64,13 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
         return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
                "μελέτης και δεν μπορούν να είναι μόνο κενά." +
                change;
-    if (name == "." || name == "..")
+    // "." and ".." name folders that exist already; Windows reads any run of dots and blanks
+    // as one of them.
+    if (name.find_first_not_of(". \t") == std::string::npos)
         return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
                "μελέτης «" +
-               name + "», που δεν επιτρέπεται." + change;
+               name + "», που δεν επιτρέπεται: δεν μπορεί να αποτελείται μόνο από τελείες." +
+               change;
     for (char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)

@@ -1,0 +1,303 @@
+#include "store/Cp1253.h"
+#include "store/EngineerRegistry.h"
+#include "store/StudyCreation.h"
+#include "store/StudyList.h"
+#include "store/TextPath.h"
+
+#include "TempFolder.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velmora::store {
+namespace {
+
+using testing::TempFolder;
+using testing::TestFiles;
+
+// The bytes the program stores for these UTF-8 lines.
+std::string stored(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += Cp1253::encode(line).value() + "\r\n";
+    return bytes;
+}
+
+class StudyStoreTest : public ::testing::Test {
+protected:
+    std::string bytes(const std::string& name) const { return TestFiles::bytes(home / name); }
+    void put(const std::string& name, const std::vector<std::string>& lines) const {
+        TestFiles::put(home / name, stored(lines));
+    }
+    std::map<std::string, std::string> snapshot() const { return TestFiles::snapshot(home.path()); }
+
+    static StudyDetails details(std::string first = "Γιώργος", std::string surname = "Παππάς") {
+        return {std::move(first),
+                std::move(surname),
+                "Ερμού 5",
+                "Αθήνα",
+                "Δήμος Αθηναίων",
+                "Πλάκα",
+                "Θέση Άγιος Νικόλαος",
+                {"Μαρία", "Νικολάου", "Σόλωνος 10", "Αθήνα", "Πολιτικός Μηχανικός"}};
+    }
+
+    TempFolder home;
+};
+
+// Engineer registry
+
+TEST_F(StudyStoreTest, AMissingRegistryIsEmptyAndCreated) {
+    EXPECT_TRUE(EngineerRegistry::readAll(home.path()).empty());
+    EXPECT_TRUE(std::filesystem::is_regular_file(home / "mix.dat"));
+    EXPECT_EQ(bytes("mix.dat"), "");
+}
+
+TEST_F(StudyStoreTest, AppendToTwoRecordsGivesFifteenLinesAndKeepsTheOldOnesInTheScratchFile) {
+    const std::vector<std::string> old = {
+        "Μαρία", "Νικολάου", "Σόλωνος 10", "Αθήνα",       "Πολιτικός Μηχανικός",
+        "Νίκος", "Δήμου",    "Τσιμισκή 3", "Θεσσαλονίκη", "Τεχνολόγος Τοπογράφος"};
+    put("mix.dat", old);
+    ASSERT_TRUE(EngineerRegistry::append(
+        home.path(), {"Ελένη", "Κώστα", "", "Πάτρα", "Αγρονόμος Τοπογράφος Μηχανικός"}));
+
+    std::vector<std::string> expected = old;
+    for (const char* item : {"Ελένη", "Κώστα", "", "Πάτρα", "Αγρονόμος Τοπογράφος Μηχανικός"})
+        expected.push_back(item);
+    EXPECT_EQ(bytes("mix.dat"), stored(expected));
+    EXPECT_EQ(bytes("mix1.dat"), stored(old));
+
+    const auto engineers = EngineerRegistry::readAll(home.path());
+    ASSERT_EQ(engineers.size(), 3u);
+    EXPECT_EQ(engineers[1].city, "Θεσσαλονίκη");
+    EXPECT_EQ(engineers[2],
+              (Engineer{"Ελένη", "Κώστα", "", "Πάτρα", "Αγρονόμος Τοπογράφος Μηχανικός"}));
+}
+
+TEST_F(StudyStoreTest, AppendWithEveryFieldEmptyAddsFiveEmptyLines) {
+    put("mix.dat", {"Α", "Β", "Γ", "Δ", "Ε"});
+    ASSERT_TRUE(EngineerRegistry::append(home.path(), {}));
+    EXPECT_EQ(bytes("mix.dat"), stored({"Α", "Β", "Γ", "Δ", "Ε", "", "", "", "", ""}));
+    EXPECT_EQ(EngineerRegistry::readAll(home.path()).size(), 2u);
+}
+
+TEST_F(StudyStoreTest, AppendToAMissingRegistryStartsIt) {
+    ASSERT_TRUE(EngineerRegistry::append(home.path(), {"Α", "Β", "Γ", "Δ", "Ε"}));
+    EXPECT_EQ(bytes("mix.dat"), stored({"Α", "Β", "Γ", "Δ", "Ε"}));
+    EXPECT_EQ(bytes("mix1.dat"), "");
+}
+
+TEST_F(StudyStoreTest, ARecordCutShortKeepsItsItems) {
+    put("mix.dat", {"Α", "Β", "Γ", "Δ", "Ε", "Ζ", "Η"});
+    const auto engineers = EngineerRegistry::readAll(home.path());
+    ASSERT_EQ(engineers.size(), 2u);
+    EXPECT_EQ(engineers[1], (Engineer{"Ζ", "Η", "", "", ""}));
+}
+
+TEST_F(StudyStoreTest, RegistryBeyondAHundredAndOneRecordsIsReadWhole) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 150; ++i)
+        for (int k = 0; k < 5; ++k)
+            lines.push_back("E" + std::to_string(i) + "_" + std::to_string(k));
+    put("mix.dat", lines);
+    const auto engineers = EngineerRegistry::readAll(home.path());
+    ASSERT_EQ(engineers.size(), 150u);
+    EXPECT_EQ(engineers[149].specialty, "E149_4");
+}
+
+TEST_F(StudyStoreTest, AnEngineerTheFileCannotKeepIsRefusedAndNothingIsWritten) {
+    put("mix.dat", {"Α", "Β", "Γ", "Δ", "Ε"});
+    const auto before = snapshot();
+    for (Engineer bad : {Engineer{"Α\"Β,Γ", "", "", "", ""}, Engineer{"", "", "", "Київ", ""}}) {
+        Status status = EngineerRegistry::append(home.path(), bad);
+        EXPECT_FALSE(status.ok());
+        EXPECT_NE(status.message().find("«"), std::string::npos) << status.message();
+    }
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(StudyStoreTest, ItemsWithCommasSurviveTheCopyThroughTheScratchFile) {
+    ASSERT_TRUE(EngineerRegistry::append(home.path(), {"Α", "Β", "Οδός 1, Α' όροφος", "Δ", "Ε"}));
+    ASSERT_TRUE(EngineerRegistry::append(home.path(), {"Ζ", "Η", "Θ", "Ι", "Κ"}));
+    const auto engineers = EngineerRegistry::readAll(home.path());
+    ASSERT_EQ(engineers.size(), 2u);
+    EXPECT_EQ(engineers[0].address, "Οδός 1, Α' όροφος");
+}
+
+TEST_F(StudyStoreTest, ARegistryThatCannotBeReadIsNeverOverwritten) {
+    std::filesystem::create_directory(home / "mix.dat");
+    EXPECT_TRUE(EngineerRegistry::readAll(home.path()).empty());
+    EXPECT_FALSE(EngineerRegistry::append(home.path(), {"Α", "Β", "Γ", "Δ", "Ε"}).ok());
+    EXPECT_TRUE(std::filesystem::is_directory(home / "mix.dat"));
+    EXPECT_FALSE(std::filesystem::exists(home / "mix1.dat"));
+}
+
+// List of studies and its index
+
+TEST_F(StudyStoreTest, AMissingListOfStudiesIsEmptyAndCreated) {
+    EXPECT_TRUE(StudyList::readAll(home.path()).empty());
+    EXPECT_EQ(bytes("ergasies.dat"), "");
+}
+
+TEST_F(StudyStoreTest, AppendWritesTheScratchCopyAndTheListWithTheNewPairLast) {
+    put("ergasies.dat", {"Γιώργος", "Παππάς"});
+    ASSERT_TRUE(StudyList::append(home.path(), {"Γιώργος", "Παππάς"}));
+    const std::string expected = stored({"Γιώργος", "Παππάς", "Γιώργος", "Παππάς"});
+    EXPECT_EQ(bytes("ergasies.dat"), expected);
+    EXPECT_EQ(bytes("erga.dat"), expected);
+}
+
+TEST_F(StudyStoreTest, AnOddLastItemIsAStudyWithoutSurname) {
+    put("ergasies.dat", {"Α", "Β", "Γ"});
+    EXPECT_EQ(StudyList::readAll(home.path()), (std::vector<StudyEntry>{{"Α", "Β"}, {"Γ", ""}}));
+}
+
+TEST_F(StudyStoreTest, IndexHoldsAHundredLinesWithABlankForEachFreePlace) {
+    StudyList::writeIndex(home.path(), {{"Α", "Β"}, {"Γ", "Δ"}, {"Ε", "Ζ"}});
+    std::vector<std::string> lines = {"ΑΒ", "ΓΔ", "ΕΖ"};
+    lines.resize(100, " ");
+    EXPECT_EQ(bytes("temp1.dat"), stored(lines));
+    auto index = StudyList::readIndex(home.path());
+    ASSERT_EQ(index.size(), 100u);
+    EXPECT_EQ(index[2], "ΕΖ");
+    EXPECT_EQ(index[3], "");
+}
+
+TEST_F(StudyStoreTest, IndexOfMoreThanAHundredStudiesKeepsTheFirstHundred) {
+    std::vector<StudyEntry> entries;
+    for (int i = 1; i <= 150; ++i)
+        entries.push_back({"N" + std::to_string(i), "S"});
+    StudyList::writeIndex(home.path(), entries);
+    auto index = StudyList::readIndex(home.path());
+    ASSERT_EQ(index.size(), 100u);
+    EXPECT_EQ(index[99], "N100S");
+}
+
+// Creating a study
+
+TEST_F(StudyStoreTest, CreationWritesEveryFileInItsForm) {
+    put("ergasies.dat", {"Νίκος", "Δήμου"});
+    put("l.dat", {"1.2"});
+    auto outcome = StudyCreation::create(home.path(), details());
+    ASSERT_TRUE(outcome.status) << outcome.status.message();
+
+    const auto folder = home / TextPath::fromUtf8("ΓιώργοςΠαππάς");
+    EXPECT_EQ(outcome.folder, folder);
+    EXPECT_EQ(bytes("ergasies.dat"), stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes("erga.dat"), bytes("ergasies.dat"));
+    EXPECT_EQ(bytes("temp.dat"), stored({TextPath::toUtf8(folder)}));
+    const auto fields = details().fields();
+    EXPECT_EQ(TestFiles::bytes(folder / "stoixeia.dat"),
+              stored(std::vector<std::string>(fields.begin(), fields.end())));
+    EXPECT_EQ(TestFiles::bytes(folder / "l.dat"), "1.2\r\n");
+    EXPECT_EQ(TestFiles::bytes(folder / "entos.dat"), " 1 \r\n");
+    EXPECT_EQ(TestFiles::bytes(folder / "eid.dat"), " 2 \r\n");
+    EXPECT_EQ(TestFiles::snapshot(folder).size(), 4u);
+}
+
+TEST_F(StudyStoreTest, TheStudyCopiesTheDefaultLambdaAsABareNumber) {
+    for (const auto& [stored, copied] : std::vector<std::pair<std::string, std::string>>{
+             {" 1.25 \r\n", "1.25\r\n"}, {"0.8\r\n", ".8\r\n"}, {"\r\n", "0\r\n"}}) {
+        TempFolder other;
+        TestFiles::put(other / "l.dat", stored);
+        auto outcome = StudyCreation::create(other.path(), details());
+        ASSERT_TRUE(outcome.status) << outcome.status.message();
+        EXPECT_EQ(TestFiles::bytes(outcome.folder / "l.dat"), copied) << stored;
+    }
+}
+
+TEST_F(StudyStoreTest, AMissingDefaultLambdaStartsTheStudyAtOne) {
+    auto outcome = StudyCreation::create(home.path(), details());
+    ASSERT_TRUE(outcome.status) << outcome.status.message();
+    EXPECT_EQ(TestFiles::bytes(outcome.folder / "l.dat"), "1\r\n");
+    EXPECT_EQ(bytes("ergasies.dat"), stored({"Γιώργος", "Παππάς"}));
+}
+
+struct Refusal {
+    const char* what;
+    StudyDetails details;
+    const char* messagePart;
+};
+
+TEST_F(StudyStoreTest, ARefusedStudyTouchesNoFile) {
+    put("ergasies.dat", {"Γιώργος", "Παππάς"});
+    put("l.dat", {"1"});
+    std::filesystem::create_directory(home / TextPath::fromUtf8("ΓιώργοςΠαππάς"));
+
+    auto with = [](auto change) {
+        StudyDetails d = details("Άννα", "Λύρα");
+        change(d);
+        return d;
+    };
+    std::vector<Refusal> refusals = {
+        {"existing folder", details(), "Υπάρχει ήδη"},
+        {"only blanks", details("  ", " "), "κενά"},
+        {"empty owner", details("", ""), "κενά"},
+        {"dot", details(".", ""), "«.»"},
+        {"dot dot", details(".", "."), "«..»"},
+        {"dots and blanks", details(". .", ".."), "τελείες"},
+        {"upward path", details("..", "/etc"), "\\ / :"},
+        {"tab", details("Άννα\t", "Λύρα"), "\\ / :"},
+        {"field with quote and comma", with([](StudyDetails& d) { d.location = "\"Α\", Β"; }),
+         "«Θέση»"},
+        {"engineer field outside the code page",
+         with([](StudyDetails& d) { d.engineer.city = "Москва"; }), "«Πόλη μηχανικού»"},
+    };
+    for (char c : std::string("\\/:*?\"<>|"))
+        refusals.push_back({"forbidden character", details("Άν" + std::string(1, c), "να"),
+                            "\\ / : * ? \" < > |"});
+
+    const auto before = snapshot();
+    for (const Refusal& refusal : refusals) {
+        const std::string problem = StudyCreation::problemWith(home.path(), refusal.details);
+        EXPECT_NE(problem.find(refusal.messagePart), std::string::npos)
+            << refusal.what << ": " << problem;
+        auto outcome = StudyCreation::create(home.path(), refusal.details);
+        EXPECT_FALSE(outcome.status.ok()) << refusal.what;
+        EXPECT_EQ(outcome.status.message(), problem) << refusal.what;
+        EXPECT_EQ(snapshot(), before) << refusal.what;
+    }
+}
+
+TEST_F(StudyStoreTest, ADefaultLambdaThatIsNoNumberIsRefusedBeforeAnythingIsWritten) {
+    put("l.dat", {"abc"});
+    const auto before = snapshot();
+    auto outcome = StudyCreation::create(home.path(), details());
+    EXPECT_FALSE(outcome.status.ok());
+    EXPECT_NE(outcome.status.message().find("«abc»"), std::string::npos);
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(StudyStoreTest, AListOfStudiesThatCannotBeReadIsNeverOverwritten) {
+    std::filesystem::create_directory(home / "ergasies.dat");
+    auto outcome = StudyCreation::create(home.path(), details());
+    EXPECT_FALSE(outcome.status.ok());
+    EXPECT_FALSE(std::filesystem::exists(home / TextPath::fromUtf8("ΓιώργοςΠαππάς")));
+    EXPECT_FALSE(std::filesystem::exists(home / "temp.dat"));
+}
+
+TEST_F(StudyStoreTest, OwnerNamesThatAreFineOnEverySystemAreAccepted) {
+    for (const auto& [first, surname] :
+         std::vector<std::pair<std::string, std::string>>{{"Άννα-Μαρία", "Λύρα"},
+                                                          {"Ι.", "Οικονόμου"},
+                                                          {"Κώστας", " Α. Β."},
+                                                          {"...", "x"},
+                                                          {"Α", "..."}}) {
+        EXPECT_EQ(StudyCreation::folderNameProblem(first + surname), "") << first << surname;
+    }
+}
+
+TEST_F(StudyStoreTest, AStudyOfAnOwnerWithACommaIsPointedAtInQuotes) {
+    auto outcome = StudyCreation::create(home.path(), details("Γιώργος,", "Παππάς"));
+    ASSERT_TRUE(outcome.status) << outcome.status.message();
+    EXPECT_EQ(bytes("temp.dat"), stored({"\"" + TextPath::toUtf8(outcome.folder) + "\""}));
+    auto listed = StudyList::readAll(home.path());
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0], (StudyEntry{"Γιώργος,", "Παππάς"}));
+}
+
+} // namespace
+} // namespace velmora::store

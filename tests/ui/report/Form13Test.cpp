@@ -1,0 +1,279 @@
+#include "study/StudyFiles.h"
+#include "support/UiTest.h"
+
+#include "store/StudyCreation.h"
+#include "ui/report/Form13.h"
+#include "ui/services/Regional.h"
+#include "ui/services/Twips.h"
+#include "ui/services/WindowRegistry.h"
+#include "ui/works/Form2.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmora::test {
+namespace {
+
+using Files = std::map<std::string, std::vector<std::string>>;
+
+const std::vector<std::string> kDetails = {
+    "Γιώργος",        "Παππάς", "Ερμού 5",  "Αθήνα",      "Δήμος Αθηναίων", "Πλάκα",
+    "Άγιος Νικόλαος", "Μαρία",  "Νικολάου", "Σόλωνος 10", "Αθήνα",          "Πολιτικός Μηχανικός"};
+
+class Form13Test : public UiTest {
+protected:
+    ui::Form13* open() {
+        window = ui::WindowRegistry::show<ui::Form13>();
+        settle();
+        return window;
+    }
+    QLabel* label(const char* name) const {
+        return window->findChild<QLabel*>(QString::fromUtf8(name));
+    }
+    QString shown(const char* name) const {
+        QLabel* found = label(name);
+        return found ? found->text() : QStringLiteral("<no label %1>").arg(QString::fromUtf8(name));
+    }
+
+    ui::Form13* window = nullptr;
+};
+
+const std::vector<const char*> kWorkLabels = {"kma",  "q0",   "q5",  "q20",   "q50", "q100",
+                                              "ae",   "polo", "ajj", "ot",    "iii", "iv",
+                                              "empr", "opi",  "ΧΚ",  "xilio", "xoi"};
+const std::vector<const char*> kDetailLabels = {"onoma", "eponymo", "dnsh",  "poli",
+                                                "dimos", "dd",      "uesi",  "onm",
+                                                "epm",   "dnsm",    "polim", "eidikot"};
+
+TEST_F(Form13Test, AFreshStudyShowsItsDetailsZerosAndNoElevation) {
+    store::StudyDetails details;
+    details.ownerFirstName = "Γιώργος";
+    details.ownerSurname = "Παππάς";
+    details.location = "Πλάκα";
+    details.engineer = {"Μαρία", "Νικολάου", "", "", "Πολιτικός Μηχανικός"};
+    ASSERT_TRUE(store::StudyCreation::create(home(), details).status);
+    open();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Form13"));
+    EXPECT_EQ(shown("ent"), QStringLiteral("ΕΝΤΟΣ ΣΧΕΔΙΟΥ"));
+    EXPECT_EQ(shown("l"), QStringLiteral("1"));
+    EXPECT_EQ(shown("klim"), QString());
+    EXPECT_EQ(shown("onoma"), QStringLiteral("Γιώργος"));
+    EXPECT_EQ(shown("uesi"), QStringLiteral("Πλάκα"));
+    EXPECT_EQ(shown("dnsm"), QString());
+    EXPECT_EQ(shown("eidikot"), QStringLiteral("Πολιτικός Μηχανικός"));
+    for (const char* name : kWorkLabels)
+        EXPECT_EQ(shown(name), QStringLiteral("0")) << name;
+    EXPECT_EQ(shown("hh"), QStringLiteral("Ο Χ Ι"));
+}
+
+struct Separator {
+    char separator;
+    const char* area;
+    const char* lambda;
+    const char* small;
+};
+
+class Form13SeparatorTest : public Form13Test, public ::testing::WithParamInterface<Separator> {};
+
+TEST_P(Form13SeparatorTest, AFullyEnteredStudyShowsEveryValueInTheRegionalFormat) {
+    const Separator& p = GetParam();
+    ui::Regional::overrideSeparator(p.separator);
+    makeStudy("ΓιώργοςΠαππάς", Files{{"stoixeia.dat", kDetails},
+                                     {"l.dat", {"1.2"}},
+                                     {"entos.dat", {" 0 "}},
+                                     {"klimaka.dat", {" 500 "}},
+                                     {"analog.dat", {" 2.75 "}},
+                                     {"taxi.dat", {" 12.5 ", " 3 ", " 0 ", " .25 ", " 7 ", " .5 "}},
+                                     {"asti.dat", {" 4 "}},
+                                     {"polygon.dat", {" 11 "}},
+                                     {"rymotom.dat", {" 5 ", " 6 "}},
+                                     {"trig.dat", {" 1 ", " 2 ", " 3 ", " 4 "}},
+                                     {"them.dat", {" 9 "}},
+                                     {"xilosta.dat", {" 8 "}},
+                                     {"oix.dat", {" 10 "}}});
+    open();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(shown("ent"), QStringLiteral("ΕΚΤΟΣ ΣΧΕΔΙΟΥ"));
+    EXPECT_EQ(shown("klim"), QStringLiteral("500"));
+    EXPECT_EQ(shown("l"), QString::fromLatin1(p.lambda));
+    for (std::size_t i = 0; i < kDetailLabels.size(); ++i)
+        EXPECT_EQ(shown(kDetailLabels[i]).toStdString(), kDetails[i]) << kDetailLabels[i];
+
+    const std::map<std::string, QString> expected = {
+        {"kma", QString::fromLatin1("2") + p.separator + "75"},
+        {"q0", QString::fromLatin1(p.area)},
+        {"q5", "3"},
+        {"q20", "0"},
+        {"q50", QString::fromLatin1(p.small)},
+        {"q100", "7"},
+        {"ae", "4"},
+        {"polo", "11"},
+        {"ajj", "5"},
+        {"ot", "6"},
+        {"iii", "1"},
+        {"iv", "2"},
+        {"empr", "3"},
+        {"opi", "4"},
+        {"ΧΚ", "9"},
+        {"xilio", "8"},
+        {"xoi", "10"},
+    };
+    for (const auto& [name, value] : expected)
+        EXPECT_EQ(shown(name.c_str()), value) << name;
+    // Any elevation option other than 0 counts as levelling.
+    EXPECT_EQ(shown("hh"), QStringLiteral("Ν Α Ι"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, Form13SeparatorTest,
+                         ::testing::Values(Separator{',', "12,5", "1,2", ",25"},
+                                           Separator{'.', "12.5", "1.2", ".25"}));
+
+TEST_F(Form13Test, OnlyAZoneOfOneIsInsideThePlan) {
+    for (const auto& [stored, expected] :
+         std::vector<std::pair<std::string, QString>>{{" 1 ", QStringLiteral("ΕΝΤΟΣ ΣΧΕΔΙΟΥ")},
+                                                      {" 0 ", QStringLiteral("ΕΚΤΟΣ ΣΧΕΔΙΟΥ")},
+                                                      {" 2 ", QStringLiteral("ΕΚΤΟΣ ΣΧΕΔΙΟΥ")},
+                                                      {"-1 ", QStringLiteral("ΕΚΤΟΣ ΣΧΕΔΙΟΥ")},
+                                                      {"ναι", QStringLiteral("ΕΚΤΟΣ ΣΧΕΔΙΟΥ")}}) {
+        makeStudy("Σ",
+                  Files{{"stoixeia.dat", kDetails}, {"l.dat", {"1"}}, {"entos.dat", {stored}}});
+        open();
+        EXPECT_EQ(shown("ent"), expected) << stored;
+        window->Command2->click();
+        settle();
+        EXPECT_EQ(ui::WindowRegistry::find<ui::Form13>(), nullptr);
+    }
+}
+
+TEST_F(Form13Test, QuantitiesThatCannotBeReadShowZeroItemByItem) {
+    makeStudy("Σ", Files{{"stoixeia.dat", kDetails},
+                         {"l.dat", {"1"}},
+                         {"entos.dat", {" 1 "}},
+                         {"taxi.dat", {" 1 ", "πολλά", " 3 "}},
+                         {"rymotom.dat", {" 5 "}},
+                         {"klimaka.dat", {"1:500"}}});
+    open();
+    EXPECT_EQ(shown("q0"), QStringLiteral("1"));
+    EXPECT_EQ(shown("q5"), QStringLiteral("0"));
+    EXPECT_EQ(shown("q20"), QStringLiteral("3"));
+    EXPECT_EQ(shown("q50"), QStringLiteral("0"));
+    EXPECT_EQ(shown("hh"), QStringLiteral("Ο Χ Ι"));
+    EXPECT_EQ(shown("ajj"), QStringLiteral("5"));
+    EXPECT_EQ(shown("ot"), QStringLiteral("0"));
+    // A scale that is no number is shown as it is stored.
+    EXPECT_EQ(shown("klim"), QStringLiteral("1:500"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(Form13Test, AStudyFolderThatIsGoneGivesAMessageAndEmptyLabels) {
+    const auto study = makeStudy("ΓιώργοςΠαππάς", Files{{"stoixeia.dat", kDetails}});
+    std::filesystem::remove_all(study);
+    open();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("ΓιώργοςΠαππάς")));
+    for (const char* name : kWorkLabels)
+        EXPECT_EQ(shown(name), QString()) << name;
+    for (const char* name : kDetailLabels)
+        EXPECT_EQ(shown(name), QString()) << name;
+    for (const char* name : {"l", "klim", "ent", "hh"})
+        EXPECT_EQ(shown(name), QString()) << name;
+}
+
+TEST_F(Form13Test, NoCurrentStudyGivesAMessage) {
+    open();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(shown("onoma"), QString());
+}
+
+TEST_F(Form13Test, MissingFilesAreNamedAndTheirLabelsLeftEmpty) {
+    makeStudy("Σ", Files{{"entos.dat", {" 1 "}}, {"taxi.dat", {" 2 "}}});
+    open();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    const QString message = dialogs.messages[0];
+    EXPECT_TRUE(message.contains(QStringLiteral("stoixeia.dat"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("l.dat"))) << message.toStdString();
+    EXPECT_FALSE(message.contains(QStringLiteral("klimaka.dat"))) << message.toStdString();
+    EXPECT_EQ(shown("l"), QString());
+    EXPECT_EQ(shown("onoma"), QString());
+    EXPECT_EQ(shown("ent"), QStringLiteral("ΕΝΤΟΣ ΣΧΕΔΙΟΥ"));
+    EXPECT_EQ(shown("q0"), QStringLiteral("2"));
+}
+
+TEST_F(Form13Test, AShortDetailsFileShowsWhatItHasAndSaysItIsShort) {
+    makeStudy(
+        "Σ",
+        Files{{"stoixeia.dat", {"Γιώργος", "Παππάς"}}, {"l.dat", {"1"}}, {"entos.dat", {" 1 "}}});
+    open();
+    EXPECT_EQ(shown("eponymo"), QStringLiteral("Παππάς"));
+    EXPECT_EQ(shown("dnsh"), QString());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("stoixeia.dat")));
+}
+
+TEST_F(Form13Test, TheLambdaButtonShowsLambdaAsStoredAtThatMoment) {
+    const auto study = makeStudy(
+        "Σ", Files{{"stoixeia.dat", kDetails}, {"l.dat", {"1.2"}}, {"entos.dat", {" 1 "}}});
+    open();
+    EXPECT_EQ(shown("l"), QStringLiteral("1,2"));
+    StudyFiles::put(study / "l.dat", {"1.35"});
+    window->Command1->click();
+    EXPECT_EQ(shown("l"), QStringLiteral("1,35"));
+    auto* change = ui::WindowRegistry::find<ui::Form2>();
+    ASSERT_NE(change, nullptr);
+
+    // The label keeps what it read when the change window stores a new λ later.
+    change->ll1->setText(QStringLiteral("1.5"));
+    change->Command1->click();
+    settle();
+    EXPECT_EQ(UiTest::text(study / "l.dat"), "1.5\r\n");
+    EXPECT_EQ(shown("l"), QStringLiteral("1,35"));
+    StudyFiles::put(study / "l.dat", {"χ"});
+    window->Command1->click();
+    EXPECT_EQ(shown("l"), QStringLiteral("χ"));
+}
+
+TEST_F(Form13Test, LabelsStandAtTheirPlacesWithTheHeaderStyled) {
+    makeStudy("Σ", Files{{"stoixeia.dat", kDetails}, {"l.dat", {"1"}}, {"entos.dat", {" 1 "}}});
+    open();
+    EXPECT_EQ(window->Label1->text(), QStringLiteral("VELMORA ΤΟΠΟΓΡΑΦΙΚΩΝ ΔΙΑΓΡΑΜΜΑΤΩΝ"));
+    EXPECT_EQ(window->Label1->geometry(), ui::Twips::rect(1320, 120, 8085, 435));
+    EXPECT_TRUE(window->Label1->font().bold());
+    EXPECT_TRUE(window->Label1->font().underline());
+    EXPECT_LE(window->Label1->font().pointSize(), 18);
+    EXPECT_LE(QFontMetrics(window->Label1->font()).horizontalAdvance(window->Label1->text()),
+              window->Label1->width());
+    EXPECT_EQ(window->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(window->l->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(window->Label3->alignment() & Qt::AlignRight);
+    EXPECT_EQ(window->Label3->text(), QStringLiteral("Συντελεστής λ:"));
+
+    const std::map<std::string, QRect> places = {
+        {"l", ui::Twips::rect(1680, 720, 855, 255)},
+        {"klim", ui::Twips::rect(4920, 720, 735, 255)},
+        {"ent", ui::Twips::rect(8880, 720, 2295, 255)},
+        {"eponymo", ui::Twips::rect(1800, 2160, 1695, 255)},
+        {"dd", ui::Twips::rect(5880, 2160, 2175, 255)},
+        {"eidikot", ui::Twips::rect(9360, 3240, 1920, 495)},
+        {"opi", ui::Twips::rect(1800, 5280, 855, 255)},
+        {"xoi", ui::Twips::rect(360, 6120, 2295, 255)},
+        {"hh", ui::Twips::rect(4320, 6000, 855, 255)},
+        {"ajj", ui::Twips::rect(6720, 5040, 975, 255)},
+        {"ot", ui::Twips::rect(6720, 5400, 1095, 255)},
+        {"ΧΚ", ui::Twips::rect(7920, 5400, 2295, 255)},
+    };
+    for (const auto& [name, place] : places) {
+        QLabel* found = label(name.c_str());
+        ASSERT_NE(found, nullptr) << name;
+        EXPECT_EQ(found->geometry(), place) << name;
+    }
+    EXPECT_TRUE(label("xoi")->alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(window->Command1->text(), QStringLiteral("Αναθεωριση συντελεστού λ"));
+    EXPECT_EQ(window->Command1->geometry(), ui::Twips::rect(120, 8520, 2295, 495));
+    EXPECT_EQ(window->Command2->geometry(), ui::Twips::rect(8880, 8520, 2295, 495));
+}
+
+} // namespace
+} // namespace velmora::test

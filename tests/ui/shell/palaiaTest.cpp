@@ -1,0 +1,164 @@
+#include "study/StudyFiles.h"
+#include "support/UiTest.h"
+
+#include "store/TextPath.h"
+#include "ui/report/Form13.h"
+#include "ui/services/WindowRegistry.h"
+#include "ui/shell/palaia.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace velmora::test {
+namespace {
+
+class palaiaTest : public UiTest {
+protected:
+    // A list of studies of owners N1 S1, N2 S2, ..., each with a folder of its own.
+    void listStudies(int count) {
+        std::vector<std::string> lines;
+        for (int i = 1; i <= count; ++i) {
+            lines.push_back("Ν" + std::to_string(i));
+            lines.push_back("Σ" + std::to_string(i));
+            std::filesystem::create_directory(
+                folder("Ν" + std::to_string(i) + "Σ" + std::to_string(i)));
+        }
+        StudyFiles::put(home() / "ergasies.dat", lines);
+    }
+    std::filesystem::path folder(const std::string& name) const {
+        return home() / store::TextPath::fromUtf8(name);
+    }
+    void choose(int index) {
+        window->EPILOGI->setCurrentIndex(index);
+        emit window->EPILOGI->activated(index);
+    }
+    std::string pointer() const { return text(home() / "temp.dat"); }
+    std::string pointerAt(const std::string& name) const {
+        return store::TextPath::toUtf8(folder(name)) + "\r\n";
+    }
+    std::vector<std::string> indexLines() const {
+        std::vector<std::string> lines;
+        const std::string all = text(home() / "temp1.dat");
+        for (std::size_t start = 0, end; (end = all.find("\r\n", start)) != std::string::npos;
+             start = end + 2)
+            lines.push_back(all.substr(start, end - start));
+        return lines;
+    }
+    void open() { window = ui::WindowRegistry::show<ui::palaia>(); }
+
+    ui::palaia* window = nullptr;
+};
+
+TEST_F(palaiaTest, AnEmptyListGivesAnEmptyChoiceAndAHundredBlankPlaces) {
+    makeStudy("ΆνναΛύρα", {{"l.dat", {"1"}}});
+    open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Εισαγωγή Προηγούμενης Μελέτης"));
+    EXPECT_EQ(window->Label1->text(), QStringLiteral("Εισαγωγή της μελέτης του Ιδιοκτήτη κ.κ."));
+    EXPECT_EQ(window->EPILOGI->count(), 0);
+    EXPECT_EQ(indexLines(), std::vector<std::string>(100, " "));
+
+    const std::string before = pointer();
+    window->OKButton->click();
+    settle();
+    EXPECT_EQ(pointer(), before);
+    EXPECT_EQ(ui::WindowRegistry::find<ui::palaia>(), nullptr);
+    auto* summary = ui::WindowRegistry::find<ui::Form13>();
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->l->text(), QStringLiteral("1"));
+}
+
+TEST_F(palaiaTest, ThreeStudiesAreListedInCreationOrderAndAChoicePointsAtOnce) {
+    listStudies(3);
+    open();
+    ASSERT_EQ(window->EPILOGI->count(), 3);
+    EXPECT_EQ(window->EPILOGI->itemText(0), QStringLiteral("Ν1 Σ1"));
+    EXPECT_EQ(window->EPILOGI->itemText(2), QStringLiteral("Ν3 Σ3"));
+    EXPECT_EQ(window->EPILOGI->currentIndex(), -1);
+    std::vector<std::string> expected = {"Ν1Σ1", "Ν2Σ2", "Ν3Σ3"};
+    expected.resize(100, " ");
+    EXPECT_EQ(indexLines(), expected);
+
+    choose(2);
+    EXPECT_EQ(pointer(), pointerAt("Ν3Σ3"));
+    choose(0);
+    EXPECT_EQ(pointer(), pointerAt("Ν1Σ1"));
+    EXPECT_EQ(ui::WindowRegistry::find<ui::Form13>(), nullptr);
+
+    // The close box keeps the choice and shows no summary.
+    window->close();
+    settle();
+    EXPECT_EQ(pointer(), pointerAt("Ν1Σ1"));
+    EXPECT_EQ(ui::WindowRegistry::find<ui::Form13>(), nullptr);
+}
+
+TEST_F(palaiaTest, AHundredAndFiftyStudiesCanAllBeChosen) {
+    listStudies(150);
+    open();
+    ASSERT_EQ(window->EPILOGI->count(), 150);
+    const auto index = indexLines();
+    ASSERT_EQ(index.size(), 100u);
+    EXPECT_EQ(index[99], "Ν100Σ100");
+
+    choose(49);
+    EXPECT_EQ(pointer(), pointerAt("Ν50Σ50"));
+    choose(149);
+    EXPECT_EQ(pointer(), pointerAt("Ν150Σ150"));
+    choose(100);
+    EXPECT_EQ(pointer(), pointerAt("Ν101Σ101"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(palaiaTest, TheFirstHundredAreFoundThroughTheIndex) {
+    listStudies(3);
+    open();
+    std::vector<std::string> index = {"Ν1Σ1", "Άλλος", "Ν3Σ3"};
+    index.resize(100, " ");
+    StudyFiles::put(home() / "temp1.dat", index);
+    choose(1);
+    EXPECT_EQ(pointer(), pointerAt("Άλλος"));
+}
+
+TEST_F(palaiaTest, TwoStudiesOfTheSameOwnerLeadToTheSameFolder) {
+    StudyFiles::put(home() / "ergasies.dat", {"Ν", "Σ", "Ν", "Σ"});
+    open();
+    ASSERT_EQ(window->EPILOGI->count(), 2);
+    EXPECT_EQ(window->EPILOGI->itemText(0), window->EPILOGI->itemText(1));
+    choose(1);
+    EXPECT_EQ(pointer(), pointerAt("ΝΣ"));
+}
+
+TEST_F(palaiaTest, AStudyWhoseFolderIsGoneStillBecomesCurrentAndItsSummarySaysSo) {
+    StudyFiles::put(home() / "ergasies.dat", {"Ν", "Σ"});
+    open();
+    choose(0);
+    EXPECT_EQ(pointer(), pointerAt("ΝΣ"));
+    window->OKButton->click();
+    settle();
+    auto* summary = ui::WindowRegistry::find<ui::Form13>();
+    ASSERT_NE(summary, nullptr);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("δεν υπάρχει")));
+    EXPECT_TRUE(summary->onoma->text().isEmpty());
+}
+
+TEST_F(palaiaTest, AMissingListIsEmptyAndCreated) {
+    std::filesystem::remove(home() / "ergasies.dat");
+    open();
+    EXPECT_EQ(window->EPILOGI->count(), 0);
+    EXPECT_TRUE(std::filesystem::exists(home() / "ergasies.dat"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(palaiaTest, AnEntryWithoutOwnerNameNeverPointsAtTheInstallationFolder) {
+    StudyFiles::put(home() / "ergasies.dat", {"", ""});
+    makeStudy("ΆνναΛύρα", {});
+    const std::string before = pointer();
+    open();
+    choose(0);
+    EXPECT_EQ(pointer(), before);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+} // namespace
+} // namespace velmora::test
