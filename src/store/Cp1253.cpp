@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <unordered_map>
 
 namespace velmora::store {
 namespace {
 
 // Code points of bytes 0x80 to 0xFF; 0 marks a byte the code page leaves undefined.
+// clang-format off
 constexpr std::array<char32_t, 128> kHigh = {
     0x20AC, 0x0000, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x0000, 0x2030, 0x0000, 0x2039, 0x0000, 0x0000, 0x0000, 0x0000,
@@ -25,6 +27,7 @@ constexpr std::array<char32_t, 128> kHigh = {
     0x03C0, 0x03C1, 0x03C2, 0x03C3, 0x03C4, 0x03C5, 0x03C6, 0x03C7,
     0x03C8, 0x03C9, 0x03CA, 0x03CB, 0x03CC, 0x03CD, 0x03CE, 0x0000,
 };
+// clang-format on
 
 // Undefined bytes travel through the program as U+F700 plus the byte.
 constexpr char32_t kUndefinedBase = 0xF700;
@@ -35,6 +38,17 @@ char32_t codePointOf(unsigned char byte) {
     return cp != 0 ? cp : kUndefinedBase + byte;
 }
 
+// Every Greek letter of a report would otherwise cost a walk through the table.
+const std::unordered_map<char32_t, unsigned char>& bytesOfCodePoints() {
+    static const auto table = [] {
+        std::unordered_map<char32_t, unsigned char> bytes;
+        for (std::size_t i = 0; i < kHigh.size(); ++i)
+            if (kHigh[i] != 0) bytes.emplace(kHigh[i], static_cast<unsigned char>(0x80 + i));
+        return bytes;
+    }();
+    return table;
+}
+
 std::optional<unsigned char> byteOf(char32_t cp) {
     if (cp < 0x80) return static_cast<unsigned char>(cp);
     if (cp >= kUndefinedBase + 0x80 && cp <= kUndefinedBase + 0xFF) {
@@ -42,9 +56,10 @@ std::optional<unsigned char> byteOf(char32_t cp) {
         if (kHigh[byte - 0x80] == 0) return byte;
         return std::nullopt;
     }
-    for (std::size_t i = 0; i < kHigh.size(); ++i)
-        if (kHigh[i] == cp) return static_cast<unsigned char>(0x80 + i);
-    return std::nullopt;
+    const auto& table = bytesOfCodePoints();
+    auto found = table.find(cp);
+    if (found == table.end()) return std::nullopt;
+    return found->second;
 }
 
 void appendUtf8(std::string& out, char32_t cp) {
