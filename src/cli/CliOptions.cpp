@@ -7,7 +7,7 @@ namespace velmora::cli {
 const char* CliOptions::usage() {
     return "Χρήση:\n"
            "  velmora-cli calc [--home ΦΑΚΕΛΟΣ] [--decimal-separator ,|.]\n"
-           "  velmora-cli report [--home ΦΑΚΕΛΟΣ]\n";
+           "  velmora-cli report [--home ΦΑΚΕΛΟΣ] [--pdf ΑΡΧΕΙΟ]\n";
 }
 
 ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
@@ -40,6 +40,8 @@ ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
                 return parsed;
             }
             options.decimalSeparator = value[0];
+        } else if (option == "--pdf" && options.command == Command::Report) {
+            options.pdf = store::TextPath::fromUtf8(value);
         } else {
             parsed.error = "Άγνωστη επιλογή «" + option + "».";
             return parsed;

@@ -4,6 +4,10 @@
 #include "calc/ReportText.h"
 #include "cli/CliOptions.h"
 #include "store/Installation.h"
+#include "ui/report/ReportPrinter.h"
+
+#include <QApplication>
+#include <QString>
 
 #include <clocale>
 #include <cstdio>
@@ -47,9 +51,25 @@ int calc(const CliOptions& options, const std::filesystem::path& study) {
     return fail(message);
 }
 
-int report(const std::filesystem::path& study) {
+// The report laid out as the desktop program prints it. Qt needs an application object for
+// fonts and layout, but no screen: without one named, it draws offscreen.
+int reportPdf(char* program, const std::string& text, const std::filesystem::path& pdf) {
+#ifndef _WIN32
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    // Our own options are not for Qt to read.
+    int argc = 1;
+    char* argv[] = {program, nullptr};
+    QApplication app(argc, argv);
+    velmora::store::Status written =
+        velmora::ui::ReportPrinter::writePdf(QString::fromStdString(text), pdf);
+    return written ? 0 : fail(written.message());
+}
+
+int report(char* program, const CliOptions& options, const std::filesystem::path& study) {
     ReportText::Report joined = ReportText::join(study);
     if (!joined.missing.empty()) return fail(ReportText::missingMessage(joined.missing));
+    if (options.pdf) return reportPdf(program, joined.text, *options.pdf);
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
@@ -69,5 +89,5 @@ int main(int argc, char** argv) {
     if (study.state != Installation::CurrentStudy::State::Found) return fail(study.message);
 
     return options.command == CliOptions::Command::Calc ? calc(options, study.folder)
-                                                        : report(study.folder);
+                                                        : report(argv[0], options, study.folder);
 }

@@ -1,0 +1,99 @@
+#include "ui/report/ReportPrinter.h"
+
+#include "store/TextPath.h"
+#include "ui/services/Dialogs.h"
+#include "ui/services/Fonts.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <QTextOption>
+
+#include <system_error>
+
+namespace velmora::ui {
+
+QFont ReportPrinter::font() {
+    return Fonts::timesNewRoman(11.25);
+}
+
+bool ReportPrinter::print(const QString& text, QPrinter& printer) {
+    // Room for binding on the left; a printer that cannot print so near the edge keeps its own.
+    printer.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&printer);
+    document.setDefaultFont(font());
+    document.setDocumentMargin(0);
+    QTextOption option = document.defaultTextOption();
+    option.setTabStopDistance(kTabStop);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document.setDefaultTextOption(option);
+    // Report text from the section files ends its lines with CR LF; the layout wants one break.
+    document.setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    // Painting starts at the corner of the printable area, inside the printer's margins.
+    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+    document.setPageSize(page.size());
+    const int pages = document.pageCount();
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0 && !printer.newPage()) return false;
+        painter.save();
+        painter.translate(0, -page.height() * index);
+        document.drawContents(&painter, page.translated(0, page.height() * index));
+        painter.restore();
+    }
+    return painter.end();
+}
+
+void ReportPrinter::printBox(QTextEdit& box, QWidget* parent) {
+    const QTextCursor cursor = box.textCursor();
+    const bool selected = cursor.hasSelection();
+
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dlgCommonDialog(&printer, parent);
+    dlgCommonDialog.setObjectName(QStringLiteral("dlgCommonDialog"));
+    dlgCommonDialog.setWindowTitle(QStringLiteral("Print"));
+    dlgCommonDialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlgCommonDialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+    dlgCommonDialog.setPrintRange(selected ? QAbstractPrintDialog::Selection
+                                           : QAbstractPrintDialog::AllPages);
+    if (!Dialogs::print(dlgCommonDialog)) return;
+
+    const QString text = selected ? cursor.selection().toPlainText() : box.toPlainText();
+    if (!print(text, printer))
+        Dialogs::message(parent, QStringLiteral("Η εκτύπωση δεν έγινε: ο εκτυπωτής δεν δέχτηκε "
+                                                "την εργασία."));
+}
+
+store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem::path& file) {
+    std::filesystem::path partial = file;
+    partial += ".part";
+    const QString shown = QString::fromStdString(store::TextPath::toUtf8(file));
+    bool printed = false;
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(store::TextPath::toUtf8(partial)));
+        printed = print(text, printer);
+    }
+    std::error_code ec;
+    if (printed) std::filesystem::rename(partial, file, ec);
+    if (!printed || ec) {
+        std::filesystem::remove(partial, ec);
+        return store::Status::failure(
+            QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «%1».")
+                .arg(shown)
+                .toStdString());
+    }
+    return store::Status::success();
+}
+
+} // namespace velmora::ui

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "store/Status.h"
+
+#include <QFont>
+#include <QString>
+
+#include <filesystem>
+
+class QPrinter;
+class QTextEdit;
+class QWidget;
+
+namespace velmora::ui {
+
+// The fee report on paper. The report shell's print button and `velmora-cli report --pdf` both
+// lay the text out here, so a PDF shows exactly what the printer gets.
+class ReportPrinter {
+public:
+    // Times New Roman 11.25 pt, or a serif font with Greek letters where it is not installed.
+    static QFont font();
+
+    // Tab stops every half inch. Qt scales the distance from 96 dots an inch to the device's
+    // resolution itself, on screen and on paper alike.
+    static constexpr qreal kTabStop = 48;
+
+    // Lays the plain text out on the printer's pages and prints it; false when the printer
+    // would not start.
+    static bool print(const QString& text, QPrinter& printer);
+
+    // Asks for a printer through the print dialog and prints the box's selection, or its whole
+    // text when nothing is selected; the dialog's own choice of range does not matter. A
+    // cancelled dialog prints nothing.
+    static void printBox(QTextEdit& box, QWidget* parent);
+
+    // Writes the text as a PDF file. The file is replaced whole or not at all.
+    static store::Status writePdf(const QString& text, const std::filesystem::path& file);
+};
+
+} // namespace velmora::ui

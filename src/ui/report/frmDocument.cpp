@@ -1,0 +1,64 @@
+// The report window: the fee report of the current study as plain text, inside the report shell.
+#include "ui/report/frmDocument.h"
+
+#include "calc/ReportText.h"
+#include "store/Installation.h"
+#include "ui/report/ReportPrinter.h"
+#include "ui/services/StudyAccess.h"
+#include "ui/services/Twips.h"
+
+#include <QTextEdit>
+
+namespace velmora::ui {
+namespace {
+
+constexpr int kMargin = 100;
+constexpr int kWrapInset = 400;
+
+} // namespace
+
+frmDocument::frmDocument(const QString& caption, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmDocument"));
+    setWindowTitle(caption);
+
+    rtfText = new QTextEdit(this);
+    rtfText->setObjectName(QStringLiteral("rtfText"));
+    rtfText->setAcceptRichText(false);
+    rtfText->setFont(ReportPrinter::font());
+    rtfText->setTabStopDistance(ReportPrinter::kTabStop);
+    rtfText->setLineWrapMode(QTextEdit::FixedPixelWidth);
+
+    Form_Load();
+}
+
+void frmDocument::Form_Load() {
+    Form_Resize();
+    auto study = store::Installation::currentStudy(StudyAccess::installation());
+    if (study.state != store::Installation::CurrentStudy::State::Found) {
+        problem_ = QString::fromStdString(study.message);
+        return;
+    }
+    calc::ReportText::Report report = calc::ReportText::join(study.folder);
+    if (!report.missing.empty())
+        problem_ = QString::fromStdString(calc::ReportText::missingMessage(report.missing));
+    // The box keeps paragraphs, not line ends: each CR LF becomes one paragraph break.
+    rtfText->setPlainText(
+        QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void frmDocument::Form_Resize() {
+    // A window too small for the margins keeps the box where and as large as it was.
+    const int width = Twips::fromPixels(this->width()) - 2 * kMargin;
+    const int height = Twips::fromPixels(this->height()) - 2 * kMargin;
+    if (width < 0 || height < 0) return;
+    rtfText->setGeometry(Twips::rect(kMargin, kMargin, width, height));
+    const int wrap = Twips::fromPixels(rtfText->width()) - kWrapInset;
+    if (wrap > 0) rtfText->setLineWrapColumnOrWidth(Twips::toPixels(wrap));
+}
+
+void frmDocument::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+} // namespace velmora::ui

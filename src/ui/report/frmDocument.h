@@ -1,0 +1,34 @@
+// The report window: the fee report of the current study as plain text, inside the report shell.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextEdit;
+
+namespace velmora::ui {
+
+class frmDocument : public QWidget {
+    Q_OBJECT
+public:
+    // Loads the report of the study that is current now; the text stays as loaded while the
+    // window is open.
+    explicit frmDocument(const QString& caption, QWidget* parent = nullptr);
+
+    QTextEdit* rtfText;
+
+    // Why the report is incomplete or empty (no current study, sections never computed), in
+    // Greek; empty for a whole report.
+    const QString& problem() const { return problem_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+
+    QString problem_;
+};
+
+} // namespace velmora::ui

@@ -1,0 +1,105 @@
+#include "support/UiTest.h"
+
+#include "report/ReportFixtures.h"
+
+#include "ui/report/frmMain.h"
+#include "ui/services/WindowRegistry.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace velmora::test {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+class ReportPdfCliTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
+        pdf = home() / "έκθεση.pdf";
+    }
+
+    // Runs velmora-cli on the test's installation folder, without the test's screen settings.
+    CliRun cli(const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(VELMORA_CLI),
+                      arguments + QStringList{QStringLiteral("--home"),
+                                              QString::fromStdString(home().string())});
+        CliRun run;
+        if (!process.waitForFinished(60000)) return run;
+        run.exitCode = process.exitCode();
+        run.out = process.readAllStandardOutput();
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    std::filesystem::path study;
+    std::filesystem::path pdf;
+};
+
+TEST_F(ReportPdfCliTest, WritesThePdfThatThePrintButtonPrints) {
+    copyData("golden/full-comma", study);
+    const CliRun run = cli(
+        {QStringLiteral("report"), QStringLiteral("--pdf"), QString::fromStdString(pdf.string())});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const QString written = pdfText(pdf);
+    EXPECT_TRUE(written.contains(QStringLiteral("ΙΔΙΟΚΤΗΤΗΣ:Γιώργος Παπαδόπουλος")));
+    EXPECT_TRUE(written.contains(QStringLiteral("ΠΟΛΥΓΩΝΟΜΕΤΡΙΚΑ ΣΗΜΕΙΑ")));
+    EXPECT_TRUE(written.contains(QStringLiteral("ΓΕΝΙΚΟ ΣΥΝΟΛΟ")));
+
+    const auto printed = home() / "printed.pdf";
+    dialogs.onPrint = [&](QPrintDialog& dialog) {
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(QString::fromStdString(printed.string()));
+    };
+    ui::frmMain::showPrincipal();
+    auto* shell = ui::WindowRegistry::find<ui::frmMain>();
+    shell->tbToolBar_ButtonClick(shell->Print);
+    EXPECT_EQ(pdfText(printed), written);
+}
+
+TEST_F(ReportPdfCliTest, MissingSectionsWriteNoFile) {
+    copyData("golden/short", study);
+    std::filesystem::remove(study / "synola.dat");
+    const CliRun run = cli(
+        {QStringLiteral("report"), QStringLiteral("--pdf"), QString::fromStdString(pdf.string())});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("synola.dat")));
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(ReportPdfCliTest, AnUnwritablePlaceIsAnErrorWithNothingLeft) {
+    copyData("golden/short", study);
+    const auto nowhere = home() / "missing-folder" / "report.pdf";
+    const CliRun run = cli({QStringLiteral("report"), QStringLiteral("--pdf"),
+                            QString::fromStdString(nowhere.string())});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("PDF"))) << run.err.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(nowhere.parent_path()));
+}
+
+TEST_F(ReportPdfCliTest, PdfBelongsToTheReportCommandOnly) {
+    const CliRun run = cli(
+        {QStringLiteral("calc"), QStringLiteral("--pdf"), QString::fromStdString(pdf.string())});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--pdf")));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+} // namespace
+} // namespace velmora::test

@@ -1,0 +1,146 @@
+#include "support/UiTest.h"
+
+#include "report/ReportFixtures.h"
+
+#include "ui/report/ReportPrinter.h"
+#include "ui/report/frmDocument.h"
+#include "ui/report/frmMain.h"
+#include "ui/services/WindowRegistry.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace velmora::test {
+namespace {
+
+using ui::frmDocument;
+using ui::frmMain;
+
+class ReportPrinterTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
+        copyData("golden/full-comma", study);
+        pdf = home() / "printed.pdf";
+        dialogs.onPrint = [this](QPrintDialog& dialog) {
+            title = dialog.windowTitle();
+            range = dialog.printRange();
+            pageRangeOffered = dialog.testOption(QAbstractPrintDialog::PrintPageRange);
+            // The user picks all pages: the program prints by the box's selection regardless.
+            dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+            dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog.printer()->setOutputFileName(QString::fromStdString(pdf.string()));
+        };
+        principal = frmMain::showPrincipal();
+        shell = ui::WindowRegistry::find<frmMain>();
+    }
+
+    void pressPrint() { shell->tbToolBar_ButtonClick(shell->Print); }
+
+    // Selects the whole lines from `first` to just before `last`.
+    void select(const QString& first, const QString& last) {
+        const QString text = principal->rtfText->toPlainText();
+        QTextCursor cursor(principal->rtfText->document());
+        cursor.setPosition(text.indexOf(first));
+        cursor.setPosition(text.indexOf(last), QTextCursor::KeepAnchor);
+        principal->rtfText->setTextCursor(cursor);
+    }
+
+    std::filesystem::path pdf;
+    frmDocument* principal = nullptr;
+    frmMain* shell = nullptr;
+    QString title;
+    QAbstractPrintDialog::PrintRange range = QAbstractPrintDialog::PageRange;
+    bool pageRangeOffered = true;
+};
+
+TEST_F(ReportPrinterTest, WithoutSelectionTheWholeReportIsPrinted) {
+    pressPrint();
+    EXPECT_EQ(dialogs.printDialogs, 1);
+    EXPECT_EQ(title, QStringLiteral("Print"));
+    EXPECT_EQ(range, QAbstractPrintDialog::AllPages);
+    EXPECT_FALSE(pageRangeOffered);
+    const QString printed = pdfText(pdf);
+    EXPECT_TRUE(printed.contains(QStringLiteral("Αμοιβές τοπογραφικών εργασιών")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("ΠΟΛΥΓΩΝΟΜΕΤΡΙΚΑ ΣΗΜΕΙΑ")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("VELMORA ΤΟΠΟΓΡΑΦΙΚΩΝ ΕΡΓΑΣΙΩΝ")));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(ReportPrinterTest, WithASelectionOnlyTheSelectionIsPrinted) {
+    select(QStringLiteral("\tΠΟΛΥΓΩΝΟΜΕΤΡΙΚΑ ΣΗΜΕΙΑ"), QStringLiteral("\tΤΑΧΥΜΕΤΡΙΚΕΣ"));
+    pressPrint();
+    EXPECT_EQ(range, QAbstractPrintDialog::Selection);
+    const QString printed = pdfText(pdf);
+    EXPECT_TRUE(printed.contains(QStringLiteral("ΠΟΛΥΓΩΝΟΜΕΤΡΙΚΑ ΣΗΜΕΙΑ")));
+    EXPECT_FALSE(printed.contains(QStringLiteral("VELMORA ΤΟΠΟΓΡΑΦΙΚΩΝ ΕΡΓΑΣΙΩΝ")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("4 X 390 = 1560")));
+    EXPECT_FALSE(printed.contains(QStringLiteral("ΤΑΧΥΜΕΤΡΙΚΕΣ")));
+}
+
+TEST_F(ReportPrinterTest, TheActiveWindowIsTheOnePrinted) {
+    principal->rtfText->setPlainText(QStringLiteral("Μόνο αυτή η γραμμή\n"));
+    pressPrint();
+    EXPECT_EQ(pdfText(pdf).trimmed(), QStringLiteral("Μόνο αυτή η γραμμή"));
+}
+
+TEST_F(ReportPrinterTest, CancelPrintsNothing) {
+    dialogs.confirmPrint = false;
+    pressPrint();
+    EXPECT_EQ(dialogs.printDialogs, 1);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(ReportPrinterTest, NoReportWindowOrAnotherButtonDoesNothing) {
+    QAction other(QStringLiteral("print"));
+    other.setData(QStringLiteral("print"));
+    shell->tbToolBar_ButtonClick(&other);
+    EXPECT_EQ(dialogs.printDialogs, 0);
+
+    shell->mdiArea->closeAllSubWindows();
+    settle();
+    ASSERT_EQ(shell->activeDocument(), nullptr);
+    pressPrint();
+    EXPECT_EQ(dialogs.printDialogs, 0);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(ReportPrinterTest, EveryLineOfALongReportReachesThePages) {
+    QString text;
+    for (int line = 1; line <= 240; ++line)
+        text += QStringLiteral("\tΓραμμή %1 της έκθεσης\r\n").arg(line);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    ASSERT_TRUE(ui::ReportPrinter::print(text, printer));
+    const QString printed = pdfText(pdf);
+    EXPECT_GE(printed.count(QChar(u'\f')), 3);
+    for (int line = 1; line <= 240; ++line)
+        EXPECT_TRUE(printed.contains(QStringLiteral("Γραμμή %1 της").arg(line))) << line;
+}
+
+TEST_F(ReportPrinterTest, FailingPrinterIsReportedAndLeavesNoFile) {
+    const auto blocked = home() / "no-such-folder" / "report.pdf";
+    dialogs.onPrint = [&](QPrintDialog& dialog) {
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(QString::fromStdString(blocked.string()));
+    };
+    pressPrint();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_FALSE(std::filesystem::exists(blocked));
+
+    EXPECT_FALSE(ui::ReportPrinter::writePdf(QStringLiteral("x"), blocked).ok());
+    EXPECT_TRUE(ui::ReportPrinter::writePdf(QStringLiteral("Έκθεση"), pdf).ok());
+    EXPECT_EQ(pdfText(pdf).trimmed(), QStringLiteral("Έκθεση"));
+    EXPECT_FALSE(std::filesystem::exists(home() / "printed.pdf.part"));
+}
+
+} // namespace
+} // namespace velmora::test

@@ -1,0 +1,164 @@
+#include "support/UiTest.h"
+
+#include "report/ReportFixtures.h"
+
+#include "ui/report/frmDocument.h"
+#include "ui/report/frmMain.h"
+#include "ui/services/Twips.h"
+#include "ui/services/WindowRegistry.h"
+#include "ui/shell/Form9.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QSettings>
+#include <QSvgWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace velmora::test {
+namespace {
+
+using ui::Form9;
+using ui::frmMain;
+using ui::Twips;
+using ui::WindowRegistry;
+
+class Form9Test : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        menu = WindowRegistry::show<Form9>();
+    }
+
+    std::filesystem::path fullStudy() {
+        auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
+        copyData("studies/full", study);
+        return study;
+    }
+
+    // Every file under a folder with its bytes, to tell that nothing was written.
+    static std::map<std::string, std::string> snapshot(const std::filesystem::path& folder) {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+            if (entry.is_regular_file())
+                files[entry.path().lexically_relative(folder).string()] = bytes(entry.path());
+        return files;
+    }
+
+    Form9* menu = nullptr;
+};
+
+TEST_F(Form9Test, ButtonsStandWhereTheMenuPutsThem) {
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("Velmora Τοπογραφικών "));
+    EXPECT_EQ(menu->size(), QSize(630, 389));
+    EXPECT_EQ(menu->Label1->text(), QStringLiteral("VELMORA ΤΟΠΟΓΡΑΦΙΚΩΝ ΕΡΓΑΣΙΩΝ"));
+    EXPECT_EQ(menu->Label1->font().pointSize(), 18);
+    EXPECT_EQ(menu->Label2->text(), QStringLiteral("ΠΡΟΕΔΡΙΚΟ ΔΙΑΤΑΓΜΑ ΥΠ' ΑΡΙΘΜ. 696"));
+    EXPECT_EQ(menu->Picture1->size(), QSize(314, 260));
+
+    const std::pair<QPushButton*, const char*> column[] = {{menu->new_, "Νέα Μελέτη"},
+                                                           {menu->anaglosh, "Ανάγνωση Μελέτης"},
+                                                           {menu->Command8, "Υπολογισμοί"},
+                                                           {menu->print, "Εκτύπωση"},
+                                                           {menu->Command1, "Έξοδος"}};
+    int above = -1;
+    for (const auto& [button, caption] : column) {
+        EXPECT_EQ(button->text(), QString::fromUtf8(caption));
+        EXPECT_EQ(button->size(), Twips::size(2295, 495));
+        EXPECT_EQ(button->x(), menu->new_->x());
+        EXPECT_GT(button->y(), above);
+        above = button->y();
+    }
+    EXPECT_EQ(menu->new_->objectName(), QStringLiteral("new"));
+    EXPECT_EQ(menu->Command2->text(), QStringLiteral("Βοήθεια"));
+    EXPECT_EQ(menu->Command2->size(), Twips::size(1095, 375));
+    EXPECT_EQ(menu->Command2->geometry().center().x(), menu->Picture1->geometry().center().x());
+    EXPECT_GT(menu->Command2->y(), menu->Picture1->geometry().bottom());
+    // Nothing sticks out of the window.
+    for (QWidget* child : menu->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(menu->rect().contains(child->geometry())) << child->objectName().toStdString();
+}
+
+TEST_F(Form9Test, CalculationHoldsTheFocusFirst) {
+    settle();
+    EXPECT_EQ(menu->focusWidget(), menu->Command8);
+    EXPECT_EQ(menu->Command8->nextInFocusChain(), menu->print);
+}
+
+TEST_F(Form9Test, WithoutACurrentStudyBothActionsSayWhyAndWriteNothing) {
+    const auto before = snapshot(home());
+    menu->Command8->click();
+    menu->print->click();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    for (const QString& message : dialogs.messages)
+        EXPECT_TRUE(message.contains(QStringLiteral("μελέτη"))) << message.toStdString();
+    EXPECT_EQ(snapshot(home()), before);
+    EXPECT_EQ(WindowRegistry::find<frmMain>(), nullptr);
+}
+
+TEST_F(Form9Test, CalculationWritesTheSectionsWithTheRegionalSeparator) {
+    auto study = fullStudy();
+    menu->Command8->click();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    for (const char* section : {"arxi1.dat", "trig1.dat", "synola.dat", "telos.dat"})
+        EXPECT_EQ(bytes(study / section), bytes(testData("golden/full-comma") / section))
+            << section;
+}
+
+TEST_F(Form9Test, ASectionThatCannotBeWrittenIsToldInGreek) {
+    auto study = fullStudy();
+    std::filesystem::create_directories(study / "telos.dat" / "in-the-way");
+    menu->Command8->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("telos.dat")));
+    // The other sections were still written.
+    EXPECT_EQ(bytes(study / "synola.dat"), bytes(testData("golden/full-comma/synola.dat")));
+}
+
+TEST_F(Form9Test, PrintShowsTheReportAndKeepsTheOpenOneUntilClosed) {
+    auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
+    copyData("golden/short", study);
+    menu->print->click();
+    frmMain* shell = WindowRegistry::find<frmMain>();
+    ASSERT_NE(shell, nullptr);
+    ui::frmDocument* principal = shell->activeDocument();
+    ASSERT_NE(principal, nullptr);
+    EXPECT_EQ(principal->windowTitle(), QStringLiteral("Velmora"));
+    const QString loaded = principal->rtfText->toPlainText();
+
+    // A new calculation, then print again: the open window comes forward unchanged.
+    copyData("studies/full", study);
+    menu->Command8->click();
+    menu->print->click();
+    EXPECT_EQ(shell->activeDocument(), principal);
+    EXPECT_EQ(shell->mdiArea->subWindowList().size(), 2);
+    EXPECT_EQ(principal->rtfText->toPlainText(), loaded);
+
+    shell->close();
+    settle();
+    menu->print->click();
+    shell = WindowRegistry::find<frmMain>();
+    ASSERT_NE(shell, nullptr);
+    EXPECT_NE(shell->activeDocument()->rtfText->toPlainText(), loaded);
+}
+
+TEST_F(Form9Test, ExitEndsTheProgramWithoutTheShellSavingItsPlacement) {
+    auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
+    copyData("golden/short", study);
+    menu->print->click();
+    ASSERT_NE(WindowRegistry::find<frmMain>(), nullptr);
+
+    QTimer::singleShot(0, menu->Command1, &QPushButton::click);
+    // A guard so that a broken exit fails the test instead of hanging it.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    guard.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(QSettings().contains(QStringLiteral("Settings/MainLeft")));
+}
+
+} // namespace
+} // namespace velmora::test
