@@ -1,0 +1,32 @@
+// Foundation setting-out entry: the building area, turned into a number of points.
+#pragma once
+
+#include "ui/works/EntryWindow.h"
+
+#include <optional>
+
+namespace velmora::ui {
+
+// Foundation setting-out entry: the building area, from which the number of polygonometric
+// points is worked out.
+class Form12 : public EntryWindow {
+    Q_OBJECT
+public:
+    explicit Form12(QWidget* parent = nullptr);
+
+    // Points for a building of `area` square metres: area × 2 / 25 rounded down, plus 4.
+    static double pointCount(float area);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLineEdit* www;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QPushButton* Command1;
+
+protected:
+    bool submit() override;
+};
+
+} // namespace velmora::ui

@@ -1,0 +1,82 @@
+// Change of λ: the current study's coefficient, and the default for studies created next.
+
+#include "ui/works/Form2.h"
+
+#include "store/Catalogue.h"
+#include "store/NumberText.h"
+#include "store/TypedQuantity.h"
+#include "store/ValueFile.h"
+#include "ui/services/Dialogs.h"
+#include "ui/services/StudyAccess.h"
+#include "ui/services/Twips.h"
+#include "ui/services/WindowFrame.h"
+#include "ui/works/QuantityBoxes.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmora::ui {
+
+Form2::Form2(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Αλλαγή Συντελεστή λ"));
+
+    Label1 = new QLabel(QStringLiteral("Νέος Συντελεστής λ"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(Twips::rect(240, 240, 2910, 375));
+    ll1 = new QLineEdit(this);
+    ll1->setObjectName(QStringLiteral("ll1"));
+    ll1->setGeometry(Twips::rect(720, 840, 1950, 405));
+    Label1->setBuddy(ll1);
+    Command1 = new QPushButton(QStringLiteral("Αποθήκευση"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(Twips::rect(720, 1560, 1950, 555));
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(ll1, &QLineEdit::returnPressed, this, &Form2::Command1_Click);
+
+    WindowFrame::apply(this, WindowFrame::Frame::FixedDialog, 3390, 2505);
+    WindowFrame::centre(this);
+    ll1->setFocus();
+}
+
+void Form2::Command1_Click() {
+    // λ multiplies every amount of the study and of every study after it: nothing but a
+    // positive number that single precision can hold is taken.
+    auto reading = store::TypedQuantity::read(ll1->text().toStdString());
+    std::optional<float> lambda;
+    if (reading && !ll1->text().trimmed().isEmpty())
+        lambda = store::NumberText::toSingle(reading->value);
+    if (!lambda || !(*lambda > 0)) {
+        QuantityBoxes::mark(ll1, true);
+        ll1->setFocus();
+        ll1->selectAll();
+        Dialogs::message(this, QStringLiteral("Ο συντελεστής λ πρέπει να είναι θετικός αριθμός, "
+                                              "π.χ. 1 ή 1,2. Η τιμή «%1» δεν έγινε δεκτή και ο "
+                                              "συντελεστής δεν άλλαξε.")
+                                   .arg(ll1->text()));
+        return;
+    }
+    QuantityBoxes::mark(ll1, false);
+
+    auto study = StudyAccess::currentOrWarn(this);
+    if (!study) return;
+    const std::vector<store::ValueItem> items = {store::ValueItem::text(reading->stored)};
+    store::Status written = store::ValueFile::write(*study, store::Catalogue::kLambda, items);
+    if (!written) {
+        Dialogs::message(this, QString::fromStdString(written.message()));
+        return;
+    }
+    written = store::ValueFile::write(StudyAccess::installation(), store::Catalogue::kDefaultLambda,
+                                      items);
+    if (!written) {
+        Dialogs::message(this, QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν "
+                                              "έγινε ο προεπιλεγμένος για τις νέες μελέτες:\n") +
+                                   QString::fromStdString(written.message()));
+        return;
+    }
+    close();
+}
+
+} // namespace velmora::ui

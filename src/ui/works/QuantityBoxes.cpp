@@ -1,0 +1,88 @@
+#include "ui/works/QuantityBoxes.h"
+
+#include "ui/services/Dialogs.h"
+#include "ui/services/StudyAccess.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+
+namespace velmora::ui {
+namespace {
+
+constexpr const char* kWrong = "velmoraWrong";
+
+} // namespace
+
+std::optional<std::vector<store::TypedQuantity::Reading>>
+QuantityBoxes::read(QWidget* window, const std::vector<QuantityField>& fields) {
+    std::vector<store::TypedQuantity::Reading> readings;
+    QStringList wrong;
+    QLineEdit* first = nullptr;
+    for (const QuantityField& field : fields) {
+        auto reading = store::TypedQuantity::read(field.box->text().toStdString());
+        mark(field.box, !reading);
+        if (reading) {
+            readings.push_back(std::move(*reading));
+            continue;
+        }
+        if (first == nullptr) first = field.box;
+        wrong << QStringLiteral("«%1» στο πεδίο «%2»").arg(field.box->text(), field.name);
+    }
+    if (first == nullptr) return readings;
+
+    first->setFocus();
+    first->selectAll();
+    const QString what = wrong.size() == 1
+                             ? QStringLiteral("Η τιμή %1 δεν είναι αριθμός.").arg(wrong[0])
+                             : QStringLiteral("Οι τιμές αυτές δεν είναι αριθμοί:\n%1")
+                                   .arg(wrong.join(QStringLiteral("\n")));
+    Dialogs::message(window, what + QStringLiteral("\n\nΓράψτε έναν αριθμό (π.χ. 12 ή 12,5) ή "
+                                                   "αφήστε το πεδίο κενό για 0. Δεν "
+                                                   "αποθηκεύτηκε τίποτα."));
+    return std::nullopt;
+}
+
+std::vector<store::ValueItem>
+QuantityBoxes::textItems(const std::vector<store::TypedQuantity::Reading>& readings) {
+    std::vector<store::ValueItem> items;
+    items.reserve(readings.size());
+    for (const auto& reading : readings)
+        items.push_back(store::ValueItem::text(reading.stored));
+    return items;
+}
+
+bool QuantityBoxes::write(QWidget* window, std::string_view file,
+                          const std::vector<store::ValueItem>& items) {
+    auto study = StudyAccess::currentOrWarn(window);
+    if (!study) return false;
+    store::Status written = store::ValueFile::write(*study, file, items);
+    if (!written) {
+        Dialogs::message(window, QString::fromStdString(written.message()));
+        return false;
+    }
+    return true;
+}
+
+QString QuantityBoxes::fieldName(const QLabel* label) {
+    QString name = label->text().trimmed();
+    while (name.endsWith(QLatin1Char(':')))
+        name = name.chopped(1).trimmed();
+    return name;
+}
+
+void QuantityBoxes::mark(QLineEdit* box, bool wrong) {
+    if (isMarked(box) == wrong) return;
+    box->setProperty(kWrong, wrong);
+    box->setStyleSheet(wrong ? QStringLiteral("QLineEdit { background: #ffd6d6; }") : QString());
+    if (wrong)
+        QObject::connect(
+            box, &QLineEdit::textEdited, box, [box] { mark(box, false); },
+            Qt::SingleShotConnection);
+}
+
+bool QuantityBoxes::isMarked(const QLineEdit* box) {
+    return box->property(kWrong).toBool();
+}
+
+} // namespace velmora::ui

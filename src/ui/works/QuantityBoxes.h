@@ -1,0 +1,52 @@
+#pragma once
+
+#include "store/TypedQuantity.h"
+#include "store/ValueFile.h"
+
+#include <QString>
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace velmora::ui {
+
+// One quantity box of an entry window and the name its field goes by in messages.
+struct QuantityField {
+    QLineEdit* box;
+    QString name;
+};
+
+// How every entry window takes its quantities: each box must hold a number (a decimal comma is
+// fine) or nothing; otherwise the wrong boxes are marked, a message names their fields, and
+// nothing is written.
+class QuantityBoxes {
+public:
+    // The readings of the boxes in order; nothing, after marking and telling, when any box
+    // does not hold a number.
+    static std::optional<std::vector<store::TypedQuantity::Reading>>
+    read(QWidget* window, const std::vector<QuantityField>& fields);
+
+    // The readings as the text items that store them.
+    static std::vector<store::ValueItem>
+    textItems(const std::vector<store::TypedQuantity::Reading>& readings);
+
+    // Replaces a value file of the current study; when there is no study or the file cannot be
+    // written, tells the user and gives false.
+    static bool write(QWidget* window, std::string_view file,
+                      const std::vector<store::ValueItem>& items);
+
+    // The field name a label gives: its caption without the closing colon and blanks.
+    static QString fieldName(const QLabel* label);
+
+    // Marks a box as holding what cannot be taken, or clears the mark. Editing the box clears
+    // it too.
+    static void mark(QLineEdit* box, bool wrong);
+    static bool isMarked(const QLineEdit* box);
+};
+
+} // namespace velmora::ui

@@ -1,0 +1,153 @@
+#include "store/WorkSelection.h"
+#include "store/TypedQuantity.h"
+
+#include "store/ValueFile.h"
+
+#include "TempFolder.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace velmora::store {
+namespace {
+
+using testing::TempFolder;
+using testing::TestFiles;
+
+class WorkSelectionTest : public ::testing::Test {
+protected:
+    std::string bytes(const std::string& name) const { return TestFiles::bytes(study / name); }
+    void put(const std::string& name, std::string_view content) const {
+        TestFiles::put(study / name, content);
+    }
+
+    TempFolder study;
+};
+
+TEST_F(WorkSelectionTest, SubmitOnAnEmptyStudyWritesZerosAndScale200) {
+    EXPECT_TRUE(WorkSelection::submit(study.path()).empty());
+    EXPECT_EQ(bytes("trig.dat"), " 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(bytes("taxi.dat"), " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(bytes("rymotom.dat"), " 0 \r\n 0 \r\n");
+    for (const char* one :
+         {"polygon.dat", "asti.dat", "analog.dat", "xilosta.dat", "oix.dat", "them.dat"})
+        EXPECT_EQ(bytes(one), " 0 \r\n") << one;
+    EXPECT_EQ(bytes("klimaka.dat"), " 200 \r\n");
+    // The study's own choices are not the submit's to touch.
+    for (const char* untouched : {"entos.dat", "l.dat", "eid.dat", "stoixeia.dat"})
+        EXPECT_FALSE(std::filesystem::exists(study / untouched)) << untouched;
+}
+
+TEST_F(WorkSelectionTest, SubmitTurnsWhatWasTypedIntoNumbers) {
+    put("polygon.dat", "δώδεκα\r\n");
+    put("taxi.dat", "1.5\r\n\r\n12\r\n");
+    put("rymotom.dat", "\r\n7\r\n");
+    put("trig.dat", "-3\r\n 2 \r\n0.25\r\n1E+20\r\n");
+    put("oix.dat", "5\r\n6\r\n");
+    ASSERT_TRUE(WorkSelection::submit(study.path()).empty());
+    EXPECT_EQ(bytes("polygon.dat"), " 0 \r\n");
+    EXPECT_EQ(bytes("taxi.dat"), " 1.5 \r\n 0 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(bytes("rymotom.dat"), " 0 \r\n 7 \r\n");
+    // Signs and sizes are not checked: what was typed is kept as a number.
+    EXPECT_EQ(bytes("trig.dat"), "-3 \r\n 2 \r\n .25 \r\n 1E+20 \r\n");
+    EXPECT_EQ(bytes("oix.dat"), " 5 \r\n");
+}
+
+struct ScaleCase {
+    const char* stored;
+    const char* written;
+};
+
+class SubmitScaleTest : public WorkSelectionTest,
+                        public ::testing::WithParamInterface<ScaleCase> {};
+
+TEST_P(SubmitScaleTest, KeepsAPositiveScaleAndOtherwiseUses200) {
+    put("klimaka.dat", GetParam().stored);
+    ASSERT_TRUE(WorkSelection::submit(study.path()).empty());
+    EXPECT_EQ(bytes("klimaka.dat"), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scales, SubmitScaleTest,
+    ::testing::Values(ScaleCase{"500\r\n", " 500 \r\n"}, ScaleCase{" 2000 \r\n", " 2000 \r\n"},
+                      ScaleCase{"0\r\n", " 200 \r\n"}, ScaleCase{"-100\r\n", " 200 \r\n"},
+                      ScaleCase{"\r\n", " 200 \r\n"}, ScaleCase{"", " 200 \r\n"},
+                      ScaleCase{"πεντακόσια\r\n", " 200 \r\n"}));
+
+TEST_F(WorkSelectionTest, SubmitGoesOnPastAFileItCannotWrite) {
+    // A folder where a work file should be cannot be replaced; every other file still is.
+    std::filesystem::create_directory(study / "asti.dat");
+    std::filesystem::create_directory(study / "asti.dat" / "inside");
+    auto failures = WorkSelection::submit(study.path());
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_FALSE(failures[0].message().empty());
+    EXPECT_EQ(bytes("oix.dat"), " 0 \r\n");
+    EXPECT_EQ(bytes("klimaka.dat"), " 200 \r\n");
+    EXPECT_EQ(bytes("analog.dat"), " 0 \r\n");
+}
+
+TEST_F(WorkSelectionTest, ZoneInsideOnlyWhenItReadsAsOne) {
+    EXPECT_EQ(WorkSelection::insidePlan(study.path()), std::nullopt);
+    put("entos.dat", "");
+    EXPECT_EQ(WorkSelection::insidePlan(study.path()), std::nullopt);
+    for (const char* inside : {" 1 \r\n", "1\r\n", "1.0\r\n"}) {
+        put("entos.dat", inside);
+        EXPECT_EQ(WorkSelection::insidePlan(study.path()), true) << inside;
+    }
+    for (const char* outside : {" 0 \r\n", "2\r\n", "-1\r\n", "\r\n", "ναι\r\n", "1.5\r\n"}) {
+        put("entos.dat", outside);
+        EXPECT_EQ(WorkSelection::insidePlan(study.path()), false) << outside;
+    }
+}
+
+TEST_F(WorkSelectionTest, SpecialtyCodeReadsAWholeNumber) {
+    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), std::nullopt);
+    put("eid.dat", " 4 \r\n");
+    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), 4);
+    std::filesystem::remove(study / "eid.dat");
+    put("EID.DAT", "0\r\n");
+    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), 0);
+    put("eid.dat", "τέσσερα\r\n");
+    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), std::nullopt);
+    put("eid.dat", "99999\r\n");
+    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), std::nullopt);
+}
+
+struct TypedCase {
+    const char* typed;
+    bool accepted;
+    double value;
+    const char* stored;
+};
+
+class TypedQuantityTest : public ::testing::TestWithParam<TypedCase> {};
+
+TEST_P(TypedQuantityTest, ReadsWhatAGreekUserTypes) {
+    const TypedCase& c = GetParam();
+    auto reading = TypedQuantity::read(c.typed);
+    ASSERT_EQ(reading.has_value(), c.accepted) << c.typed;
+    if (!reading) return;
+    EXPECT_DOUBLE_EQ(reading->value, c.value) << c.typed;
+    EXPECT_EQ(reading->stored, c.stored) << c.typed;
+    // What is stored reads back, through the file format, as the same number.
+    TempFolder folder;
+    ASSERT_TRUE(ValueFile::write(folder.path(), "q.dat", {ValueItem::text(reading->stored)}));
+    EXPECT_DOUBLE_EQ(ValueFile::readNumbers(folder.path(), "q.dat", 1)[0], c.value) << c.typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, TypedQuantityTest,
+    ::testing::Values(TypedCase{"", true, 0, ""}, TypedCase{"12", true, 12, "12"},
+                      TypedCase{"12.5", true, 12.5, "12.5"}, TypedCase{"12,5", true, 12.5, "12.5"},
+                      TypedCase{",5", true, 0.5, ".5"}, TypedCase{"-0,25", true, -0.25, "-0.25"},
+                      TypedCase{" 7 ", true, 7, " 7 "}, TypedCase{"1,5E+3", true, 1500, "1.5E+3"},
+                      TypedCase{"abc", false, 0, ""}, TypedCase{"δώδεκα", false, 0, ""},
+                      TypedCase{"1.2.3", false, 0, ""}, TypedCase{"1,2,3", false, 0, ""},
+                      TypedCase{"1.234,5", false, 0, ""}, TypedCase{"12,5.3", false, 0, ""},
+                      TypedCase{",", false, 0, ""}, TypedCase{"12 m2", false, 0, ""},
+                      TypedCase{"1E999", false, 0, ""}));
+
+} // namespace
+} // namespace velmora::store

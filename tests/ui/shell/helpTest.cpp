@@ -1,0 +1,63 @@
+#include "support/UiTest.h"
+
+#include "store/Cp1253.h"
+#include "ui/services/WindowRegistry.h"
+#include "ui/shell/help.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace velmora::test {
+namespace {
+
+using ui::help;
+using ui::WindowRegistry;
+
+class helpTest : public UiTest {};
+
+TEST_F(helpTest, TextIsKeptByteForByte) {
+    // Windows-1253, as the text has always been kept: tabs, trailing blanks and CR LF included.
+    const std::string expected =
+        "\t\xD4\xEF \xD0\xF1\xFC\xE3\xF1\xE1\xEC\xEC\xE1 \xF5\xF0\xEF\xEB\xEF\xE3\xDF\xE6\xE5\xE9 "
+        "\xF4\xE9\xF2 \xE1\xEC\xEF\xE9\xE2\xDD\xF2 \r\n";
+    const auto encoded = store::Cp1253::encode(help::text().toStdString());
+    ASSERT_TRUE(encoded.has_value());
+    EXPECT_EQ(encoded->substr(0, expected.size()), expected);
+
+    const QStringList lines = help::text().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 13);
+    EXPECT_TRUE(lines.last().isEmpty()) << "the last line ends with CR LF too";
+    EXPECT_EQ(help::text().count(QLatin1Char('\n')), 12);
+    EXPECT_EQ(help::text().count(QLatin1Char('\r')), 12);
+    const QStringList spec = {
+        "\tΤο Πρόγραμμα υπολογίζει τις αμοιβές ",
+        "Τοπογραφικών διαγραμμάτων βάσει του ΠΔ 696.",
+        "\tΗ διάρθρωσή του σε γενικές γραμμές έγινε ώστε ",
+        "να είναι φιλικό στο χρήστη. ",
+        "\tΑν και όσες φορές δοκιμάστηκε το πρόγραμμα ",
+        "δούλεψε αρκετά καλά, ο Νόμος του Μέρφυ δεν αποκλείει ",
+        "κάποιο λάθος που δεν έχει εμφανιστεί να δημιουργήσει ",
+        "προβλήματα. Για αυτά τα προβλήματα όπως και για κάθε ",
+        "άλλη παρατήρηση ή ερώτηση μπορείτε να επικοινωνήσετε ",
+        "μαζί μου στα:",
+    };
+    for (int i = 0; i < spec.size(); ++i)
+        EXPECT_EQ(lines[i], spec[i]) << i + 1;
+    EXPECT_EQ(lines[10], QStringLiteral("\tΤηλ:    210 0000000"));
+    EXPECT_EQ(lines[11], QStringLiteral("\te-mail: support@example.com"));
+}
+
+TEST_F(helpTest, WindowShowsTheTextAndClosesWithOk) {
+    help* window = WindowRegistry::show<help>();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Βοήθεια......"));
+    EXPECT_EQ(window->Text1->toPlainText(),
+              QString(help::text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    window->OKButton->click();
+    settle();
+    EXPECT_EQ(WindowRegistry::find<help>(), nullptr);
+}
+
+} // namespace
+} // namespace velmora::test

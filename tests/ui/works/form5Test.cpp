@@ -1,0 +1,144 @@
+#include "support/UiTest.h"
+
+#include "store/WorkSelection.h"
+#include "ui/services/WindowRegistry.h"
+#include "ui/works/QuantityBoxes.h"
+#include "ui/works/form5.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace velmora::test {
+namespace {
+
+using ui::form5;
+using ui::WindowRegistry;
+
+class form5Test : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        folder = makeStudy("ΝίκοςΑλεξίου", {{"entos.dat", {" 1 "}}});
+        window = WindowRegistry::show<form5>();
+    }
+    int shownPanel() const {
+        int shown = -1;
+        for (int i = 0; i < form5::kSlopes; ++i)
+            if (window->picOptions[i]->isVisible()) {
+                EXPECT_EQ(shown, -1) << "two panels in view";
+                shown = i;
+            }
+        return shown;
+    }
+    void ctrlTab() {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window->H;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::ControlModifier);
+        QCoreApplication::sendEvent(target, &press);
+    }
+    std::string taxi() const { return bytes(folder / "taxi.dat"); }
+
+    std::filesystem::path folder;
+    form5* window = nullptr;
+};
+
+TEST_F(form5Test, TabsCarryCaptionsKeysAndDescriptions) {
+    const QStringList captions = {"0%-5%", "5%-20%", "20%-50%", "50%-100%", "100% ανω"};
+    const QStringList keys = {"0-5", "5-20", "20-50", "50-100", "ανω100"};
+    const QStringList tips = {"Κλίση εδάφους έως 5%", "Κλίση εδάφους 5%-20%",
+                              "Κλίση εδάφους 20%-50%", "Κλίση Εδάφους 50%-100%",
+                              "Κλίση εδάφους άνω του 100%"};
+    ASSERT_EQ(window->tbsOptions->count(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(window->tbsOptions->tabText(i), captions[i]);
+        EXPECT_EQ(window->tbsOptions->tabData(i).toString(), keys[i]);
+        EXPECT_EQ(window->tbsOptions->tabToolTip(i), tips[i]);
+        EXPECT_EQ(window->Label1[i]->text(), QStringLiteral("Εμβαδό: "));
+        EXPECT_EQ(window->Label1[i]->buddy(), window->E[i]);
+    }
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Ταχυμετρικες Αποτυπωσεις στην ύπαιθρο"));
+    EXPECT_EQ(window->H->text(), QStringLiteral("Υψομέτρηση"));
+    EXPECT_FALSE(window->H->isChecked());
+    EXPECT_EQ(window->Submite->text(), QStringLiteral("Υποβολή"));
+    EXPECT_EQ(window->findChildren<QFrame*>(QStringLiteral("picOptions")).size(), 5);
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST_F(form5Test, OnePanelInViewAndTheOthersKeepTheirText) {
+    EXPECT_EQ(window->tbsOptions->currentIndex(), 0);
+    EXPECT_EQ(shownPanel(), 0);
+    window->E[0]->setText("1");
+    window->tbsOptions->setCurrentIndex(3);
+    EXPECT_EQ(shownPanel(), 3);
+    EXPECT_TRUE(window->picOptions[3]->isEnabled());
+    EXPECT_FALSE(window->picOptions[0]->isEnabled());
+    window->E[3]->setText("4");
+    window->tbsOptions->setCurrentIndex(0);
+    EXPECT_EQ(window->E[0]->text(), QStringLiteral("1"));
+    EXPECT_EQ(window->E[3]->text(), QStringLiteral("4"));
+    // Every panel stands in the same place.
+    for (int i = 1; i < form5::kSlopes; ++i)
+        EXPECT_EQ(window->picOptions[i]->geometry(), window->picOptions[0]->geometry());
+}
+
+TEST_F(form5Test, CtrlTabSelectsTheNextTabAndWrapsFromTheLast) {
+    window->E[0]->setFocus();
+    window->tbsOptions->setCurrentIndex(1);
+    ctrlTab();
+    EXPECT_EQ(window->tbsOptions->currentIndex(), 2);
+    EXPECT_EQ(shownPanel(), 2);
+    window->tbsOptions->setCurrentIndex(4);
+    window->E[4]->setFocus();
+    ctrlTab();
+    EXPECT_EQ(window->tbsOptions->currentIndex(), 0);
+    EXPECT_EQ(shownPanel(), 0);
+}
+
+TEST_F(form5Test, AreaOnTheThirdTabWithLevellingIsStoredAndNormalised) {
+    window->tbsOptions->setCurrentIndex(2);
+    type(window->E[2], "12");
+    window->H->setChecked(true);
+    window->Submite->click();
+    settle();
+    EXPECT_EQ(WindowRegistry::find<form5>(), nullptr);
+    EXPECT_EQ(taxi(), "\r\n\r\n12\r\n\r\n\r\n 1 \r\n");
+    EXPECT_TRUE(store::WorkSelection::submit(folder).empty());
+    EXPECT_EQ(taxi(), " 0 \r\n 0 \r\n 12 \r\n 0 \r\n 0 \r\n 1 \r\n");
+}
+
+TEST_F(form5Test, UntouchedWindowWritesFiveEmptyLinesAndNoLevelling) {
+    window->Submite->click();
+    EXPECT_EQ(taxi(), "\r\n\r\n\r\n\r\n\r\n 0 \r\n");
+}
+
+TEST_F(form5Test, EveryTabIsWrittenWithADecimalCommaTakenAsAPoint) {
+    for (int i = 0; i < form5::kSlopes; ++i) {
+        window->tbsOptions->setCurrentIndex(i);
+        type(window->E[i], QStringLiteral("%1,5").arg(i + 1));
+    }
+    window->Submite->click();
+    EXPECT_EQ(taxi(), "1.5\r\n2.5\r\n3.5\r\n4.5\r\n5.5\r\n 0 \r\n");
+}
+
+TEST_F(form5Test, AWrongAreaOnAnotherTabIsShownAndNothingIsWritten) {
+    window->tbsOptions->setCurrentIndex(3);
+    type(window->E[3], "πολύ");
+    window->tbsOptions->setCurrentIndex(0);
+    type(window->E[0], "2");
+    window->Submite->click();
+    settle();
+    EXPECT_NE(WindowRegistry::find<form5>(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(folder / "taxi.dat"));
+    EXPECT_EQ(window->tbsOptions->currentIndex(), 3);
+    EXPECT_TRUE(ui::QuantityBoxes::isMarked(window->E[3]));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("Κλίση Εδάφους 50%-100%")));
+}
+
+} // namespace
+} // namespace velmora::test
