@@ -10,7 +10,10 @@
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowRegistry.h"
 #include "ui/shell/ShellLabel.h"
+#include "ui/shell/palaia.h"
+#include "ui/study/stoixeia.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -80,9 +83,13 @@ Form9::Form9() {
     WindowFrame::centre(this);
 }
 
-void Form9::new_Click() {}
+void Form9::new_Click() {
+    WindowRegistry::show<stoixeia>();
+}
 
-void Form9::anaglosh_Click() {}
+void Form9::anaglosh_Click() {
+    WindowRegistry::show<palaia>();
+}
 
 void Form9::Command8_Click() {
     auto study = StudyAccess::currentOrWarn(this);

@@ -7,6 +7,8 @@
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/Form9.h"
+#include "ui/shell/palaia.h"
+#include "ui/study/stoixeia.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -85,6 +87,24 @@ TEST_F(Form9Test, CalculationHoldsTheFocusFirst) {
     settle();
     EXPECT_EQ(menu->focusWidget(), menu->Command8);
     EXPECT_EQ(menu->Command8->nextInFocusChain(), menu->print);
+}
+
+TEST_F(Form9Test, NewStudyAndPreviousStudyOpenTheirWindowsOnce) {
+    menu->new_->click();
+    ui::stoixeia* details = WindowRegistry::find<ui::stoixeia>();
+    ASSERT_NE(details, nullptr);
+    EXPECT_TRUE(details->isVisible());
+    menu->new_->click();
+    EXPECT_EQ(WindowRegistry::find<ui::stoixeia>(), details);
+
+    menu->anaglosh->click();
+    ui::palaia* previous = WindowRegistry::find<ui::palaia>();
+    ASSERT_NE(previous, nullptr);
+    EXPECT_TRUE(previous->isVisible());
+    menu->anaglosh->click();
+    EXPECT_EQ(WindowRegistry::find<ui::palaia>(), previous);
+    // The menu stays usable beside them.
+    EXPECT_TRUE(menu->isVisible());
 }
 
 TEST_F(Form9Test, WithoutACurrentStudyBothActionsSayWhyAndWriteNothing) {
