@@ -21,6 +21,7 @@
 #include "ui/works/Form6.h"
 #include "ui/works/Form7.h"
 #include "ui/works/Form8.h"
+#include "ui/works/QuantityBoxes.h"
 #include "ui/works/form3.h"
 #include "ui/works/form5.h"
 
@@ -311,20 +312,12 @@ void Form1::load() {
 
 void Form1::Combo1_Click(int index) {
     if (index < 0) return;
-    auto study = StudyAccess::currentOrWarn(this);
-    if (!study) return;
-    store::Status written =
-        store::ValueFile::write(*study, store::Catalogue::kScale,
-                                {store::ValueItem::text(Combo1->itemText(index).toStdString())});
-    if (!written) Dialogs::message(this, QString::fromStdString(written.message()));
+    QuantityBoxes::write(this, store::Catalogue::kScale,
+                         {store::ValueItem::text(Combo1->itemText(index).toStdString())});
 }
 
 void Form1::zoneChosen(bool inside) {
-    auto study = StudyAccess::currentOrWarn(this);
-    if (!study) return;
-    store::Status written = store::ValueFile::write(*study, store::Catalogue::kZone,
-                                                    {store::ValueItem::number(inside ? 1 : 0)});
-    if (!written) Dialogs::message(this, QString::fromStdString(written.message()));
+    QuantityBoxes::write(this, store::Catalogue::kZone, {store::ValueItem::number(inside ? 1 : 0)});
 }
 
 void Form1::Command1_Click() {

@@ -36,7 +36,7 @@ public:
     textItems(const std::vector<store::TypedQuantity::Reading>& readings);
 
     // Replaces a value file of the current study; when there is no study or the file cannot be
-    // written, tells the user and gives false.
+    // written, tells the user and gives false. Every handler of the work windows writes this way.
     static bool write(QWidget* window, std::string_view file,
                       const std::vector<store::ValueItem>& items);
 
