@@ -73,6 +73,26 @@ TEST_F(Form1Test, SubmitRewritesAWordAsZeroAndFillsAShortFile) {
     EXPECT_EQ(bytes(folder / "taxi.dat"), " 1 \r\n 2.5 \r\n 3 \r\n 0 \r\n 0 \r\n 0 \r\n");
 }
 
+TEST_F(Form1Test, AFileThatCannotBeWrittenIsToldAndTheWindowStaysForAnotherTry) {
+    auto folder = study();
+    std::filesystem::create_directories(folder / "asti.dat" / "inside");
+    Form1* form = open();
+    form->EXIT->click();
+    settle();
+    EXPECT_EQ(WindowRegistry::find<Form1>(), form);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains("asti.dat")) << dialogs.messages[0].toStdString();
+    // Everything else was still written.
+    EXPECT_EQ(bytes(folder / "oix.dat"), " 0 \r\n");
+    EXPECT_EQ(bytes(folder / "klimaka.dat"), " 200 \r\n");
+
+    std::filesystem::remove_all(folder / "asti.dat");
+    form->EXIT->click();
+    settle();
+    EXPECT_EQ(WindowRegistry::find<Form1>(), nullptr);
+    EXPECT_EQ(bytes(folder / "asti.dat"), " 0 \r\n");
+}
+
 TEST_F(Form1Test, PickedScaleIsStoredAsTypedAndSurvivesSubmit) {
     auto folder = study();
     Form1* form = open();
