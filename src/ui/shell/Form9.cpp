@@ -12,6 +12,7 @@
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/ShellLabel.h"
+#include "ui/shell/help.h"
 #include "ui/shell/palaia.h"
 #include "ui/study/stoixeia.h"
 
@@ -113,6 +114,8 @@ void Form9::Command1_Click() {
     Program::endNow();
 }
 
-void Form9::Command2_Click() {}
+void Form9::Command2_Click() {
+    WindowRegistry::show<help>();
+}
 
 } // namespace velmora::ui

@@ -7,6 +7,7 @@
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/Form9.h"
+#include "ui/shell/help.h"
 #include "ui/shell/palaia.h"
 #include "ui/study/stoixeia.h"
 
@@ -49,6 +50,17 @@ protected:
         return files;
     }
 
+    // The button shows its window; a second press brings the same one forward.
+    template <class W> static void expectOpensOnce(QPushButton* button) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        button->click();
+        W* opened = WindowRegistry::find<W>();
+        ASSERT_NE(opened, nullptr);
+        EXPECT_TRUE(opened->isVisible());
+        button->click();
+        EXPECT_EQ(WindowRegistry::find<W>(), opened);
+    }
+
     Form9* menu = nullptr;
 };
 
@@ -89,20 +101,10 @@ TEST_F(Form9Test, CalculationHoldsTheFocusFirst) {
     EXPECT_EQ(menu->Command8->nextInFocusChain(), menu->print);
 }
 
-TEST_F(Form9Test, NewStudyAndPreviousStudyOpenTheirWindowsOnce) {
-    menu->new_->click();
-    ui::stoixeia* details = WindowRegistry::find<ui::stoixeia>();
-    ASSERT_NE(details, nullptr);
-    EXPECT_TRUE(details->isVisible());
-    menu->new_->click();
-    EXPECT_EQ(WindowRegistry::find<ui::stoixeia>(), details);
-
-    menu->anaglosh->click();
-    ui::palaia* previous = WindowRegistry::find<ui::palaia>();
-    ASSERT_NE(previous, nullptr);
-    EXPECT_TRUE(previous->isVisible());
-    menu->anaglosh->click();
-    EXPECT_EQ(WindowRegistry::find<ui::palaia>(), previous);
+TEST_F(Form9Test, NewStudyPreviousStudyAndHelpOpenTheirWindowsOnce) {
+    expectOpensOnce<ui::stoixeia>(menu->new_);
+    expectOpensOnce<ui::palaia>(menu->anaglosh);
+    expectOpensOnce<ui::help>(menu->Command2);
     // The menu stays usable beside them.
     EXPECT_TRUE(menu->isVisible());
 }
