@@ -63,7 +63,7 @@ Form9::Form9() {
     Command2 = button(this, "Command2", QStringLiteral("Βοήθεια"),
                       Twips::rect(240 + (4710 - 1095) / 2, 5160, 1095, 375));
 
-    Label3 = shellLabel(this, "Label3", QStringLiteral("Copyright © Gorvanth"),
+    Label3 = shellLabel(this, "Label3", QStringLiteral("© Velmora"),
                         Twips::rect(5160, 4800, 4170, 300), Qt::AlignRight | Qt::AlignVCenter);
     Label4 = shellLabel(this, "Label4", QStringLiteral("Αμοιβές κατά το ΠΔ 696"),
                         Twips::rect(5160, 5100, 4170, 300), Qt::AlignRight | Qt::AlignVCenter);

@@ -56,7 +56,7 @@ frmSplash::frmSplash() {
                              QRect(284, 138, 254, 28), right, 14);
     lblVersion = shellLabel(Frame1, "lblVersion", QStringLiteral("Version 1.0"),
                             QRect(284, 170, 254, 24), right, 11);
-    lblCopyright = shellLabel(Frame1, "lblCopyright", QStringLiteral("Copyright © Gorvanth"),
+    lblCopyright = shellLabel(Frame1, "lblCopyright", QStringLiteral("© Velmora"),
                               QRect(284, 204, 254, 18), right);
     lblCompany = shellLabel(Frame1, "lblCompany", QStringLiteral("Αμοιβές κατά το ΠΔ 696"),
                             QRect(284, 224, 254, 18), right);
