@@ -29,7 +29,7 @@ TEST_F(helpTest, TextIsKeptByteForByte) {
     EXPECT_TRUE(lines.last().isEmpty()) << "the last line ends with CR LF too";
     EXPECT_EQ(help::text().count(QLatin1Char('\n')), 12);
     EXPECT_EQ(help::text().count(QLatin1Char('\r')), 12);
-    const QStringList expected = {
+    const QStringList expectedLines = {
         "\tΤο Πρόγραμμα υπολογίζει τις αμοιβές ",
         "Τοπογραφικών διαγραμμάτων βάσει του ΠΔ 696.",
         "\tΗ διάρθρωσή του σε γενικές γραμμές έγινε ώστε ",
@@ -41,8 +41,8 @@ TEST_F(helpTest, TextIsKeptByteForByte) {
         "άλλη παρατήρηση ή ερώτηση μπορείτε να επικοινωνήσετε ",
         "μαζί μου στα:",
     };
-    for (int i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(lines[i], expected[i]) << i + 1;
+    for (int i = 0; i < expectedLines.size(); ++i)
+        EXPECT_EQ(lines[i], expectedLines[i]) << i + 1;
     EXPECT_EQ(lines[10], QStringLiteral("\tΤηλ:    210 0000000"));
     EXPECT_EQ(lines[11], QStringLiteral("\te-mail: support@example.com"));
 }
