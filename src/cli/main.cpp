@@ -4,12 +4,12 @@
 #include "calc/ReportText.h"
 #include "cli/CliOptions.h"
 #include "store/Installation.h"
+#include "store/RegionalSeparator.h"
 #include "ui/report/ReportPrinter.h"
 
 #include <QApplication>
 #include <QString>
 
-#include <clocale>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -31,18 +31,9 @@ int fail(const std::string& message) {
     return 1;
 }
 
-char regionalSeparator() {
-    std::setlocale(LC_NUMERIC, "");
-    const std::lconv* conventions = std::localeconv();
-    char separator = '.';
-    if (conventions && conventions->decimal_point && conventions->decimal_point[0] == ',')
-        separator = ',';
-    std::setlocale(LC_NUMERIC, "C");
-    return separator;
-}
-
 int calc(const CliOptions& options, const std::filesystem::path& study) {
-    const char separator = options.decimalSeparator.value_or(regionalSeparator());
+    const char separator =
+        options.decimalSeparator.value_or(velmora::store::RegionalSeparator::fromEnvironment());
     CalculationRun::Outcome outcome = CalculationRun::run(study, separator);
     if (outcome.ok()) return 0;
     std::string message;

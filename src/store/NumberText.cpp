@@ -1,8 +1,8 @@
 #include "store/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace velmora::store {
@@ -10,22 +10,73 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+std::string integerText(int value) {
+    char buffer[16];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
 } // namespace
 
 std::string NumberText::general(double value, int digits, char separator) {
     if (!std::isfinite(value)) return std::string();
     if (value == 0) value = 0; // no "-0"
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
-    std::string text(buffer);
+    digits = std::clamp(digits, 1, 17);
 
-    // "0.25" is written ".25" and "-0.25" "-.25".
-    std::size_t start = (text[0] == '-') ? 1 : 0;
-    if (text.size() > start + 1 && text[start] == '0' && text[start + 1] == '.')
-        text.erase(start, 1);
-    if (separator != '.')
-        for (char& c : text)
-            if (c == '.') c = separator;
+    // The value rounded to `digits` significant digits, as "d.ddde+XX", whatever the C locale.
+    char buffer[64];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                   std::chars_format::scientific, digits - 1);
+    if (ec != std::errc()) return std::string();
+    const char* e = std::find(buffer, end, 'e');
+    std::string mantissa;
+    for (const char* c = buffer; c != e; ++c)
+        if (*c != '.') mantissa += *c;
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+
+    // Rounding up can pass the largest double ("1.79769313486232E+308" reads back as overflow):
+    // the last digit is then taken towards zero so the text still reads back.
+    if (exponent == std::numeric_limits<double>::max_exponent10) {
+        std::string text =
+            mantissa.substr(0, 1) + '.' + mantissa.substr(1) + 'e' + integerText(exponent);
+        double back = 0;
+        auto read = std::from_chars(text.data(), text.data() + text.size(), back);
+        if (read.ec == std::errc::result_out_of_range || !std::isfinite(back)) {
+            for (std::size_t i = mantissa.size(); i-- > 0;) {
+                if (mantissa[i] != '0') {
+                    --mantissa[i];
+                    break;
+                }
+                mantissa[i] = '9';
+            }
+        }
+    }
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= digits) {
+        // Exponent form: one digit, the rest without trailing zeros, "E", a sign, two digits.
+        std::string fraction = mantissa.substr(1);
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        text += mantissa[0];
+        if (!fraction.empty()) text += separator + fraction;
+        text += exponent < 0 ? "E-" : "E+";
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10) text += '0';
+        text += integerText(magnitude);
+        return text;
+    }
+    // Plain form, with no zero before the separator: "12.5", ".25", "-.25".
+    std::string whole, fraction;
+    if (exponent >= 0) {
+        whole = mantissa.substr(0, exponent + 1);
+        fraction = mantissa.substr(exponent + 1);
+    } else {
+        fraction = std::string(-exponent - 1, '0') + mantissa;
+    }
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    if (whole.empty() && fraction.empty()) whole = "0";
+    text += whole;
+    if (!fraction.empty()) text += separator + fraction;
     return text;
 }
 

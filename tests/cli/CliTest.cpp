@@ -33,12 +33,13 @@ class CliTest : public ::testing::Test {
 public:
     // Runs velmora-cli on the test's own installation folder; its output goes to a separate
     // folder so that the installation only holds what the tool itself writes.
-    Result cli(const std::string& arguments) {
+    // `environment` is put before the command, as a shell's "env" arguments.
+    Result cli(const std::string& arguments, const std::string& environment = "") {
         const auto out = output / "stdout";
         const auto err = output / "stderr";
-        const std::string command = "\"" + std::string(VELMORA_CLI) + "\" " + arguments +
-                                    " --home \"" + home.path().string() + "\" > \"" + out.string() +
-                                    "\" 2> \"" + err.string() + "\"";
+        const std::string command = environment + "\"" + std::string(VELMORA_CLI) + "\" " +
+                                    arguments + " --home \"" + home.path().string() + "\" > \"" +
+                                    out.string() + "\" 2> \"" + err.string() + "\"";
         int status = std::system(command.c_str());
 #ifndef _WIN32
         status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -69,6 +70,46 @@ TEST_F(CliTest, CalcThenReportGivesTheFeeReport) {
     EXPECT_EQ(report.err, "");
     EXPECT_EQ(report.out, TestFiles::bytes(TestFiles::data("golden/full-comma.report")));
 }
+
+struct LocaleCase {
+    const char* name;
+    const char* environment;
+    const char* arguments;
+    const char* golden;
+};
+
+class CliRegionalSeparator : public CliTest, public ::testing::WithParamInterface<LocaleCase> {};
+
+// The separator follows the locale's name, installed or not, as the desktop program's does.
+TEST_P(CliRegionalSeparator, CalcWritesTheSeparatorOfTheUsersLocale) {
+    const auto study = copyStudy("full");
+    const Result calc = cli(GetParam().arguments, GetParam().environment);
+    EXPECT_EQ(calc.exitCode, 0) << calc.err;
+    const auto golden = TestFiles::data(std::string("golden/") + GetParam().golden);
+    EXPECT_EQ(TestFiles::snapshot(study), [&] {
+        auto expected = TestFiles::snapshot(TestFiles::data("studies/full"));
+        for (const auto& [name, bytes] : TestFiles::snapshot(golden))
+            expected[name] = bytes;
+        return expected;
+    }());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, CliRegionalSeparator,
+    ::testing::Values(LocaleCase{"GreekLang", "env -u LC_ALL -u LC_NUMERIC LANG=el_GR.UTF-8 ",
+                                 "calc", "full-comma"},
+                      LocaleCase{"GreekNotInstalled",
+                                 "env -u LC_ALL -u LC_NUMERIC LANG=el_CY.ISO-8859-7 ", "calc",
+                                 "full-comma"},
+                      LocaleCase{"NumericOverLang",
+                                 "env -u LC_ALL LC_NUMERIC=el_GR.UTF-8 LANG=C.UTF-8 ", "calc",
+                                 "full-comma"},
+                      LocaleCase{"AllOverNumeric", "env LC_ALL=C.UTF-8 LC_NUMERIC=el_GR.UTF-8 ",
+                                 "calc", "full-point"},
+                      LocaleCase{"SwissGerman", "env LC_ALL=de_CH.UTF-8 ", "calc", "full-point"},
+                      LocaleCase{"SwitchOverLocale", "env LC_ALL=el_GR.UTF-8 ",
+                                 "calc --decimal-separator .", "full-point"}),
+    [](const auto& info) { return info.param.name; });
 
 struct FailureCase {
     const char* name;

@@ -1,6 +1,6 @@
 #include "ui/services/Regional.h"
 
-#include <QLocale>
+#include "store/RegionalSeparator.h"
 
 namespace velmora::ui {
 namespace {
@@ -14,7 +14,7 @@ std::optional<char>& overridden() {
 
 char Regional::decimalSeparator() {
     if (overridden()) return *overridden();
-    return QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+    return store::RegionalSeparator::fromEnvironment();
 }
 
 void Regional::overrideSeparator(std::optional<char> separator) { overridden() = separator; }

@@ -4,7 +4,8 @@
 
 namespace velmora::ui {
 
-// The decimal separator of the user's regional settings, which shown and printed numbers use.
+// The decimal separator of the user's regional settings, which shown and printed numbers use: the
+// same rule as velmora-cli, so both write the same report for the same study.
 class Regional {
 public:
     static char decimalSeparator();

@@ -1,5 +1,6 @@
 #include "support/UiTest.h"
 
+#include "store/RegionalSeparator.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/TabCycler.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -96,6 +98,21 @@ TEST_F(WindowServicesTest, NoCurrentStudyGivesAGreekMessage) {
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(*found, study);
     EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+// The separator rule knows the locales by name, so that velmora-cli gives the same answer
+// without the toolkit; it must agree with the toolkit for every locale the toolkit knows.
+TEST(RegionalSeparator, AgreesWithTheToolkitForEveryKnownLocale) {
+    const QList<QLocale> all =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(all.size(), 300);
+    for (const QLocale& known : all)
+        for (const QString& name : {known.name(), known.bcp47Name() + QStringLiteral(".UTF-8"),
+                                    known.name() + QStringLiteral(".ISO-8859-7@euro")}) {
+            const char toolkit = QLocale(name).decimalPoint() == QStringLiteral(",") ? ',' : '.';
+            EXPECT_EQ(store::RegionalSeparator::forLocale(name.toStdString()), toolkit)
+                << name.toStdString();
+        }
 }
 
 } // namespace

@@ -35,7 +35,6 @@ void UiTest::SetUp() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
     ASSERT_TRUE(store::Installation::prepare(home_).ok());
     ui::Dialogs::setHandler(&dialogs);
-    ui::Regional::overrideSeparator(',');
 }
 
 void UiTest::TearDown() {
@@ -84,6 +83,21 @@ void UiTest::type(QWidget* widget, const QString& text) {
         QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
         QCoreApplication::sendEvent(widget, &release);
     }
+}
+
+std::string UiTest::regional(std::string text) {
+    const char separator = ui::Regional::decimalSeparator();
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == ',' && text[i + 1] >= '0' && text[i + 1] <= '9') text[i] = separator;
+    return text;
+}
+
+QString UiTest::regional(const QString& text) {
+    return QString::fromStdString(regional(text.toStdString()));
+}
+
+std::string UiTest::fullSections() {
+    return ui::Regional::decimalSeparator() == ',' ? "golden/full-comma" : "golden/full-point";
 }
 
 void UiTest::settle() {

@@ -53,6 +53,13 @@ protected:
     // Types text into the focused-or-given widget key by key, as a user would, Greek included.
     static void type(QWidget* widget, const QString& text);
 
+    // Numbers as the user's regional settings show them: each decimal comma of `text` (a comma
+    // before a digit) becomes the regional separator.
+    static std::string regional(std::string text);
+    static QString regional(const QString& text);
+    // The fixture folder of the full study's report sections under the regional separator.
+    static std::string fullSections();
+
     // Lets posted events (deferred deletes, timers already due) run.
     static void settle();
 

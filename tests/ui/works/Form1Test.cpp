@@ -160,7 +160,7 @@ TEST_F(Form1Test, LoadShowsTheStudyAndLambdaInRegionalFormat) {
     Form1* form = open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Velmora Τοπογραφικών Διαγραμμάτων"));
     // Single precision, seven significant digits, the regional comma.
-    EXPECT_EQ(form->l->text(), QStringLiteral("1,234568"));
+    EXPECT_EQ(form->l->text(), regional(QStringLiteral("1,234568")));
     const std::vector<QLabel*> shown = {form->onoma, form->eponymo, form->dnsh,  form->poli,
                                         form->dimos, form->dd,      form->uesi,  form->onm,
                                         form->Epm,   form->dnsm,    form->polim, form->eidikot};
@@ -171,12 +171,12 @@ TEST_F(Form1Test, LoadShowsTheStudyAndLambdaInRegionalFormat) {
 TEST_F(Form1Test, LambdaButtonOpensTheChangeWindowAndShowsLambdaAsItStandsNow) {
     auto folder = study();
     Form1* form = open();
-    EXPECT_EQ(form->l->text(), QStringLiteral("1,2"));
+    EXPECT_EQ(form->l->text(), regional(QStringLiteral("1,2")));
     put(folder / "l.dat", ".85\r\n");
     form->Command1->click();
     ASSERT_NE(WindowRegistry::find<ui::Form2>(), nullptr);
     EXPECT_TRUE(WindowRegistry::find<ui::Form2>()->isVisible());
-    EXPECT_EQ(form->l->text(), QStringLiteral("0,85"));
+    EXPECT_EQ(form->l->text(), regional(QStringLiteral("0,85")));
 }
 
 class Form1SpecialtyTest : public Form1Test, public ::testing::WithParamInterface<int> {};
