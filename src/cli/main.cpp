@@ -3,31 +3,30 @@
 #include "calc/CalculationRun.h"
 #include "calc/ReportText.h"
 #include "cli/CliOptions.h"
+#include "cli/Console.h"
 #include "store/Installation.h"
 #include "store/RegionalSeparator.h"
+
+#ifdef VELMORA_CLI_PDF
 #include "ui/report/ReportPrinter.h"
 
 #include <QApplication>
 #include <QString>
+#endif
 
-#include <cstdio>
 #include <string>
 #include <vector>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace {
 
 using velmora::calc::CalculationRun;
 using velmora::calc::ReportText;
 using velmora::cli::CliOptions;
+using velmora::cli::Console;
 using velmora::store::Installation;
 
 int fail(const std::string& message) {
-    std::fprintf(stderr, "%s\n", message.c_str());
+    Console::error(message + "\n");
     return 1;
 }
 
@@ -42,6 +41,7 @@ int calc(const CliOptions& options, const std::filesystem::path& study) {
     return fail(message);
 }
 
+#ifdef VELMORA_CLI_PDF
 // The report laid out as the desktop program prints it. Qt needs an application object for
 // fonts and layout, but no screen: without one named, it draws offscreen.
 int reportPdf(char* program, const std::string& text, const std::filesystem::path& pdf) {
@@ -56,23 +56,24 @@ int reportPdf(char* program, const std::string& text, const std::filesystem::pat
         velmora::ui::ReportPrinter::writePdf(QString::fromStdString(text), pdf);
     return written ? 0 : fail(written.message());
 }
+#else
+int reportPdf(char*, const std::string&, const std::filesystem::path&) {
+    return fail("Αυτή η έκδοση του velmora-cli δεν φτιάχνει PDF. Τυπώστε την αναφορά από το "
+                "πρόγραμμα Velmora ή γράψτε την ως κείμενο χωρίς την επιλογή --pdf.");
+}
+#endif
 
 int report(char* program, const CliOptions& options, const std::filesystem::path& study) {
     ReportText::Report joined = ReportText::join(study);
     if (!joined.missing.empty()) return fail(ReportText::missingMessage(joined.missing));
     if (options.pdf) return reportPdf(program, joined.text, *options.pdf);
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-    std::fwrite(joined.text.data(), 1, joined.text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return Console::output(joined.text) ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    velmora::cli::ParsedCommandLine parsed = CliOptions::parse(args);
+    velmora::cli::ParsedCommandLine parsed = CliOptions::parse(Console::arguments(argc, argv));
     if (!parsed.options) return fail(parsed.error + "\n" + CliOptions::usage());
     const CliOptions& options = *parsed.options;
 

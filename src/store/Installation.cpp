@@ -6,15 +6,25 @@
 #include "store/ValueFile.h"
 
 #include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace velmora::store {
 namespace {
 
 std::optional<std::filesystem::path> environmentPath(const char* name) {
+#ifdef _WIN32
+    // The narrow environment holds the ANSI code page, where a Greek user name or folder may not
+    // survive; the wide one holds every name as it is. Our variable names are ASCII.
+    const std::wstring wideName(name, name + std::char_traits<char>::length(name));
+    const wchar_t* value = _wgetenv(wideName.c_str());
+    if (value == nullptr || *value == L'\0') return std::nullopt;
+    return std::filesystem::path(value);
+#else
     const char* value = std::getenv(name);
     if (value == nullptr || *value == '\0') return std::nullopt;
     return TextPath::fromUtf8(value);
+#endif
 }
 
 bool exists(const std::filesystem::path& folder, std::string_view name) {
@@ -67,7 +77,8 @@ Status Installation::prepare(const std::filesystem::path& folder) {
 Installation::CurrentStudy Installation::currentStudy(const std::filesystem::path& installation) {
     auto items = ValueFile::read(installation, Catalogue::kPointer);
     if (!items || items->empty() || (*items)[0].empty())
-        return {CurrentStudy::State::NoneChosen, {},
+        return {CurrentStudy::State::NoneChosen,
+                {},
                 "Δεν υπάρχει τρέχουσα μελέτη. Δημιουργήστε πρώτα μια νέα μελέτη ή επιλέξτε μια "
                 "προηγούμενη."};
     std::filesystem::path study = TextPath::fromUtf8((*items)[0]);

@@ -54,10 +54,12 @@ std::string upper(std::string_view text) {
     return result;
 }
 
+#ifndef _WIN32
 std::string_view environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? std::string_view(value) : std::string_view();
 }
+#endif
 
 } // namespace
 

@@ -37,9 +37,13 @@ public:
     Result cli(const std::string& arguments, const std::string& environment = "") {
         const auto out = output / "stdout";
         const auto err = output / "stderr";
-        const std::string command = environment + "\"" + std::string(VELMORA_CLI) + "\" " +
-                                    arguments + " --home \"" + home.path().string() + "\" > \"" +
-                                    out.string() + "\" 2> \"" + err.string() + "\"";
+        std::string command = environment + "\"" + std::string(VELMORA_CLI) + "\" " + arguments +
+                              " --home \"" + home.path().string() + "\" > \"" + out.string() +
+                              "\" 2> \"" + err.string() + "\"";
+#ifdef _WIN32
+        // cmd.exe takes away the first and the last quote of a command that begins with one.
+        command = "\"" + command + "\"";
+#endif
         int status = std::system(command.c_str());
 #ifndef _WIN32
         status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -82,6 +86,9 @@ class CliRegionalSeparator : public CliTest, public ::testing::WithParamInterfac
 
 // The separator follows the locale's name, installed or not, as the desktop program's does.
 TEST_P(CliRegionalSeparator, CalcWritesTheSeparatorOfTheUsersLocale) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows gives the separator of its regional settings, not of the environment";
+#endif
     const auto study = copyStudy("full");
     const Result calc = cli(GetParam().arguments, GetParam().environment);
     EXPECT_EQ(calc.exitCode, 0) << calc.err;
