@@ -2,6 +2,7 @@
 
 #include "store/Catalogue.h"
 #include "store/FileName.h"
+#include "store/StudyPath.h"
 #include "store/TextPath.h"
 #include "store/ValueFile.h"
 
@@ -81,7 +82,7 @@ Installation::CurrentStudy Installation::currentStudy(const std::filesystem::pat
                 {},
                 "Δεν υπάρχει τρέχουσα μελέτη. Δημιουργήστε πρώτα μια νέα μελέτη ή επιλέξτε μια "
                 "προηγούμενη."};
-    std::filesystem::path study = TextPath::fromUtf8((*items)[0]);
+    std::filesystem::path study = StudyPath::resolve(installation, (*items)[0]);
     std::error_code ec;
     if (!std::filesystem::is_directory(study, ec))
         return {CurrentStudy::State::FolderMissing, study,

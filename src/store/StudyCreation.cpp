@@ -47,6 +47,25 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 (also with a superscript digit), in any
+// letter case and whatever extension follows, name devices on Windows.
+bool isReservedDeviceName(std::string_view name) {
+    std::string stem(name.substr(0, name.find('.')));
+    while (!stem.empty() && isBlank(stem.back()))
+        stem.pop_back();
+    for (char& c : stem)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (std::string_view device : {"CON", "PRN", "AUX", "NUL"})
+        if (stem == device) return true;
+    for (std::string_view port : {"COM", "LPT"}) {
+        if (stem.size() < 4 || std::string_view(stem).substr(0, 3) != port) continue;
+        const std::string_view digit = std::string_view(stem).substr(3);
+        if (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') return true;
+        if (digit == "¹" || digit == "²" || digit == "³") return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::array<std::string, 12> StudyDetails::fields() const {
@@ -71,16 +90,27 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
                "μελέτης «" +
                name + "», που δεν επιτρέπεται: δεν μπορεί να αποτελείται μόνο από τελείες." +
                change;
+    const std::string prefix =
+        "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της μελέτης «" +
+        name + "»";
     for (char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
-            return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
-                   "μελέτης «" +
-                   name +
-                   "» και δεν μπορούν να περιέχουν κανέναν από τους χαρακτήρες \\ / : * ? \" < > "
-                   "|." +
+            return prefix +
+                   " και δεν μπορούν να περιέχουν κανέναν από τους χαρακτήρες \\ / : * ? \" < > "
+                   "|, ούτε χαρακτήρες ελέγχου (όπως το Tab)." +
                    change;
     }
+    // Study folders travel between machines, and Windows drops a trailing dot or blank from a
+    // folder name, so the folder would not be found there under its listed name.
+    if (name.back() == '.' || isBlank(name.back()))
+        return prefix + ", που τελειώνει σε " + (name.back() == '.' ? "τελεία" : "κενό") +
+               ": τα Windows δεν κρατούν τέτοιο όνομα φακέλου." + change;
+    if (isReservedDeviceName(name))
+        return prefix +
+               ", που στα Windows είναι δεσμευμένο όνομα συσκευής (CON, PRN, AUX, NUL, "
+               "COM1 έως COM9, LPT1 έως LPT9) και δεν μπορεί να γίνει φάκελος." +
+               change;
     return {};
 }
 

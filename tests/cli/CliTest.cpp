@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -73,6 +74,30 @@ TEST_F(CliTest, CalcThenReportGivesTheFeeReport) {
     EXPECT_EQ(report.exitCode, 0) << report.err;
     EXPECT_EQ(report.err, "");
     EXPECT_EQ(report.out, TestFiles::bytes(TestFiles::data("golden/full-comma.report")));
+}
+
+// An installation folder copied from the older program: its pointer names that program's own
+// folder, and its files are in capitals.
+TEST_F(CliTest, AnInstallationOfTheOlderProgramIsComputedAtOnce) {
+    const auto study = home / store::TextPath::fromUtf8("ΝίκοςΑλεξίου");
+    std::filesystem::create_directories(study);
+    for (const auto& entry : std::filesystem::directory_iterator(TestFiles::data("studies/full"))) {
+        std::string name = entry.path().filename().string();
+        for (char& c : name)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        std::filesystem::copy_file(entry.path(), study / name);
+    }
+    TestFiles::put(home / "TEMP.DAT", "c:\\program files\\velmora\\\xCD\xDF\xEA\xEF\xF2"
+                                      "\xC1\xEB\xE5\xEE\xDF\xEF\xF5\r\n");
+    const std::string pointer = TestFiles::bytes(home / "TEMP.DAT");
+
+    const Result calc = cli("calc --decimal-separator ,");
+    EXPECT_EQ(calc.exitCode, 0) << calc.err;
+    const Result report = cli("report");
+    EXPECT_EQ(report.exitCode, 0) << report.err;
+    EXPECT_EQ(report.out, TestFiles::bytes(TestFiles::data("golden/full-comma.report")));
+    EXPECT_EQ(TestFiles::bytes(home / "TEMP.DAT"), pointer);
+    EXPECT_FALSE(std::filesystem::exists(home / "temp.dat"));
 }
 
 struct LocaleCase {

@@ -1,5 +1,6 @@
 #include "store/Installation.h"
 
+#include "store/Cp1253.h"
 #include "store/TextPath.h"
 
 #include "TempFolder.h"
@@ -15,7 +16,7 @@ using testing::TestFiles;
 using State = Installation::CurrentStudy::State;
 
 class InstallationTest : public ::testing::Test {
-protected:
+public:
     TempFolder home;
 };
 
@@ -66,6 +67,56 @@ TEST_F(InstallationTest, FindsTheStudyThePointerNames) {
     EXPECT_EQ(study.state, State::Found);
     EXPECT_EQ(study.folder, folder);
     EXPECT_EQ(Installation::folder(home.path()), home.path());
+}
+
+struct PointerCase {
+    const char* name;
+    const char* pointer;
+    // The folder inside the installation folder that the pointer leads to; empty when none.
+    const char* study;
+};
+
+class OldProgramPointer : public InstallationTest,
+                          public ::testing::WithParamInterface<PointerCase> {};
+
+// Folders copied from the older program keep its pointer file, which names its own fixed folder.
+TEST_P(OldProgramPointer, LeadsToTheStudyInsideTheInstallationFolder) {
+    const PointerCase& c = GetParam();
+    std::filesystem::create_directory(home / TextPath::fromUtf8("ΝίκοςΑλεξίου"));
+    // The older program wrote its names in capitals.
+    TestFiles::put(home / "TEMP.DAT", Cp1253::encode(std::string(c.pointer) + "\r\n").value());
+    const auto before = TestFiles::snapshot(home.path());
+    auto study = Installation::currentStudy(home.path());
+    if (*c.study) {
+        EXPECT_EQ(study.state, State::Found) << study.message;
+        EXPECT_EQ(study.folder, home / TextPath::fromUtf8(c.study));
+    } else {
+        EXPECT_EQ(study.state, State::FolderMissing);
+    }
+    EXPECT_EQ(TestFiles::snapshot(home.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, OldProgramPointer,
+    ::testing::Values(
+        PointerCase{"AsWritten", "c:\\program files\\velmora\\ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
+        PointerCase{"Capitals", "C:\\PROGRAM FILES\\VELMORA\\ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
+        PointerCase{"SlashesOtherDrive", "d:/Program Files/Velmora/ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
+        PointerCase{"MixedSlashesTrailing", "c:\\program files/velmora\\ΝίκοςΑλεξίου\\",
+                    "ΝίκοςΑλεξίου"},
+        PointerCase{"OtherFolder", "c:\\program files (x86)\\velmora\\ΝίκοςΑλεξίου", ""},
+        PointerCase{"Deeper", "c:\\program files\\velmora\\Αρχείο\\ΝίκοςΑλεξίου", ""},
+        PointerCase{"NoDrive", "\\program files\\velmora\\ΝίκοςΑλεξίου", ""},
+        PointerCase{"Relative", "ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(InstallationTest, APathThatExistsAsItStandsWins) {
+    // On this system the old path is a plain folder name, and such a folder is there.
+    const std::string old = "c:\\program files\\velmora\\ΝίκοςΑλεξίου";
+    std::filesystem::create_directory(home / TextPath::fromUtf8("ΝίκοςΑλεξίου"));
+    std::filesystem::create_directory(home / TextPath::fromUtf8(old));
+    TestFiles::put(home / "temp.dat", Cp1253::encode(old + "\r\n").value());
+    EXPECT_EQ(Installation::currentStudy(home.path()).folder, home / TextPath::fromUtf8(old));
 }
 
 } // namespace

@@ -241,6 +241,14 @@ TEST_F(StudyStoreTest, ARefusedStudyTouchesNoFile) {
         {"dots and blanks", details(". .", ".."), "τελείες"},
         {"upward path", details("..", "/etc"), "\\ / :"},
         {"tab", details("Άννα\t", "Λύρα"), "\\ / :"},
+        {"trailing dot", details("Α", "..."), "τελεία"},
+        {"initials at the end", details("Κώστας", " Α. Β."), "τελεία"},
+        {"trailing blank", details("Άννα", "Λύρα "), "κενό"},
+        {"device name", details("CO", "N"), "CON, PRN"},
+        {"device name in lower case", details("nu", "l"), "CON, PRN"},
+        {"device name with an extension", details("Lpt9", ".Αθήνα"), "CON, PRN"},
+        {"device name before blanks and an extension", details("AUX ", ".txt"), "CON, PRN"},
+        {"port with a superscript", details("COM", "²"), "CON, PRN"},
         {"field with quote and comma", with([](StudyDetails& d) { d.location = "\"Α\", Β"; }),
          "«Θέση»"},
         {"engineer field outside the code page",
@@ -283,9 +291,12 @@ TEST_F(StudyStoreTest, OwnerNamesThatAreFineOnEverySystemAreAccepted) {
     for (const auto& [first, surname] :
          std::vector<std::pair<std::string, std::string>>{{"Άννα-Μαρία", "Λύρα"},
                                                           {"Ι.", "Οικονόμου"},
-                                                          {"Κώστας", " Α. Β."},
+                                                          {"Κώστας", " Α. Βλάχος"},
                                                           {"...", "x"},
-                                                          {"Α", "..."}}) {
+                                                          {"Con", "stantinos"},
+                                                          {"COM", "10"},
+                                                          {"LPT", ""},
+                                                          {"Nul", "ος.Α"}}) {
         EXPECT_EQ(StudyCreation::folderNameProblem(first + surname), "") << first << surname;
     }
 }
