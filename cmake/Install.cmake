@@ -1,5 +1,6 @@
-# Install rules and the Debian package: the two programs, the desktop entry, the icon, the
-# AppStream metadata and the manual page of velmora-cli.
+# Install rules and the packages: on Debian the two programs, the desktop entry, the icon, the
+# AppStream metadata and the manual page of velmora-cli; on Windows an installer
+# (cmake/WindowsPackage.cmake).
 include(GNUInstallDirs)
 
 set(VELMORA_APP_ID gr.velmora.Velmora)
@@ -9,6 +10,8 @@ set(VELMORA_INSTALL_GENERATED ${PROJECT_BINARY_DIR}/install)
 install(TARGETS velmora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET velmora)
     install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+if(TARGET velmora AND NOT WIN32)
     install(FILES ${VELMORA_INSTALL_SOURCES}/velmora.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${VELMORA_APP_ID}.desktop)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/surveyor.svg
@@ -53,4 +56,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velmora.gr/")
 # is laid out in are loaded at run time, where no linker sees them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation")
+if(WIN32)
+    include(cmake/WindowsPackage.cmake)
+endif()
 include(CPack)

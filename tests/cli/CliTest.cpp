@@ -97,7 +97,10 @@ TEST_F(CliTest, AnInstallationOfTheOlderProgramIsComputedAtOnce) {
     EXPECT_EQ(report.exitCode, 0) << report.err;
     EXPECT_EQ(report.out, TestFiles::bytes(TestFiles::data("golden/full-comma.report")));
     EXPECT_EQ(TestFiles::bytes(home / "TEMP.DAT"), pointer);
+#ifndef _WIN32
+    // Windows names ignore case, so there TEMP.DAT and temp.dat are one file anyway.
     EXPECT_FALSE(std::filesystem::exists(home / "temp.dat"));
+#endif
 }
 
 struct LocaleCase {

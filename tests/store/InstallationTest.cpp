@@ -111,6 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST_F(InstallationTest, APathThatExistsAsItStandsWins) {
+#ifdef _WIN32
+    GTEST_SKIP() << "On Windows the older program's path is a full path, not a folder name";
+#endif
     // On this system the old path is a plain folder name, and such a folder is there.
     const std::string old = "c:\\program files\\velmora\\ΝίκοςΑλεξίου";
     std::filesystem::create_directory(home / TextPath::fromUtf8("ΝίκοςΑλεξίου"));
