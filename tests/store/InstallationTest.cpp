@@ -7,12 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace velmora::store {
 namespace {
 
 using testing::TempFolder;
 using testing::TestFiles;
 using State = Installation::CurrentStudy::State;
+using velmora::testing::PrintTo;
 
 class InstallationTest : public ::testing::Test {
 protected:
@@ -67,6 +70,42 @@ TEST_F(InstallationTest, FindsTheStudyThePointerNames) {
     EXPECT_EQ(study.folder, folder);
     EXPECT_EQ(Installation::folder(home.path()), home.path());
 }
+
+struct PointerCase {
+    const char* name;
+    // What the pointer file holds, relative to the installation folder; and what to make there.
+    const char* pointer;
+    std::function<void(const std::filesystem::path& home)> setup;
+    State state;
+    const char* message;
+};
+
+class PointerTest : public InstallationTest, public ::testing::WithParamInterface<PointerCase> {};
+
+TEST_P(PointerTest, TellsWhatThePointerLeadsTo) {
+    const PointerCase& c = GetParam();
+    c.setup(home.path());
+    TestFiles::put(home / "temp.dat", std::string(c.pointer) + "\r\n");
+    const auto study = Installation::currentStudy(home.path());
+    EXPECT_EQ(study.state, c.state);
+    EXPECT_EQ(study.folder, home / c.pointer);
+    EXPECT_NE(study.message.find(c.message), std::string::npos) << study.message;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PointerTest,
+    ::testing::Values(
+        PointerCase{"RelativeIsInsideTheInstallation", "study",
+                    [](const auto& home) { std::filesystem::create_directory(home / "study"); },
+                    State::Found, ""},
+        PointerCase{"AFile", "study", [](const auto& home) { TestFiles::put(home / "study", ""); },
+                    State::NotAFolder, "δεν είναι φάκελος"},
+        PointerCase{
+            "ALinkLoop", "loop",
+            [](const auto& home) { std::filesystem::create_symlink("loop", home / "loop"); },
+            State::Unreadable, "δεν είναι προσβάσιμος"},
+        PointerCase{"Missing", "study", [](const auto&) {}, State::FolderMissing, "δεν υπάρχει"}),
+    [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace velmora::store
