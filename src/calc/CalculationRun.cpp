@@ -9,6 +9,7 @@
 #include "store/NumberText.h"
 #include "store/ValueFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -19,32 +20,14 @@ using store::Catalogue;
 using store::NumberText;
 using store::ValueFile;
 
-// The first item of a file as a number, when it can be read as one.
-std::optional<double> firstNumber(const std::filesystem::path& study, std::string_view name) {
-    auto items = ValueFile::read(study, name);
-    if (!items || items->empty()) return std::nullopt;
-    return NumberText::parse(items->front());
-}
-
-// Reads that fail keep what the variable held before.
-void readZone(const std::filesystem::path& study, std::int16_t& zone) {
-    if (auto value = firstNumber(study, Catalogue::kZone))
-        if (auto narrow = NumberText::toInt16(*value)) zone = *narrow;
-}
-
-void readLambda(const std::filesystem::path& study, float& lambda) {
-    if (auto value = firstNumber(study, Catalogue::kLambda))
-        if (auto narrow = NumberText::toSingle(*value)) lambda = *narrow;
-}
-
 class Run {
 public:
     Run(const std::filesystem::path& study, char separator) : study_(study), field_(separator) {}
 
     CalculationRun::Outcome operator()() {
-        scale_ = firstNumber(study_, Catalogue::kScale);
-        readZone(study_, zone_);
-        readLambda(study_, lambda_);
+        scale_ = firstNumber(Catalogue::kScale);
+        readZone();
+        readLambda();
         const ScalePrices prices = PriceTable::forScale(scale_);
 
         work(Catalogue::kApportionmentSection,
@@ -64,14 +47,14 @@ public:
              WorkSections::thousandths(number(Catalogue::kThousandths), field_));
         work(Catalogue::kPlotsSection, WorkSections::plots(number(Catalogue::kPlots), field_));
 
-        readLambda(study_, lambda_);
+        readLambda();
         write(Catalogue::kTotalsSection, StudyFee::compute(total_, lambda_).section(field_));
 
         ReportFrame frame;
-        if (auto details = ValueFile::read(study_, Catalogue::kDetails))
+        if (auto details = items(Catalogue::kDetails))
             for (std::size_t i = 0; i < frame.details.size() && i < details->size(); ++i)
                 frame.details[i] = (*details)[i];
-        readZone(study_, zone_);
+        readZone();
         frame.scale = scale_;
         frame.lambda = lambda_;
         frame.zone = zone_;
@@ -81,9 +64,35 @@ public:
     }
 
 private:
+    // The items of a value file; one that is there but cannot be read is told, once, and counts
+    // as missing.
+    std::optional<std::vector<std::string>> items(std::string_view name) {
+        store::FileContents file = ValueFile::load(study_, name);
+        if (file.state == store::FileContents::State::Unreadable) fail(file.problem);
+        if (file.state != store::FileContents::State::Read) return std::nullopt;
+        return std::move(file.items);
+    }
+
+    // The first item of a file as a number, when it can be read as one.
+    std::optional<double> firstNumber(std::string_view name) {
+        auto read = items(name);
+        if (!read || read->empty()) return std::nullopt;
+        return NumberText::parse(read->front());
+    }
+
+    // Reads that fail keep what the variable held before.
+    void readZone() {
+        if (auto value = firstNumber(Catalogue::kZone))
+            if (auto narrow = NumberText::toInt16(*value)) zone_ = *narrow;
+    }
+    void readLambda() {
+        if (auto value = firstNumber(Catalogue::kLambda))
+            if (auto narrow = NumberText::toSingle(*value)) lambda_ = *narrow;
+    }
+
     double number(std::string_view name) { return numbers(name, 1)[0]; }
     std::vector<double> numbers(std::string_view name, std::size_t count) {
-        return ValueFile::readNumbers(study_, name, count);
+        return ValueFile::numbersOf(items(name), count);
     }
 
     void work(std::string_view section, const WorkSection& result) {
@@ -96,7 +105,13 @@ private:
 
     void write(std::string_view section, const std::vector<std::string>& lines) {
         store::Status written = ValueFile::writeLines(study_, section, lines);
-        if (!written) outcome_.failures.push_back(written.message());
+        if (!written) fail(written.message());
+    }
+
+    void fail(const std::string& message) {
+        auto& failures = outcome_.failures;
+        if (std::find(failures.begin(), failures.end(), message) == failures.end())
+            failures.push_back(message);
     }
 
     std::filesystem::path study_;

@@ -51,7 +51,7 @@ bool write(std::FILE* stream, std::string_view text) {
     _setmode(_fileno(stream), _O_BINARY);
 #endif
     const bool ok = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
-    return std::fflush(stream) == 0 && ok;
+    return std::fflush(stream) == 0 && ok && !std::ferror(stream);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QString>
 #endif
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -65,14 +66,15 @@ int reportPdf(char*, const std::string&, const std::filesystem::path&) {
 
 int report(char* program, const CliOptions& options, const std::filesystem::path& study) {
     ReportText::Report joined = ReportText::join(study);
-    if (!joined.missing.empty()) return fail(ReportText::missingMessage(joined.missing));
+    if (!joined.whole()) return fail(joined.problem());
     if (options.pdf) return reportPdf(program, joined.text, *options.pdf);
-    return Console::output(joined.text) ? 0 : 1;
+    // A report cut short by a full disk or a closed pipe must not pass for a whole one.
+    return Console::output(joined.text)
+               ? 0
+               : fail("Η έκθεση αμοιβών δεν γράφτηκε ολόκληρη στην έξοδο.");
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     velmora::cli::ParsedCommandLine parsed = CliOptions::parse(Console::arguments(argc, argv));
     if (!parsed.options) return fail(parsed.error + "\n" + CliOptions::usage());
     const CliOptions& options = *parsed.options;
@@ -82,4 +84,16 @@ int main(int argc, char** argv) {
 
     return options.command == CliOptions::Command::Calc ? calc(options, study.folder)
                                                         : report(argv[0], options, study.folder);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Whatever goes wrong ends in words and an exit status, never in an abort; every file is
+    // replaced whole, so what was written before stays whole.
+    try {
+        return run(argc, argv);
+    } catch (...) {
+        return fail(velmora::store::Status::unexpected(std::current_exception()).message());
+    }
 }

@@ -25,11 +25,27 @@ struct ValueItem {
     double numberValue;
 };
 
+// What reading a file came to. A missing file is told apart from one that is there but cannot be
+// read: the first is usually just not written yet, the second is worth a word to the user.
+struct FileContents {
+    enum class State { Read, Missing, Unreadable };
+    State state = State::Missing;
+    // The items or lines read.
+    std::vector<std::string> items;
+    // Why an unreadable file cannot be read, in Greek and naming it.
+    std::string problem;
+};
+
 // Reading and replacing whole value files and the plain text files of the report. Names are those
 // of the file catalogue; they are resolved without regard to letter case. Files are Windows-1253
 // with CR LF line ends on disk and UTF-8 here.
 class ValueFile {
 public:
+    // Every item of the file, or why there are none.
+    static FileContents load(const std::filesystem::path& folder, std::string_view name);
+    // The lines of a text file without their line ends, or why there are none.
+    static FileContents loadLines(const std::filesystem::path& folder, std::string_view name);
+
     // Every item of the file, or nothing when it cannot be read.
     static std::optional<std::vector<std::string>> read(const std::filesystem::path& folder,
                                                         std::string_view name);
@@ -43,6 +59,8 @@ public:
     // that is not a number gives 0 in its place.
     static std::vector<double> readNumbers(const std::filesystem::path& folder,
                                            std::string_view name, std::size_t count);
+    static std::vector<double> numbersOf(const std::optional<std::vector<std::string>>& items,
+                                         std::size_t count);
 
     // The lines of a text file without their line ends, or nothing when it cannot be read.
     static std::optional<std::vector<std::string>> readLines(const std::filesystem::path& folder,

@@ -8,12 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace velmora::store {
 namespace {
 
 using testing::TempFolder;
 using testing::TestFiles;
 using State = Installation::CurrentStudy::State;
+using velmora::testing::PrintTo;
 
 class InstallationTest : public ::testing::Test {
 public:
@@ -121,6 +124,44 @@ TEST_F(InstallationTest, APathThatExistsAsItStandsWins) {
     TestFiles::put(home / "temp.dat", Cp1253::encode(old + "\r\n").value());
     EXPECT_EQ(Installation::currentStudy(home.path()).folder, home / TextPath::fromUtf8(old));
 }
+
+struct PointerStateCase {
+    const char* name;
+    // What the pointer file holds, relative to the installation folder; and what to make there.
+    const char* pointer;
+    std::function<void(const std::filesystem::path& home)> setup;
+    State state;
+    const char* message;
+};
+
+class PointerTest : public InstallationTest,
+                    public ::testing::WithParamInterface<PointerStateCase> {};
+
+TEST_P(PointerTest, TellsWhatThePointerLeadsTo) {
+    const PointerStateCase& c = GetParam();
+    c.setup(home.path());
+    TestFiles::put(home / "temp.dat", std::string(c.pointer) + "\r\n");
+    const auto study = Installation::currentStudy(home.path());
+    EXPECT_EQ(study.state, c.state);
+    EXPECT_EQ(study.folder, home / c.pointer);
+    EXPECT_NE(study.message.find(c.message), std::string::npos) << study.message;
+}
+
+const PointerStateCase kPointerStateCases[] = {
+    {"RelativeIsInsideTheInstallation", "study",
+     [](const auto& home) { std::filesystem::create_directory(home / "study"); }, State::Found, ""},
+    {"AFile", "study", [](const auto& home) { TestFiles::put(home / "study", ""); },
+     State::NotAFolder, "δεν είναι φάκελος"},
+#ifndef _WIN32
+    {"ALinkLoop", "loop",
+     [](const auto& home) { std::filesystem::create_symlink("loop", home / "loop"); },
+     State::Unreadable, "δεν είναι προσβάσιμος"},
+#endif
+    {"Missing", "study", [](const auto&) {}, State::FolderMissing, "δεν υπάρχει"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, PointerTest, ::testing::ValuesIn(kPointerStateCases),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace velmora::store

@@ -1,5 +1,7 @@
 #include "ui/report/ReportPrinter.h"
 
+#include "store/AtomicFile.h"
+#include "store/RegularFile.h"
 #include "store/TextPath.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Fonts.h"
@@ -8,13 +10,12 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTextOption>
-
-#include <system_error>
 
 namespace velmora::ui {
 
@@ -74,25 +75,28 @@ void ReportPrinter::printBox(QTextEdit& box, QWidget* parent) {
 }
 
 store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem::path& file) {
-    std::filesystem::path partial = file;
-    partial += ".part";
-    const QString shown = QString::fromStdString(store::TextPath::toUtf8(file));
-    bool printed = false;
+    const auto cannotWrite = [&] {
+        return store::Status::failure(
+            QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «%1».")
+                .arg(QString::fromStdString(store::TextPath::toUtf8(file)))
+                .toStdString());
+    };
+    // The printer writes by name, so it writes into a folder of our own; the finished file then
+    // takes its place the way every file of the program does.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) return cannotWrite();
+    const QString drawn = scratch.filePath(QStringLiteral("report.pdf"));
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(store::TextPath::toUtf8(partial)));
-        printed = print(text, printer);
+        printer.setOutputFileName(drawn);
+        if (!print(text, printer)) return cannotWrite();
     }
-    std::error_code ec;
-    if (printed) std::filesystem::rename(partial, file, ec);
-    if (!printed || ec) {
-        std::filesystem::remove(partial, ec);
-        return store::Status::failure(
-            QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «%1».")
-                .arg(shown)
-                .toStdString());
-    }
+    const store::RegularFile::Contents pdf =
+        store::RegularFile::read(store::TextPath::fromUtf8(drawn.toStdString()), kPdfLimit);
+    if (pdf.state != store::RegularFile::State::Read) return cannotWrite();
+    if (store::Status written = store::AtomicFile::replace(file, pdf.bytes); !written)
+        return store::Status::failure(cannotWrite().message() + " " + written.message());
     return store::Status::success();
 }
 
