@@ -14,6 +14,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include "store/HeldFile.h"
+
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -139,9 +141,11 @@ Status replaceFile(const std::filesystem::path& target, std::string_view bytes) 
         SetFileAttributesW(target.c_str(), oldAttributes & ~FILE_ATTRIBUTE_READONLY);
     }
     if (ok) {
-        ok = MoveFileExW(temporary.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-        if (!ok) error = GetLastError();
+        error = HeldFile::retry([&] {
+            return MoveFileExW(temporary.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        });
+        ok = error == ERROR_SUCCESS;
     }
     if (!ok) {
         if (keepReadOnly) SetFileAttributesW(target.c_str(), oldAttributes);

@@ -4,7 +4,9 @@
 #include <system_error>
 
 #ifdef _WIN32
-#include <fstream>
+#include "store/HeldFile.h"
+
+#include <windows.h>
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -22,14 +24,44 @@ RegularFile::Contents RegularFile::read(const std::filesystem::path& file, std::
     if (status.type() == std::filesystem::file_type::not_found) return {State::Missing, {}};
     if (ec) return {State::Unreadable, {}};
     if (status.type() != std::filesystem::file_type::regular) return {State::NotRegular, {}};
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {State::Unreadable, {}};
-    std::string bytes(limit + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return {State::Unreadable, {}};
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > limit) return {State::TooLarge, {}};
-    return {State::Read, std::move(bytes)};
+    // Shared for deletion as well: a program replacing the file meanwhile must not be refused.
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    const DWORD error = HeldFile::retry([&] {
+        handle = CreateFileW(file.c_str(), GENERIC_READ,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return handle != INVALID_HANDLE_VALUE;
+    });
+    if (handle == INVALID_HANDLE_VALUE)
+        return {error == ERROR_FILE_NOT_FOUND ? State::Missing : State::Unreadable, {}};
+    Contents contents{State::Read, {}};
+    LARGE_INTEGER size{};
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        contents.state = State::NotRegular;
+    } else if (!GetFileSizeEx(handle, &size)) {
+        contents.state = State::Unreadable;
+    } else if (static_cast<unsigned long long>(size.QuadPart) > limit) {
+        contents.state = State::TooLarge;
+    } else {
+        // The file may grow while it is read; no more than one byte past the limit is taken.
+        contents.bytes.resize(limit + 1);
+        std::size_t done = 0;
+        while (done < contents.bytes.size()) {
+            DWORD got = 0;
+            if (!ReadFile(handle, contents.bytes.data() + done,
+                          static_cast<DWORD>(contents.bytes.size() - done), &got, nullptr)) {
+                contents.state = State::Unreadable;
+                break;
+            }
+            if (got == 0) break;
+            done += got;
+        }
+        contents.bytes.resize(done);
+        if (done > limit) contents.state = State::TooLarge;
+    }
+    CloseHandle(handle);
+    if (contents.state != State::Read) contents.bytes.clear();
+    return contents;
 }
 
 #else

@@ -314,8 +314,12 @@ TEST_F(StudyStoreTest, TwoProgramsAddingAtOnceBothLand) {
     auto program = [this](std::string name) {
         for (int i = 0; i < kEach; ++i) {
             const std::string surname = "Σ" + std::to_string(i);
-            EXPECT_TRUE(StudyCreation::create(home.path(), details(name, surname)).status);
-            EXPECT_TRUE(EngineerRegistry::append(home.path(), {name, surname, "", "", ""}));
+            const Status created =
+                StudyCreation::create(home.path(), details(name, surname)).status;
+            EXPECT_TRUE(created) << created.message();
+            const Status appended =
+                EngineerRegistry::append(home.path(), {name, surname, "", "", ""});
+            EXPECT_TRUE(appended) << appended.message();
         }
     };
     std::thread first(program, "Α");

@@ -1,0 +1,31 @@
+#pragma once
+
+#ifdef _WIN32
+#include <windows.h>
+
+namespace velmora::store {
+
+// Windows refuses a file for a moment while another program holds it: one that is replacing it
+// or reading it, a virus scanner, the search indexer. Such a moment passes, so a refused step is
+// tried again for about a second before the refusal counts.
+class HeldFile {
+public:
+    static constexpr int kAttempts = 100;
+    static constexpr DWORD kPauseMilliseconds = 10;
+
+    // Runs `step` (true on success) until it succeeds, fails for another reason or the attempts
+    // run out; returns ERROR_SUCCESS or the last error.
+    template <class Step> static DWORD retry(Step step) {
+        for (int attempt = 1;; ++attempt) {
+            if (step()) return ERROR_SUCCESS;
+            const DWORD error = GetLastError();
+            const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                              error == ERROR_ACCESS_DENIED;
+            if (!held || attempt == kAttempts) return error;
+            Sleep(kPauseMilliseconds);
+        }
+    }
+};
+
+} // namespace velmora::store
+#endif
