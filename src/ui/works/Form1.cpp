@@ -135,7 +135,7 @@ void Form1::build() {
     εντος->setObjectName(QStringLiteral("εντος"));
     εκτος = new QRadioButton(QStringLiteral("Εκτός Σχεδίου"), this);
     εκτος->setObjectName(QStringLiteral("εκτος"));
-    auto* zone = new QButtonGroup(this);
+    zone = new QButtonGroup(this);
     zone->addButton(εντος);
     zone->addButton(εκτος);
 
@@ -273,6 +273,19 @@ QString Form1::lambdaText(const std::filesystem::path& study) {
     const int at = text.startsWith(QLatin1Char('-')) ? 1 : 0;
     if (text.size() > at && text[at] == QLatin1Char(separator)) text.insert(at, QLatin1Char('0'));
     return text;
+}
+
+void Form1::reload() {
+    Combo1->setCurrentIndex(-1);
+    zone->setExclusive(false);
+    εντος->setChecked(false);
+    εκτος->setChecked(false);
+    zone->setExclusive(true);
+    for (QLabel* shown :
+         {l, onoma, eponymo, dnsh, poli, dimos, dd, uesi, onm, Epm, dnsm, polim, eidikot})
+        shown->clear();
+    load();
+    εντος->setFocus();
 }
 
 void Form1::load() {

@@ -148,7 +148,7 @@ TEST_F(Form13Test, OnlyAZoneOfOneIsInsideThePlan) {
     }
 }
 
-TEST_F(Form13Test, QuantitiesThatCannotBeReadShowZeroItemByItem) {
+TEST_F(Form13Test, AnItemThatIsNoNumberEndsTheReadingOfItsFile) {
     makeStudy("Σ", Files{{"stoixeia.dat", kDetails},
                          {"l.dat", {"1"}},
                          {"entos.dat", {" 1 "}},
@@ -158,7 +158,7 @@ TEST_F(Form13Test, QuantitiesThatCannotBeReadShowZeroItemByItem) {
     open();
     EXPECT_EQ(shown("q0"), QStringLiteral("1"));
     EXPECT_EQ(shown("q5"), QStringLiteral("0"));
-    EXPECT_EQ(shown("q20"), QStringLiteral("3"));
+    EXPECT_EQ(shown("q20"), QStringLiteral("0"));
     EXPECT_EQ(shown("q50"), QStringLiteral("0"));
     EXPECT_EQ(shown("hh"), QStringLiteral("Ο Χ Ι"));
     EXPECT_EQ(shown("ajj"), QStringLiteral("5"));
