@@ -4,6 +4,8 @@
 #include "calc/ReportText.h"
 #include "cli/CliOptions.h"
 #include "store/Installation.h"
+
+#include "Version.h"
 #include "ui/report/ReportPrinter.h"
 
 #include <QApplication>
@@ -84,6 +86,11 @@ int main(int argc, char** argv) {
     velmora::cli::ParsedCommandLine parsed = CliOptions::parse(args);
     if (!parsed.options) return fail(parsed.error + "\n" + CliOptions::usage());
     const CliOptions& options = *parsed.options;
+    if (options.command == CliOptions::Command::Help)
+        return std::fputs(CliOptions::usage(), stdout) < 0;
+    if (options.command == CliOptions::Command::Version)
+        return std::fputs((std::string("velmora-cli ") + velmora::kVersion + "\n").c_str(),
+                          stdout) < 0;
 
     auto study = Installation::currentStudy(Installation::folder(options.home));
     if (study.state != Installation::CurrentStudy::State::Found) return fail(study.message);
