@@ -11,6 +11,7 @@
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
+#include "ui/services/ValueLabel.h"
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/works/Form2.h"
@@ -170,11 +171,11 @@ Form13::Form13(QWidget* parent) : QWidget(parent) {
 QLabel* Form13::value(const QString& name, int left, int top, int width, int height,
                       Qt::Alignment alignment) {
     // Until the study is read, a value label shows its own name.
-    auto* label = new QLabel(name, this);
+    auto* label = new ValueLabel(this);
+    label->setText(name);
     label->setObjectName(name);
     label->setGeometry(Twips::rect(left, top, width, height));
     label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

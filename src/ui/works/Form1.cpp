@@ -10,6 +10,7 @@
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"
+#include "ui/services/ValueLabel.h"
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/error_trig.h"
@@ -57,10 +58,11 @@ QLabel* heading(QWidget* parent, const char* name, const QString& text) {
     return made;
 }
 
-// A value label: study data, shown as it stands and never read as markup.
+// A value label: study data, shown as it stands and never read as markup; the column's width
+// is the label's, and a longer value shows whole in its tooltip.
 QLabel* value(QWidget* parent, const char* name) {
-    QLabel* made = label(parent, name, QString());
-    made->setWordWrap(true);
+    auto* made = new ValueLabel(parent);
+    made->setObjectName(QString::fromLatin1(name));
     made->setTextInteractionFlags(Qt::TextSelectableByMouse);
     made->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return made;
