@@ -5,6 +5,8 @@
 #include "cli/CliOptions.h"
 #include "store/Installation.h"
 #include "store/RegionalSeparator.h"
+
+#include "Version.h"
 #include "ui/report/ReportPrinter.h"
 
 #include <QApplication>
@@ -75,6 +77,11 @@ int main(int argc, char** argv) {
     velmora::cli::ParsedCommandLine parsed = CliOptions::parse(args);
     if (!parsed.options) return fail(parsed.error + "\n" + CliOptions::usage());
     const CliOptions& options = *parsed.options;
+    if (options.command == CliOptions::Command::Help)
+        return std::fputs(CliOptions::usage(), stdout) < 0;
+    if (options.command == CliOptions::Command::Version)
+        return std::fputs((std::string("velmora-cli ") + velmora::kVersion + "\n").c_str(),
+                          stdout) < 0;
 
     auto study = Installation::currentStudy(Installation::folder(options.home));
     if (study.state != Installation::CurrentStudy::State::Found) return fail(study.message);

@@ -49,12 +49,16 @@ std::optional<std::vector<std::string>> ValueFile::read(const std::filesystem::p
 }
 
 std::vector<double> ValueFile::readNumbers(const std::filesystem::path& folder,
-                                           std::string_view name, std::size_t count) {
+                                           std::string_view name, std::size_t count,
+                                           OnFault onFault) {
     std::vector<double> values(count, 0.0);
     auto items = read(folder, name);
     if (!items) return values;
-    for (std::size_t i = 0; i < count && i < items->size(); ++i)
-        values[i] = NumberText::parse((*items)[i]).value_or(0.0);
+    for (std::size_t i = 0; i < count && i < items->size(); ++i) {
+        const auto value = NumberText::parse((*items)[i]);
+        if (!value && onFault == OnFault::ZeroTheRest) break;
+        values[i] = value.value_or(0.0);
+    }
     return values;
 }
 

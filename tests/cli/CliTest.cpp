@@ -1,6 +1,8 @@
 #include "store/Installation.h"
 #include "store/TextPath.h"
 
+#include "Version.h"
+
 #include "TempFolder.h"
 #include "TestFiles.h"
 
@@ -186,6 +188,19 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"BadSeparator", studyNeverCalculated, "calc --decimal-separator x",
                     "Η υποδιαστολή πρέπει"}),
     [](const auto& info) { return info.param.name; });
+
+TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
+    for (const char* asked : {"--help", "-h", "calc --help"}) {
+        const Result help = cli(asked);
+        EXPECT_EQ(help.exitCode, 0) << asked;
+        EXPECT_EQ(help.out.rfind("Χρήση:\n", 0), 0u) << asked;
+        EXPECT_NE(help.out.find("velmora-cli report [--home"), std::string::npos) << asked;
+        EXPECT_EQ(help.err, "") << asked;
+    }
+    const Result version = cli("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, std::string("velmora-cli ") + kVersion + "\n");
+}
 
 } // namespace
 } // namespace velmora::cli

@@ -1,20 +1,24 @@
 #include "ui/report/ReportPrinter.h"
 
+#include "store/AtomicFile.h"
 #include "store/TextPath.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Fonts.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFile>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTextOption>
 
-#include <system_error>
+#include <string_view>
 
 namespace velmora::ui {
 
@@ -53,9 +57,13 @@ bool ReportPrinter::print(const QString& text, QPrinter& printer) {
     return painter.end();
 }
 
-void ReportPrinter::printBox(QTextEdit& box, QWidget* parent) {
+QString ReportPrinter::printedText(const QTextEdit& box) {
     const QTextCursor cursor = box.textCursor();
-    const bool selected = cursor.hasSelection();
+    return cursor.hasSelection() ? cursor.selection().toPlainText() : box.toPlainText();
+}
+
+void ReportPrinter::printBox(QTextEdit& box, QWidget* parent) {
+    const bool selected = box.textCursor().hasSelection();
 
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dlgCommonDialog(&printer, parent);
@@ -67,33 +75,48 @@ void ReportPrinter::printBox(QTextEdit& box, QWidget* parent) {
                                            : QAbstractPrintDialog::AllPages);
     if (!Dialogs::print(dlgCommonDialog)) return;
 
-    const QString text = selected ? cursor.selection().toPlainText() : box.toPlainText();
-    if (!print(text, printer))
+    if (!print(printedText(box), printer))
         Dialogs::message(parent, QStringLiteral("Η εκτύπωση δεν έγινε: ο εκτυπωτής δεν δέχτηκε "
                                                 "την εργασία."));
 }
 
+void ReportPrinter::previewBox(QTextEdit& box, QWidget* parent) {
+    const QString text = printedText(box);
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("dlgPreview"));
+    preview.setWindowTitle(QStringLiteral("Προεπισκόπηση εκτύπωσης"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&text](QPrinter* pages) { print(text, *pages); });
+    Dialogs::preview(preview);
+}
+
 store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem::path& file) {
-    std::filesystem::path partial = file;
-    partial += ".part";
     const QString shown = QString::fromStdString(store::TextPath::toUtf8(file));
-    bool printed = false;
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(store::TextPath::toUtf8(partial)));
-        printed = print(text, printer);
-    }
-    std::error_code ec;
-    if (printed) std::filesystem::rename(partial, file, ec);
-    if (!printed || ec) {
-        std::filesystem::remove(partial, ec);
+    auto failed = [&shown] {
         return store::Status::failure(
             QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «%1».")
                 .arg(shown)
                 .toStdString());
+    };
+    // The printer writes only to a named file; it writes a scratch copy, whose bytes then take
+    // the place of the target the way every other file of the program is replaced.
+    QTemporaryFile scratch;
+    if (!scratch.open()) return failed();
+    scratch.close();
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(scratch.fileName());
+        if (!print(text, printer)) return failed();
     }
-    return store::Status::success();
+    QFile written(scratch.fileName());
+    if (!written.open(QIODevice::ReadOnly)) return failed();
+    const QByteArray bytes = written.readAll();
+    if (bytes.isEmpty()) return failed();
+    store::Status replaced = store::AtomicFile::replace(
+        file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return replaced ? replaced : failed();
 }
 
 } // namespace velmora::ui

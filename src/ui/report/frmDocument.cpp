@@ -38,6 +38,7 @@ void frmDocument::Form_Load() {
         problem_ = QString::fromStdString(study.message);
         return;
     }
+    study_ = study.folder;
     calc::ReportText::Report report = calc::ReportText::join(study.folder);
     if (!report.missing.empty())
         problem_ = QString::fromStdString(calc::ReportText::missingMessage(report.missing));

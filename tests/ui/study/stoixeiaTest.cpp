@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 
 namespace velmora::test {
@@ -188,6 +189,17 @@ TEST_F(stoixeiaTest, AnEmptyOrMissingRegistryGivesAnEmptyList) {
     EXPECT_EQ(window->Combo1->count(), 0);
     EXPECT_EQ(bytes(home() / "mix.dat"), "");
     EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // The first engineer added is listed, but shows as picked only once the user picks it.
+    put("mix.dat", {"Ελένη", "Βλάχου", "", "", "Πολιτικός Μηχανικός"});
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(window, &activate);
+    ASSERT_EQ(window->Combo1->count(), 1);
+    EXPECT_EQ(window->Combo1->currentIndex(), -1);
+    EXPECT_EQ(window->Combo1->placeholderText(), QStringLiteral("Επιλέξτε μηχανικό"));
+    pick(0);
+    EXPECT_EQ(window->Epm->text(), QStringLiteral("Βλάχου"));
+    EXPECT_EQ(window->Combo1->currentIndex(), 0);
 }
 
 TEST_F(stoixeiaTest, OkCreatesTheStudyFilesInTheirFormAndCloses) {
@@ -217,6 +229,23 @@ TEST_F(stoixeiaTest, OkCreatesTheStudyFilesInTheirFormAndCloses) {
     // The registry is only read.
     EXPECT_EQ(bytes(home() / "mix.dat"), StudyFiles::stored(kRegistry));
     EXPECT_FALSE(std::filesystem::exists(home() / "mix1.dat"));
+}
+
+TEST_F(stoixeiaTest, AWorkSelectionStillOpenFollowsTheNewStudy) {
+    makeStudy("ΆνναΛύρα", {{"stoixeia.dat", {"Άννα", "Λύρα"}}, {"entos.dat", {" 0 "}}});
+    auto* previous = ui::WindowRegistry::show<ui::Form1>();
+    previous->Combo1->setCurrentIndex(2);
+    ASSERT_EQ(previous->onoma->text(), QStringLiteral("Άννα"));
+    fillOwnerAndSite();
+    pick(0);
+    window->cmdOK->click();
+    settle();
+    auto* shown = ui::WindowRegistry::find<ui::Form1>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->onoma->text(), QStringLiteral("Γιώργος"));
+    EXPECT_EQ(shown->Epm->text(), QStringLiteral("Νικολάου"));
+    EXPECT_EQ(shown->Combo1->currentIndex(), -1);
+    EXPECT_TRUE(shown->εντος->isChecked());
 }
 
 TEST_F(stoixeiaTest, TheSpecialtyCodeFollowsTheExactName) {

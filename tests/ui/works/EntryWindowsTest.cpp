@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <fstream>
 #include <functional>
@@ -117,6 +118,18 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"Form6", {{0, "3,5"}}, "3.5\r\n"}, Typed{"Form7", {{0, "0.8"}}, "0.8\r\n"},
         Typed{"Form8", {{1, "7"}}, "\r\n7\r\n"}, Typed{"Form10", {{0, "15"}}, "15\r\n"},
         Typed{"Form11", {{0, " 8 "}}, "\" 8 \"\r\n"}, Typed{"Form12", {}, " 4 \r\n"}));
+
+TEST_F(EntryWindowsTest, EnterInABoxSubmits) {
+    for (const Entry& e : entries()) {
+        QLineEdit* box = e.show()->fields().front().box;
+        box->setFocus();
+        type(box, QStringLiteral("5"));
+        QTest::keyClick(box, Qt::Key_Return);
+        settle();
+        EXPECT_FALSE(e.isOpen()) << e.window;
+        EXPECT_TRUE(std::filesystem::exists(folder / e.file)) << e.window;
+    }
+}
 
 TEST_F(EntryWindowsTest, LinesExampleReadsBackAsNumbersAfterSubmit) {
     const Entry& e = find("Form8");
