@@ -37,6 +37,9 @@ int calc(const CliOptions& options, const std::filesystem::path& study) {
     const char separator =
         options.decimalSeparator.value_or(velmora::store::RegionalSeparator::fromEnvironment());
     CalculationRun::Outcome outcome = CalculationRun::run(study, separator);
+    // What does not add up is told, one line each, but the sections were written as asked.
+    for (const std::string& warning : outcome.warnings)
+        std::fprintf(stderr, "%s\n", warning.c_str());
     if (outcome.ok()) return 0;
     std::string message;
     for (const std::string& failure : outcome.failures)

@@ -55,6 +55,13 @@ std::optional<bool> WorkSelection::insidePlan(const std::filesystem::path& study
     return value && *value == 1;
 }
 
+std::optional<float> WorkSelection::lambdaOf(std::string_view item) {
+    auto value = NumberText::parse(item);
+    auto single = value ? NumberText::toSingle(*value) : std::nullopt;
+    if (!single || !(*single > 0)) return std::nullopt;
+    return single;
+}
+
 std::optional<int> WorkSelection::specialtyCode(const std::filesystem::path& study) {
     auto item = firstItem(study, Catalogue::kSpecialty);
     if (!item) return std::nullopt;

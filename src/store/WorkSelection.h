@@ -34,6 +34,10 @@ public:
     // file cannot be read or holds no item.
     static std::optional<bool> insidePlan(const std::filesystem::path& study);
 
+    // λ as an item gives it: a positive number that single precision can hold, since λ
+    // multiplies every amount of a study. Nothing for anything else, 0 and an empty item included.
+    static std::optional<float> lambdaOf(std::string_view item);
+
     // The specialty code of the study's engineer; nothing when the file cannot be read or its
     // first item is not a whole number that fits.
     static std::optional<int> specialtyCode(const std::filesystem::path& study);

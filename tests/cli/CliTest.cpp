@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -137,6 +138,29 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{"SwitchOverLocale", "env LC_ALL=el_GR.UTF-8 ",
                                  "calc --decimal-separator .", "full-point"}),
     [](const auto& info) { return info.param.name; });
+
+TEST_F(CliTest, CalcNamesEachInputThatDoesNotAddUpOnStandardErrorAndExitsZero) {
+    const auto study = copyStudy("full");
+    TestFiles::put(study / "asti.dat", " -3 \r\n");
+    TestFiles::put(study / "taxi.dat", " 10 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n 2 \r\n");
+    TestFiles::put(study / "l.dat", "abc\r\n");
+    const Result calc = cli("calc --decimal-separator ,");
+    EXPECT_EQ(calc.exitCode, 0) << calc.err;
+    EXPECT_EQ(calc.out, "");
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < calc.err.size();) {
+        const std::size_t end = calc.err.find('\n', start);
+        lines.push_back(calc.err.substr(start, end - start));
+        start = end == std::string::npos ? calc.err.size() : end + 1;
+    }
+    ASSERT_EQ(lines.size(), 3u) << calc.err;
+    EXPECT_EQ(lines[0].rfind("taxi.dat: ", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("asti.dat: ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("l.dat: ", 0), 0u) << lines[2];
+    // The sections are written all the same.
+    EXPECT_EQ(TestFiles::bytes(study / "asti1.dat"), "");
+    EXPECT_NE(TestFiles::bytes(study / "synola.dat"), "");
+}
 
 struct FailureCase {
     const char* name;

@@ -3,6 +3,7 @@
 
 #include "store/Specialty.h"
 #include "store/TextPath.h"
+#include "store/ValueFile.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/study/Form14.h"
@@ -331,6 +332,28 @@ TEST_F(stoixeiaTest, AFieldTheStudyCannotKeepIsNamedAndNothingIsWritten) {
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«Δημοτικό Διαμέρισμα»")));
     EXPECT_EQ(StudyFiles::snapshot(home()), before);
+}
+
+TEST_F(stoixeiaTest, APastedNameWithSeparateAccentsIsStoredAsMonotonicGreek) {
+    // As text copied from a PDF often comes: the accents apart, or in polytonic letters.
+    tab(0);
+    window->onoma->insert(QString::fromUtf8("Γιω\u0301ργος"));
+    window->eponymo->insert(QString::fromUtf8("Παππα\u0301ς"));
+    tab(1);
+    window->uesi->insert(QString::fromUtf8("\u1FBBγιος Νικ\u1F79λαος"));
+    tab(2);
+    pick(0);
+    window->cmdOK->click();
+    settle();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    const auto folder = study("ΓιώργοςΠαππάς");
+    ASSERT_TRUE(std::filesystem::is_directory(folder));
+    const auto details = store::ValueFile::read(folder, "stoixeia.dat").value();
+    ASSERT_EQ(details.size(), 12u);
+    EXPECT_EQ(details[0], "Γιώργος");
+    EXPECT_EQ(details[1], "Παππάς");
+    EXPECT_EQ(details[6], "Άγιος Νικόλαος");
+    EXPECT_EQ(bytes(home() / "ergasies.dat"), StudyFiles::stored({"Γιώργος", "Παππάς"}));
 }
 
 TEST_F(stoixeiaTest, TwoStudiesOfTheSameOwnerNameAreRefusedTheSecondTime) {
