@@ -92,7 +92,7 @@ private:
 
     double number(std::string_view name) { return numbers(name, 1)[0]; }
     std::vector<double> numbers(std::string_view name, std::size_t count) {
-        return ValueFile::numbersOf(items(name), count);
+        return ValueFile::numbersOf(items(name).value_or(std::vector<std::string>{}), count);
     }
 
     void work(std::string_view section, const WorkSection& result) {

@@ -59,8 +59,8 @@ public:
     // that is not a number gives 0 in its place.
     static std::vector<double> readNumbers(const std::filesystem::path& folder,
                                            std::string_view name, std::size_t count);
-    static std::vector<double> numbersOf(const std::optional<std::vector<std::string>>& items,
-                                         std::size_t count);
+    // The same, for items already read.
+    static std::vector<double> numbersOf(const std::vector<std::string>& items, std::size_t count);
 
     // The lines of a text file without their line ends, or nothing when it cannot be read.
     static std::optional<std::vector<std::string>> readLines(const std::filesystem::path& folder,
