@@ -140,8 +140,9 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
     bool made = false;
     for (int attempt = 0; attempt < AtomicFile::kAttempts && !made; ++attempt) {
         staging = AtomicFile::temporaryFor(folder, attempt);
+        // Whatever already stands at a name, a planted link included, is passed over.
         made = std::filesystem::create_directory(staging, ec);
-        if (ec) break;
+        if (ec && ec != std::errc::file_exists) break;
     }
     if (!made) return {cannotCreate, folder};
     // Undoes the folder made so far and says why.
@@ -165,8 +166,11 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
             return {discard(staging, s), folder};
 
     // A folder of that name made meanwhile by another program stays as it is.
-    if (std::filesystem::exists(folder, ec))
-        return {discard(staging, Status::failure(problemWith(installation, details))), folder};
+    if (std::filesystem::exists(folder, ec)) {
+        const std::string problem = problemWith(installation, details);
+        return {discard(staging, problem.empty() ? cannotCreate : Status::failure(problem)),
+                folder};
+    }
     std::filesystem::rename(staging, folder, ec);
     if (ec) return {discard(staging, cannotCreate), folder};
     if (Status s = AtomicFile::syncFolder(installation); !s) return {discard(folder, s), folder};
