@@ -11,20 +11,61 @@
 #include <QIcon>
 #include <QString>
 
+#include <cstdio>
+#include <exception>
+#include <string>
+
+namespace {
+
+using velmora::store::Status;
+
+// Qt cannot carry an exception through its event loop: one that escapes a window's handler ends
+// the program here, with words instead of an abort.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (...) {
+            if (failure.empty()) failure = Status::unexpected(std::current_exception()).message();
+            exit(1);
+            return false;
+        }
+    }
+
+    std::string failure;
+};
+
+void tell(const std::string& message) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    velmora::ui::Dialogs::message(nullptr, QString::fromStdString(message));
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setOrganizationName(QStringLiteral("Velmora"));
-    velmora::ui::Translation::installGreek();
-    QApplication::setWindowIcon(
-        QIcon(velmora::ui::Resources::path(QStringLiteral("surveyor.svg"))));
+    Application app(argc, argv);
+    try {
+        QApplication::setApplicationName(QStringLiteral("Velmora"));
+        QApplication::setOrganizationName(QStringLiteral("Velmora"));
+        velmora::ui::Translation::installGreek();
+        QApplication::setWindowIcon(
+            QIcon(velmora::ui::Resources::path(QStringLiteral("surveyor.svg"))));
 
-    using velmora::store::Installation;
-    auto prepared = Installation::prepare(Installation::folder(std::nullopt));
-    if (!prepared)
-        velmora::ui::Dialogs::message(nullptr, QString::fromStdString(prepared.message()));
+        using velmora::store::Installation;
+        auto prepared = Installation::prepare(Installation::folder(std::nullopt));
+        if (!prepared)
+            velmora::ui::Dialogs::message(nullptr, QString::fromStdString(prepared.message()));
 
-    velmora::ui::WindowRegistry::show<velmora::ui::frmSplash>();
+        velmora::ui::WindowRegistry::show<velmora::ui::frmSplash>();
 
-    return app.exec();
+        const int status = app.exec();
+        if (!app.failure.empty()) tell(app.failure);
+        return status;
+    } catch (...) {
+        tell(Status::unexpected(std::current_exception()).message());
+        return 1;
+    }
 }

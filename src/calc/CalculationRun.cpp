@@ -10,6 +10,7 @@
 #include "store/ValueFile.h"
 #include "store/WorkSelection.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -21,44 +22,19 @@ using store::Catalogue;
 using store::NumberText;
 using store::ValueFile;
 
-// The first item of a file, when it can be read and holds one.
-std::optional<std::string> firstItem(const std::filesystem::path& study, std::string_view name) {
-    auto items = ValueFile::read(study, name);
-    if (!items || items->empty()) return std::nullopt;
-    return items->front();
-}
-
-// The first item of a file as a number, when it can be read as one.
-std::optional<double> firstNumber(const std::filesystem::path& study, std::string_view name) {
-    auto item = firstItem(study, name);
-    if (!item) return std::nullopt;
-    return NumberText::parse(*item);
-}
-
-// Reads that fail keep what the variable held before.
-void readZone(const std::filesystem::path& study, std::int16_t& zone) {
-    if (auto value = firstNumber(study, Catalogue::kZone))
-        if (auto narrow = NumberText::toInt16(*value)) zone = *narrow;
-}
-
-void readLambda(const std::filesystem::path& study, float& lambda) {
-    if (auto value = firstNumber(study, Catalogue::kLambda))
-        if (auto narrow = NumberText::toSingle(*value)) lambda = *narrow;
-}
-
 class Run {
 public:
     Run(const std::filesystem::path& study, char separator) : study_(study), field_(separator) {}
 
     CalculationRun::Outcome operator()() {
-        scale_ = firstNumber(study_, Catalogue::kScale);
+        scale_ = firstNumber(Catalogue::kScale);
         if (!scale_ || !(*scale_ > 0))
             warn(Catalogue::kScale, "η κλίμακα δεν είναι θετικός αριθμός (" +
                                         shown(Catalogue::kScale) +
                                         "), οπότε οι ταχυμετρικές και οι αστικές αποτυπώσεις "
                                         "δεν έχουν τιμή μονάδος.");
-        readZone(study_, zone_);
-        readLambda(study_, lambda_);
+        readZone();
+        readLambda();
         const ScalePrices prices = PriceTable::forScale(scale_);
 
         work(Catalogue::kApportionment, Catalogue::kApportionmentSection,
@@ -87,8 +63,8 @@ public:
         work(Catalogue::kPlots, Catalogue::kPlotsSection,
              WorkSections::plots(quantity(Catalogue::kPlots), field_));
 
-        readLambda(study_, lambda_);
-        if (!store::WorkSelection::lambdaOf(firstItem(study_, Catalogue::kLambda).value_or("")))
+        readLambda();
+        if (!store::WorkSelection::lambdaOf(firstItem(Catalogue::kLambda).value_or("")))
             warn(Catalogue::kLambda, "ο συντελεστής λ δεν είναι θετικός αριθμός (" +
                                          shown(Catalogue::kLambda) +
                                          "), οπότε η αμοιβή μελέτης υπολογίστηκε με λ = " +
@@ -101,10 +77,10 @@ public:
         write(Catalogue::kTotalsSection, fee.section(field_));
 
         ReportFrame frame;
-        if (auto details = ValueFile::read(study_, Catalogue::kDetails))
+        if (auto details = items(Catalogue::kDetails))
             for (std::size_t i = 0; i < frame.details.size() && i < details->size(); ++i)
                 frame.details[i] = (*details)[i];
-        readZone(study_, zone_);
+        readZone();
         frame.scale = scale_;
         frame.lambda = lambda_;
         frame.zone = zone_;
@@ -114,13 +90,47 @@ public:
     }
 
 private:
+    // The items of a value file; one that is there but cannot be read is told, once, and counts
+    // as missing.
+    std::optional<std::vector<std::string>> items(std::string_view name) {
+        store::FileContents file = ValueFile::load(study_, name);
+        if (file.state == store::FileContents::State::Unreadable) fail(file.problem);
+        if (file.state != store::FileContents::State::Read) return std::nullopt;
+        return std::move(file.items);
+    }
+
+    // The first item of a file, when it can be read and holds one.
+    std::optional<std::string> firstItem(std::string_view name) {
+        auto read = items(name);
+        if (!read || read->empty()) return std::nullopt;
+        return std::move(read->front());
+    }
+
+    // The first item of a file as a number, when it can be read as one.
+    std::optional<double> firstNumber(std::string_view name) {
+        auto item = firstItem(name);
+        if (!item) return std::nullopt;
+        return NumberText::parse(*item);
+    }
+
+    // Reads that fail keep what the variable held before.
+    void readZone() {
+        if (auto value = firstNumber(Catalogue::kZone))
+            if (auto narrow = NumberText::toInt16(*value)) zone_ = *narrow;
+    }
+    void readLambda() {
+        if (auto value = firstNumber(Catalogue::kLambda))
+            if (auto narrow = NumberText::toSingle(*value)) lambda_ = *narrow;
+    }
+
     double quantity(std::string_view name) { return quantities(name, 1)[0]; }
 
     // The first `count` numbers of a work file; the first `checked` of them are quantities,
     // which the report only shows when they are above 0.
     std::vector<double> quantities(std::string_view name, std::size_t count,
                                    std::size_t checked = SIZE_MAX) {
-        std::vector<double> values = ValueFile::readNumbers(study_, name, count);
+        std::vector<double> values =
+            ValueFile::numbersOf(items(name).value_or(std::vector<std::string>{}), count);
         for (std::size_t i = 0; i < count && i < checked; ++i)
             if (values[i] < 0)
                 warn(name, "αρνητική ποσότητα " + text(values[i]) + " στη θέση " +
@@ -144,7 +154,13 @@ private:
 
     void write(std::string_view section, const std::vector<std::string>& lines) {
         store::Status written = ValueFile::writeLines(study_, section, lines);
-        if (!written) outcome_.failures.push_back(written.message());
+        if (!written) fail(written.message());
+    }
+
+    void fail(const std::string& message) {
+        auto& failures = outcome_.failures;
+        if (std::find(failures.begin(), failures.end(), message) == failures.end())
+            failures.push_back(message);
     }
 
     void warn(std::string_view file, const std::string& what) {
@@ -158,10 +174,10 @@ private:
 
     // The first item of a file as a warning quotes it.
     std::string shown(std::string_view name) const {
-        auto items = ValueFile::read(study_, name);
-        if (!items) return "το αρχείο λείπει ή δεν διαβάζεται";
-        if (items->empty()) return "το αρχείο είναι κενό";
-        return "«" + items->front() + "»";
+        auto read = ValueFile::read(study_, name);
+        if (!read) return "το αρχείο λείπει ή δεν διαβάζεται";
+        if (read->empty()) return "το αρχείο είναι κενό";
+        return "«" + read->front() + "»";
     }
 
     std::filesystem::path study_;

@@ -7,12 +7,13 @@
 namespace velmora::calc {
 
 // Prices every work of a study and rewrites its twelve report section files. The run goes on
-// past every fault: an unreadable value counts as 0, and a section file that cannot be written
-// is reported while the others are still written.
+// past every fault: a missing value counts as 0 without a word, one in a file that is there but
+// cannot be read counts as 0 and is reported, and a section file that cannot be written is
+// reported while the others are still written.
 class CalculationRun {
 public:
     struct Outcome {
-        // One message, in Greek, for each section file that could not be written.
+        // One message, in Greek, for each file that could not be read or written.
         std::vector<std::string> failures;
         // One line, in Greek and beginning with the file it is about, for each input that makes
         // the report not add up: a negative quantity, an elevation option other than 0 or 1, a λ

@@ -12,8 +12,14 @@ class ReportText {
 public:
     struct Report {
         std::string text;
-        // Section files that could not be read, in report order.
+        // Section files that are not there, in report order.
         std::vector<std::string> missing;
+        // Why each section file that is there could not be read, in Greek.
+        std::vector<std::string> unreadable;
+
+        bool whole() const { return missing.empty() && unreadable.empty(); }
+        // What keeps the report from being whole, in Greek; empty when it is.
+        std::string problem() const;
     };
 
     static Report join(const std::filesystem::path& study);

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -64,18 +65,19 @@ int reportPdf(char* program, const std::string& text, const std::filesystem::pat
 
 int report(char* program, const CliOptions& options, const std::filesystem::path& study) {
     ReportText::Report joined = ReportText::join(study);
-    if (!joined.missing.empty()) return fail(ReportText::missingMessage(joined.missing));
+    if (!joined.whole()) return fail(joined.problem());
     if (options.pdf) return reportPdf(program, joined.text, *options.pdf);
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    std::fwrite(joined.text.data(), 1, joined.text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    // A report cut short by a full disk or a closed pipe must not pass for a whole one.
+    const bool written =
+        std::fwrite(joined.text.data(), 1, joined.text.size(), stdout) == joined.text.size() &&
+        std::fflush(stdout) == 0 && !std::ferror(stdout);
+    return written ? 0 : fail("Η έκθεση αμοιβών δεν γράφτηκε ολόκληρη στην έξοδο.");
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     velmora::cli::ParsedCommandLine parsed = CliOptions::parse(args);
     if (!parsed.options) return fail(parsed.error + "\n" + CliOptions::usage());
@@ -91,4 +93,16 @@ int main(int argc, char** argv) {
 
     return options.command == CliOptions::Command::Calc ? calc(options, study.folder)
                                                         : report(argv[0], options, study.folder);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Whatever goes wrong ends in words and an exit status, never in an abort; every file is
+    // replaced whole, so what was written before stays whole.
+    try {
+        return run(argc, argv);
+    } catch (...) {
+        return fail(velmora::store::Status::unexpected(std::current_exception()).message());
+    }
 }

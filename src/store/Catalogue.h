@@ -50,9 +50,9 @@ struct Catalogue {
 
     // The order in which the report joins its sections.
     static constexpr std::array<std::string_view, 12> kReportOrder = {
-        kHeadSection,     kTriangulationSection, kPolygonometrySection, kTachymetrySection,
-        kUrbanSection,    kLinesSection,         kApportionmentSection, kPlotsSection,
-        kBuildingsSection, kThousandthsSection,  kTotalsSection,        kFootSection,
+        kHeadSection,      kTriangulationSection, kPolygonometrySection, kTachymetrySection,
+        kUrbanSection,     kLinesSection,         kApportionmentSection, kPlotsSection,
+        kBuildingsSection, kThousandthsSection,   kTotalsSection,        kFootSection,
     };
 };
 

@@ -2,6 +2,7 @@
 
 #include "store/Catalogue.h"
 #include "store/FieldCheck.h"
+#include "store/FileLock.h"
 #include "store/ListFile.h"
 #include "store/ValueFile.h"
 
@@ -56,8 +57,11 @@ Status EngineerRegistry::append(const std::filesystem::path& installation, const
     if (std::string problem = problemWith(engineer); !problem.empty())
         return Status::failure(problem);
 
-    ListFile::Contents old = ListFile::read(installation, Catalogue::kEngineers);
-    if (old.state == ListFile::State::Unreadable)
+    FileLock lock(installation, Catalogue::kEngineers);
+    if (!lock.status()) return lock.status();
+    // A missing registry is simply empty here; the rewrite below creates it.
+    FileContents old = ValueFile::load(installation, Catalogue::kEngineers);
+    if (old.state == FileContents::State::Unreadable)
         return Status::failure("Το μητρώο μηχανικών «" + std::string(Catalogue::kEngineers) +
                                "» υπάρχει αλλά δεν διαβάζεται· ο νέος μηχανικός δεν "
                                "καταχωρίστηκε.");

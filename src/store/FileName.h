@@ -12,7 +12,8 @@ class FileName {
 public:
     // The path of the existing entry of `folder` that matches `name`; when none does, the folder
     // joined with `name` as given (trailing blanks dropped), which is where a new file goes.
-    static std::filesystem::path resolve(const std::filesystem::path& folder, std::string_view name);
+    static std::filesystem::path resolve(const std::filesystem::path& folder,
+                                         std::string_view name);
 
     static bool sameName(std::string_view a, std::string_view b);
 };

@@ -66,17 +66,33 @@ Status Installation::prepare(const std::filesystem::path& folder) {
 }
 
 Installation::CurrentStudy Installation::currentStudy(const std::filesystem::path& installation) {
-    auto items = ValueFile::read(installation, Catalogue::kPointer);
-    if (!items || items->empty() || (*items)[0].empty())
-        return {CurrentStudy::State::NoneChosen, {},
+    using State = CurrentStudy::State;
+    const FileContents pointer = ValueFile::load(installation, Catalogue::kPointer);
+    if (pointer.state == FileContents::State::Unreadable)
+        return {State::NoneChosen, {}, pointer.problem + " Επιλέξτε ξανά την τρέχουσα μελέτη."};
+    if (pointer.items.empty() || pointer.items[0].empty())
+        return {State::NoneChosen,
+                {},
                 "Δεν υπάρχει τρέχουσα μελέτη. Δημιουργήστε πρώτα μια νέα μελέτη ή επιλέξτε μια "
                 "προηγούμενη."};
-    std::filesystem::path study = StudyPath::resolve(installation, (*items)[0]);
+    const std::filesystem::path study = StudyPath::resolve(installation, pointer.items[0]);
+    const std::string named = "Ο φάκελος της τρέχουσας μελέτης «" + TextPath::toUtf8(study) + "»";
     std::error_code ec;
-    if (!std::filesystem::is_directory(study, ec))
-        return {CurrentStudy::State::FolderMissing, study,
-                "Ο φάκελος της τρέχουσας μελέτης «" + (*items)[0] + "» δεν υπάρχει."};
-    return {CurrentStudy::State::Found, study, {}};
+    const auto status = std::filesystem::status(study, ec);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return {State::FolderMissing, study, named + " δεν υπάρχει."};
+    if (ec)
+        return {State::Unreadable, study,
+                named + " δεν είναι προσβάσιμος (δικαιώματα πρόσβασης ή συντόμευση που οδηγεί "
+                        "σε κύκλο)."};
+    if (status.type() != std::filesystem::file_type::directory)
+        return {State::NotAFolder, study,
+                "Η τρέχουσα μελέτη «" + TextPath::toUtf8(study) + "» δεν είναι φάκελος."};
+    std::filesystem::directory_iterator listing(study, ec);
+    if (ec)
+        return {State::Unreadable, study,
+                named + " δεν διαβάζεται (δικαιώματα πρόσβασης ή σφάλμα του δίσκου)."};
+    return {State::Found, study, {}};
 }
 
 Status Installation::setCurrentStudy(const std::filesystem::path& installation,

@@ -20,9 +20,10 @@ public:
     // default λ of 1, so that a fresh machine needs no manual step.
     static Status prepare(const std::filesystem::path& folder);
 
-    // The current study as the pointer file names it.
+    // The current study as the pointer file names it; a relative path lies inside the
+    // installation folder.
     struct CurrentStudy {
-        enum class State { Found, NoneChosen, FolderMissing };
+        enum class State { Found, NoneChosen, FolderMissing, NotAFolder, Unreadable };
         State state;
         std::filesystem::path folder;
         // Why there is no usable study, in Greek; empty when found.

@@ -1,30 +1,20 @@
 #include "store/ListFile.h"
 
-#include "store/FileName.h"
-#include "store/ValueFile.h"
-
-#include <exception>
-#include <system_error>
+#include "store/FileLock.h"
 
 namespace velmora::store {
 
 ListFile::Contents ListFile::read(const std::filesystem::path& installation,
                                   std::string_view name) {
-    const std::filesystem::path path = FileName::resolve(installation, name);
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        ValueFile::writeLines(installation, name, {});
-        return {State::Missing, {}};
-    }
-    if (ec || status.type() != std::filesystem::file_type::regular) return {State::Unreadable, {}};
-    try {
-        if (auto items = ValueFile::read(installation, name))
-            return {State::Read, std::move(*items)};
-    } catch (const std::exception&) {
-        // A read error deep in the stream; the list counts as unreadable like any other.
-    }
-    return {State::Unreadable, {}};
+    Contents contents = ValueFile::load(installation, name);
+    if (contents.state != State::Missing) return contents;
+    // Another program may be appending the first entry right now; its list must not be
+    // replaced by an empty one.
+    FileLock lock(installation, name);
+    if (!lock.status()) return contents;
+    contents = ValueFile::load(installation, name);
+    if (contents.state == State::Missing) ValueFile::writeLines(installation, name, {});
+    return contents;
 }
 
 } // namespace velmora::store

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "store/ValueFile.h"
+
 #include <filesystem>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace velmora::store {
 
@@ -12,11 +12,8 @@ namespace velmora::store {
 // is simply empty, while rewriting the second would drop every entry it holds.
 class ListFile {
 public:
-    enum class State { Read, Missing, Unreadable };
-    struct Contents {
-        State state;
-        std::vector<std::string> items;
-    };
+    using State = FileContents::State;
+    using Contents = FileContents;
 
     // A missing list is created empty on the way, so the next reader finds it.
     static Contents read(const std::filesystem::path& installation, std::string_view name);

@@ -8,7 +8,9 @@
 namespace velmora::store {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string integerText(int value) {
     char buffer[16];

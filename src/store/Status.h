@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <string>
 
 namespace velmora::store {
@@ -10,6 +11,8 @@ class Status {
 public:
     static Status success() { return Status(); }
     static Status failure(std::string message);
+    // The failure that an exception nobody expected stands for.
+    static Status unexpected(std::exception_ptr exception);
 
     bool ok() const { return ok_; }
     explicit operator bool() const { return ok_; }

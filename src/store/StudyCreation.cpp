@@ -1,5 +1,6 @@
 #include "store/StudyCreation.h"
 
+#include "store/AtomicFile.h"
 #include "store/Catalogue.h"
 #include "store/FieldCheck.h"
 #include "store/FileName.h"
@@ -13,6 +14,8 @@
 
 #include <optional>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace velmora::store {
 namespace {
@@ -173,42 +176,58 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
 
     const double lambda = defaultLambda(installation).value.value_or(1.0);
     const std::filesystem::path folder = installation / TextPath::fromUtf8(details.folderName());
-    const std::vector<StudyEntry> listedBefore = StudyList::readAll(installation);
-    if (Status s = StudyList::append(installation, {details.ownerFirstName, details.ownerSurname});
-        !s)
-        return {s, folder};
+    const Status cannotCreate = Status::failure(
+        "Δεν ήταν δυνατή η δημιουργία του φακέλου της μελέτης «" + TextPath::toUtf8(folder) +
+        "». Ελέγξτε ότι ο φάκελος του προγράμματος είναι προσβάσιμος για εγγραφή και δοκιμάστε "
+        "ξανά.");
 
+    // The study is put together under a name of its own and appears whole, or not at all.
+    std::filesystem::path staging;
     std::error_code ec;
-    if (!std::filesystem::create_directory(folder, ec)) {
-        // A study the list names must have a folder: take the new entry back off the list.
-        std::vector<ValueItem> items;
-        for (const StudyEntry& entry : listedBefore) {
-            items.push_back(ValueItem::text(entry.firstName));
-            items.push_back(ValueItem::text(entry.surname));
-        }
-        ValueFile::write(installation, Catalogue::kStudies, items);
-        return {Status::failure("Δεν ήταν δυνατή η δημιουργία του φακέλου της μελέτης «" +
-                                TextPath::toUtf8(folder) +
-                                "». Ελέγξτε ότι ο φάκελος του προγράμματος είναι προσβάσιμος "
-                                "για εγγραφή και δοκιμάστε ξανά."),
-                folder};
+    bool made = false;
+    for (int attempt = 0; attempt < AtomicFile::kAttempts && !made; ++attempt) {
+        staging = AtomicFile::temporaryFor(folder, attempt);
+        // Whatever already stands at a name, a planted link included, is passed over.
+        made = std::filesystem::create_directory(staging, ec);
+        if (ec && ec != std::errc::file_exists) break;
     }
-
-    if (Status s = Installation::setCurrentStudy(installation, folder); !s) return {s, folder};
+    if (!made) return {cannotCreate, folder};
+    // Undoes the folder made so far and says why.
+    auto discard = [](const std::filesystem::path& path, Status why) {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+        return why;
+    };
 
     std::vector<ValueItem> fields;
     for (const std::string& field : details.fields())
         fields.push_back(ValueItem::text(field));
-    if (Status s = ValueFile::write(folder, Catalogue::kDetails, fields); !s) return {s, folder};
-
-    if (Status s = ValueFile::write(folder, Catalogue::kLambda, {ValueItem::bareNumber(lambda)});
-        !s)
-        return {s, folder};
-    if (Status s = ValueFile::write(folder, Catalogue::kZone, {ValueItem::number(1)}); !s)
-        return {s, folder};
     const int code = Specialty::codeOf(details.engineer.specialty);
-    if (Status s = ValueFile::write(folder, Catalogue::kSpecialty, {ValueItem::number(code)}); !s)
-        return {s, folder};
+    for (const auto& [name, items] :
+         std::vector<std::pair<std::string_view, std::vector<ValueItem>>>{
+             {Catalogue::kDetails, fields},
+             {Catalogue::kLambda, {ValueItem::bareNumber(lambda)}},
+             {Catalogue::kZone, {ValueItem::number(1)}},
+             {Catalogue::kSpecialty, {ValueItem::number(code)}}})
+        if (Status s = ValueFile::write(staging, name, items); !s)
+            return {discard(staging, s), folder};
+
+    // A folder of that name made meanwhile by another program stays as it is.
+    if (std::filesystem::exists(folder, ec)) {
+        const std::string problem = problemWith(installation, details);
+        return {discard(staging, problem.empty() ? cannotCreate : Status::failure(problem)),
+                folder};
+    }
+    std::filesystem::rename(staging, folder, ec);
+    if (ec) return {discard(staging, cannotCreate), folder};
+    if (Status s = AtomicFile::syncFolder(installation); !s) return {discard(folder, s), folder};
+
+    const StudyEntry entry{details.ownerFirstName, details.ownerSurname};
+    if (Status s = StudyList::append(installation, entry); !s) return {discard(folder, s), folder};
+    if (Status s = Installation::setCurrentStudy(installation, folder); !s) {
+        StudyList::takeBack(installation, entry);
+        return {discard(folder, s), folder};
+    }
     return {Status::success(), folder};
 }
 

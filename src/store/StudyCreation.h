@@ -28,9 +28,10 @@ struct StudyDetails {
     std::string folderName() const { return ownerFirstName + ownerSurname; }
 };
 
-// Turns the details into a new study: lists it, creates its folder, makes it the current study
-// and writes its first files. Everything that could stop it half way is checked first, so a
-// refused study leaves every file as it was.
+// Turns the details into a new study: prepares its folder with its first files under a temporary
+// name, puts it in place, lists it and makes it the current study. What can be told in advance is
+// checked first; a failure later on undoes the steps before it, so a study exists whole or not at
+// all and the same details can be tried again.
 class StudyCreation {
 public:
     struct Outcome {

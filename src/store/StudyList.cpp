@@ -1,8 +1,12 @@
 #include "store/StudyList.h"
 
 #include "store/Catalogue.h"
+#include "store/FileLock.h"
 #include "store/ListFile.h"
 #include "store/ValueFile.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace velmora::store {
 namespace {
@@ -30,6 +34,32 @@ Status unreadable() {
                            "» υπάρχει αλλά δεν διαβάζεται· η νέα μελέτη δεν δημιουργήθηκε.");
 }
 
+enum class Change { Append, TakeBack };
+
+// Appends a study or takes its last listing off, holding the list against other programs in the
+// meantime. An append leaves the new list in the scratch file too.
+Status change(const std::filesystem::path& installation, const StudyEntry& entry, Change change) {
+    FileLock lock(installation, Catalogue::kStudies);
+    if (!lock.status()) return lock.status();
+    // A missing list is simply empty here; the rewrite below creates it.
+    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
+    if (listed.state == FileContents::State::Unreadable) return unreadable();
+    std::vector<StudyEntry> entries = pairsOf(listed.items);
+    if (change == Change::Append) {
+        entries.push_back(entry);
+    } else {
+        auto last = std::find(entries.rbegin(), entries.rend(), entry);
+        if (last == entries.rend()) return Status::success();
+        entries.erase(std::next(last).base());
+    }
+
+    const std::vector<ValueItem> items = itemsOf(entries);
+    if (change == Change::Append)
+        if (Status s = ValueFile::write(installation, Catalogue::kStudiesScratch, items); !s)
+            return s;
+    return ValueFile::write(installation, Catalogue::kStudies, items);
+}
+
 } // namespace
 
 std::vector<StudyEntry> StudyList::readAll(const std::filesystem::path& installation) {
@@ -43,14 +73,11 @@ Status StudyList::canAppend(const std::filesystem::path& installation) {
 }
 
 Status StudyList::append(const std::filesystem::path& installation, const StudyEntry& entry) {
-    ListFile::Contents listed = ListFile::read(installation, Catalogue::kStudies);
-    if (listed.state == ListFile::State::Unreadable) return unreadable();
-    std::vector<StudyEntry> entries = pairsOf(listed.items);
-    entries.push_back(entry);
+    return change(installation, entry, Change::Append);
+}
 
-    const std::vector<ValueItem> items = itemsOf(entries);
-    if (Status s = ValueFile::write(installation, Catalogue::kStudiesScratch, items); !s) return s;
-    return ValueFile::write(installation, Catalogue::kStudies, items);
+Status StudyList::takeBack(const std::filesystem::path& installation, const StudyEntry& entry) {
+    return change(installation, entry, Change::TakeBack);
 }
 
 Status StudyList::writeIndex(const std::filesystem::path& installation,

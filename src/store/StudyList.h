@@ -36,7 +36,12 @@ public:
 
     // Appends a study: the list is copied pair by pair to its scratch file with the new pair at the
     // end, then copied back. The scratch file keeps the new list too.
+    // Another program appending at the same moment waits for this one.
     static Status append(const std::filesystem::path& installation, const StudyEntry& entry);
+
+    // Takes the last listing of a study off the list again, for a study whose creation failed
+    // after it was listed.
+    static Status takeBack(const std::filesystem::path& installation, const StudyEntry& entry);
 
     // The index holds the folder names of the first hundred studies, one a line, and a single
     // blank for each place not taken; later studies are chosen from the list itself.

@@ -4,33 +4,64 @@
 #include "store/Cp1253.h"
 #include "store/FileName.h"
 #include "store/NumberText.h"
+#include "store/RegularFile.h"
 #include "store/TextPath.h"
 #include "store/ValueItems.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace velmora::store {
 namespace {
 
-std::optional<std::string> readBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    // The stream library throws when the name is a folder rather than a file; that is a file
-    // that cannot be read, like any other.
-    try {
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return std::nullopt;
-        return bytes;
-    } catch (const std::ios_base::failure&) {
-        return std::nullopt;
+std::string unreadable(const std::filesystem::path& file, RegularFile::State state) {
+    const std::string name = "«" + TextPath::toUtf8(file.filename()) + "» στον φάκελο «" +
+                             TextPath::toUtf8(file.parent_path()) + "»";
+    switch (state) {
+    case RegularFile::State::NotRegular:
+        return "Το " + name +
+               " δεν είναι κανονικό αρχείο (είναι φάκελος, σωλήνας ή συσκευή) και δεν διαβάζεται.";
+    case RegularFile::State::TooLarge:
+        return "Το αρχείο " + name + " είναι μεγαλύτερο από " +
+               std::to_string(RegularFile::kLimit / (1 << 20)) +
+               " MB και δεν διαβάζεται: τα αρχεία του προγράμματος έχουν λίγες εκατοντάδες byte.";
+    default:
+        return "Το αρχείο " + name +
+               " υπάρχει αλλά δεν διαβάζεται (δικαιώματα πρόσβασης ή σφάλμα του δίσκου).";
     }
 }
 
-std::optional<std::string> readText(const std::filesystem::path& folder, std::string_view name) {
-    auto bytes = readBytes(FileName::resolve(folder, name));
-    if (!bytes) return std::nullopt;
-    return Cp1253::decode(*bytes);
+// The file decoded to UTF-8 and handed to `parse`, or why it cannot be read.
+template <class Parse>
+FileContents loadWith(const std::filesystem::path& folder, std::string_view name, Parse parse) {
+    const std::filesystem::path file = FileName::resolve(folder, name);
+    RegularFile::Contents raw = RegularFile::read(file);
+    switch (raw.state) {
+    case RegularFile::State::Read:
+        return {FileContents::State::Read, parse(Cp1253::decode(raw.bytes)), {}};
+    case RegularFile::State::Missing:
+        return {};
+    default:
+        return {FileContents::State::Unreadable, {}, unreadable(file, raw.state)};
+    }
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n) {
+        std::size_t end = text.find_first_of("\r\n", i);
+        if (end == std::string::npos) end = n;
+        lines.push_back(text.substr(i, end - i));
+        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n')
+            i = end + 2;
+        else
+            i = end + 1;
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> itemsIfRead(FileContents contents) {
+    if (contents.state != FileContents::State::Read) return std::nullopt;
+    return std::move(contents.items);
 }
 
 Status notStorable(std::string_view name, std::string_view text) {
@@ -41,44 +72,39 @@ Status notStorable(std::string_view name, std::string_view text) {
 
 } // namespace
 
-std::optional<std::vector<std::string>> ValueFile::read(const std::filesystem::path& folder,
-                                                        std::string_view name) {
-    auto text = readText(folder, name);
-    if (!text) return std::nullopt;
-    return ValueItems::split(*text);
+FileContents ValueFile::load(const std::filesystem::path& folder, std::string_view name) {
+    return loadWith(folder, name, [](const std::string& text) { return ValueItems::split(text); });
 }
 
-std::vector<double> ValueFile::readNumbers(const std::filesystem::path& folder,
-                                           std::string_view name, std::size_t count,
-                                           OnFault onFault) {
+FileContents ValueFile::loadLines(const std::filesystem::path& folder, std::string_view name) {
+    return loadWith(folder, name, linesOf);
+}
+
+std::optional<std::vector<std::string>> ValueFile::read(const std::filesystem::path& folder,
+                                                        std::string_view name) {
+    return itemsIfRead(load(folder, name));
+}
+
+std::vector<double> ValueFile::numbersOf(const std::vector<std::string>& items, std::size_t count,
+                                         OnFault onFault) {
     std::vector<double> values(count, 0.0);
-    auto items = read(folder, name);
-    if (!items) return values;
-    for (std::size_t i = 0; i < count && i < items->size(); ++i) {
-        const auto value = NumberText::parse((*items)[i]);
+    for (std::size_t i = 0; i < count && i < items.size(); ++i) {
+        const auto value = NumberText::parse(items[i]);
         if (!value && onFault == OnFault::ZeroTheRest) break;
         values[i] = value.value_or(0.0);
     }
     return values;
 }
 
+std::vector<double> ValueFile::readNumbers(const std::filesystem::path& folder,
+                                           std::string_view name, std::size_t count,
+                                           OnFault onFault) {
+    return numbersOf(load(folder, name).items, count, onFault);
+}
+
 std::optional<std::vector<std::string>> ValueFile::readLines(const std::filesystem::path& folder,
                                                              std::string_view name) {
-    auto text = readText(folder, name);
-    if (!text) return std::nullopt;
-    std::vector<std::string> lines;
-    std::size_t i = 0;
-    const std::size_t n = text->size();
-    while (i < n) {
-        std::size_t end = text->find_first_of("\r\n", i);
-        if (end == std::string::npos) end = n;
-        lines.push_back(text->substr(i, end - i));
-        if (end < n && (*text)[end] == '\r' && end + 1 < n && (*text)[end + 1] == '\n')
-            i = end + 2;
-        else
-            i = end + 1;
-    }
-    return lines;
+    return itemsIfRead(loadLines(folder, name));
 }
 
 std::optional<std::string> ValueFile::lineOf(const ValueItem& item) {

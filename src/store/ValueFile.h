@@ -25,11 +25,27 @@ struct ValueItem {
     double numberValue;
 };
 
+// What reading a file came to. A missing file is told apart from one that is there but cannot be
+// read: the first is usually just not written yet, the second is worth a word to the user.
+struct FileContents {
+    enum class State { Read, Missing, Unreadable };
+    State state = State::Missing;
+    // The items or lines read.
+    std::vector<std::string> items;
+    // Why an unreadable file cannot be read, in Greek and naming it.
+    std::string problem;
+};
+
 // Reading and replacing whole value files and the plain text files of the report. Names are those
 // of the file catalogue; they are resolved without regard to letter case. Files are Windows-1253
 // with CR LF line ends on disk and UTF-8 here.
 class ValueFile {
 public:
+    // Every item of the file, or why there are none.
+    static FileContents load(const std::filesystem::path& folder, std::string_view name);
+    // The lines of a text file without their line ends, or why there are none.
+    static FileContents loadLines(const std::filesystem::path& folder, std::string_view name);
+
     // Every item of the file, or nothing when it cannot be read.
     static std::optional<std::vector<std::string>> read(const std::filesystem::path& folder,
                                                         std::string_view name);
@@ -52,6 +68,9 @@ public:
     static std::vector<double> readNumbers(const std::filesystem::path& folder,
                                            std::string_view name, std::size_t count,
                                            OnFault onFault = OnFault::ZeroThatItem);
+    // The same, for items already read.
+    static std::vector<double> numbersOf(const std::vector<std::string>& items, std::size_t count,
+                                         OnFault onFault = OnFault::ZeroThatItem);
 
     // The lines of a text file without their line ends, or nothing when it cannot be read.
     static std::optional<std::vector<std::string>> readLines(const std::filesystem::path& folder,

@@ -3,8 +3,12 @@
 namespace velmora::store {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // Steps over one line end (CR LF, or a lone CR or LF) at text[i].
 std::size_t skipLineEnd(std::string_view text, std::size_t i) {

@@ -35,7 +35,13 @@ const std::array<WorkSelection::WorkFile, 10>& WorkSelection::submitOrder() {
 std::vector<Status> WorkSelection::submit(const std::filesystem::path& study) {
     std::vector<Status> failures;
     for (const WorkFile& file : submitOrder()) {
-        std::vector<double> values = ValueFile::readNumbers(study, file.name, file.items);
+        // A file that is there but cannot be read may hold quantities: it is told, not zeroed.
+        const FileContents read = ValueFile::load(study, file.name);
+        if (read.state == FileContents::State::Unreadable) {
+            failures.push_back(Status::failure(read.problem));
+            continue;
+        }
+        std::vector<double> values = ValueFile::numbersOf(read.items, file.items);
         if (file.name == Catalogue::kScale && !(values[0] > 0)) values[0] = kDefaultScale;
         std::vector<ValueItem> items;
         items.reserve(values.size());

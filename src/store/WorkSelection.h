@@ -26,8 +26,9 @@ public:
     static const std::array<WorkFile, 10>& submitOrder();
 
     // Rewrites every work file of the study as number items, 0 for whatever is missing or not a
-    // number, and the scale as 200 unless a positive one is stored. A file that cannot be written
-    // does not stop the others; the messages of those that failed are given back, in Greek.
+    // number, and the scale as 200 unless a positive one is stored. A file that is there but
+    // cannot be read is left as it is; neither it nor a file that cannot be written stops the
+    // others, and the messages of those that failed are given back, in Greek.
     static std::vector<Status> submit(const std::filesystem::path& study);
 
     // Whether the study lies inside the town plan: its zone reads as 1. Nothing when the zone

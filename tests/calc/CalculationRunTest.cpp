@@ -235,7 +235,7 @@ TEST_F(CalculationRunTest, StudyCopiedWithUpperCaseNamesIsReadAndRewrittenInPlac
 TEST_F(CalculationRunTest, AFailedSectionKeepsItsOldFileAndTheOthersAreWritten) {
     const auto study = copyStudy("full");
     TestFiles::put(study / "taxi1.dat", "old\r\n");
-    std::filesystem::create_directory(study / "taxi1.dat.tmp");
+    TestFiles::blockReplacement(study / "taxi1.dat");
 
     const auto outcome = CalculationRun::run(study, ',');
     ASSERT_EQ(outcome.failures.size(), 1u);

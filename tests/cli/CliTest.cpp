@@ -15,6 +15,7 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <sys/wait.h>
 #endif
 
@@ -36,10 +37,12 @@ struct Result {
 class CliTest : public ::testing::Test {
 public:
     // Runs velmora-cli on the test's own installation folder; its output goes to a separate
-    // folder so that the installation only holds what the tool itself writes.
-    // `environment` is put before the command, as a shell's "env" arguments.
-    Result cli(const std::string& arguments, const std::string& environment = "") {
-        const auto out = output / "stdout";
+    // folder so that the installation only holds what the tool itself writes, or to `outTo`,
+    // which is not read back. `environment` is put before the command, as a shell's "env"
+    // arguments.
+    Result cli(const std::string& arguments, const std::string& environment = "",
+               const char* outTo = nullptr) {
+        const std::filesystem::path out = outTo ? outTo : output / "stdout";
         const auto err = output / "stderr";
         const std::string command = environment + "\"" + std::string(VELMORA_CLI) + "\" " +
                                     arguments + " --home \"" + home.path().string() + "\" > \"" +
@@ -48,7 +51,7 @@ public:
 #ifndef _WIN32
         status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-        return {status, TestFiles::bytes(out), TestFiles::bytes(err)};
+        return {status, outTo ? std::string() : TestFiles::bytes(out), TestFiles::bytes(err)};
     }
 
     std::filesystem::path copyStudy(const std::string& name) {
@@ -189,6 +192,11 @@ void pointAtMissingFolder(CliTest& test) {
     ASSERT_TRUE(Installation::setCurrentStudy(test.home.path(),
                                               test.home / store::TextPath::fromUtf8("Χαμένη")));
 }
+void pointAtAFile(CliTest& test) {
+    const auto file = test.home / store::TextPath::fromUtf8("Αρχείο");
+    TestFiles::put(file, "");
+    ASSERT_TRUE(Installation::setCurrentStudy(test.home.path(), file));
+}
 void studyNeverCalculated(CliTest& test) {
     test.copyStudy("full");
 }
@@ -205,6 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"ReportWithoutCurrentStudy", nothing, "report", "Δεν υπάρχει τρέχουσα μελέτη"},
         FailureCase{"CalcOnMissingFolder", pointAtMissingFolder, "calc", "Χαμένη» δεν υπάρχει"},
         FailureCase{"ReportOnMissingFolder", pointAtMissingFolder, "report", "Χαμένη» δεν υπάρχει"},
+        FailureCase{"CalcOnAFile", pointAtAFile, "calc", "Αρχείο» δεν είναι φάκελος"},
         FailureCase{"ReportBeforeCalc", studyNeverCalculated, "report",
                     "arxi1.dat, trig1.dat, polygon1.dat"},
         FailureCase{"ReportWithASectionLost", footSectionLost, "report", "(telos.dat)"},
@@ -225,6 +234,57 @@ TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, std::string("velmora-cli ") + kVersion + "\n");
 }
+
+#ifndef _WIN32
+TEST_F(CliTest, AReportThatCannotBeWrittenOutIsAFailure) {
+    const auto study = copyStudy("full");
+    TestFiles::copyFiles(TestFiles::data("golden/full-comma"), study);
+    const Result report = cli("report", "", "/dev/full");
+    EXPECT_EQ(report.exitCode, 1);
+    EXPECT_NE(report.err.find("δεν γράφτηκε"), std::string::npos) << report.err;
+}
+#endif
+
+struct UnreadableCase {
+    const char* name;
+    const char* file;
+    std::function<void(const std::filesystem::path& file)> plant;
+    const char* message;
+};
+
+class CliUnreadable : public CliTest, public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(CliUnreadable, IsNamedAndTheOtherSectionsAreStillWritten) {
+    const UnreadableCase& c = GetParam();
+    const auto study = copyStudy("full");
+    std::filesystem::remove(study / c.file);
+    c.plant(study / c.file);
+    const Result calc = cli("calc --decimal-separator ,");
+    EXPECT_EQ(calc.exitCode, 1);
+    EXPECT_NE(calc.err.find(std::string("«") + c.file + "»"), std::string::npos) << calc.err;
+    EXPECT_NE(calc.err.find(c.message), std::string::npos) << calc.err;
+    EXPECT_EQ(cli("report").exitCode, 0);
+}
+
+const UnreadableCase kUnreadable[] = {
+#ifndef _WIN32
+        UnreadableCase{"APipe", "taxi.dat",
+                       [](const auto& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0); },
+                       "δεν είναι κανονικό αρχείο"},
+        UnreadableCase{"ALinkToADevice", "trig.dat",
+                       [](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
+                       "δεν είναι κανονικό αρχείο"},
+#endif
+        UnreadableCase{"AFolder", "polygon.dat",
+                       [](const auto& file) { std::filesystem::create_directory(file); },
+                       "δεν είναι κανονικό αρχείο"},
+        UnreadableCase{"OverAMegabyte", "asti.dat",
+                       [](const auto& file) { TestFiles::put(file, std::string(3 << 20, ',')); },
+                       "μεγαλύτερο από 1 MB"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliUnreadable, ::testing::ValuesIn(kUnreadable),
+    [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace velmora::cli

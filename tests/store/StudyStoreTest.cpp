@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace velmora::store {
@@ -325,6 +326,44 @@ TEST_F(StudyStoreTest, AListOfStudiesThatCannotBeReadIsNeverOverwritten) {
     EXPECT_FALSE(outcome.status.ok());
     EXPECT_FALSE(std::filesystem::exists(home / TextPath::fromUtf8("ΓιώργοςΠαππάς")));
     EXPECT_FALSE(std::filesystem::exists(home / "temp.dat"));
+}
+
+TEST_F(StudyStoreTest, ACreationThatFailsHalfWayLeavesNothingAndCanBeTriedAgain) {
+    put("ergasies.dat", {"Νίκος", "Δήμου"});
+    const std::string listed = bytes("ergasies.dat");
+    // The pointer cannot be written: the study was listed and in place by then.
+    std::filesystem::create_directories(home / "temp.dat" / "in-the-way");
+    auto outcome = StudyCreation::create(home.path(), details());
+    EXPECT_FALSE(outcome.status.ok());
+    EXPECT_NE(outcome.status.message().find("temp.dat"), std::string::npos)
+        << outcome.status.message();
+    EXPECT_EQ(bytes("ergasies.dat"), listed);
+    for (const auto& entry : std::filesystem::directory_iterator(home.path()))
+        EXPECT_FALSE(entry.is_directory() && entry.path().filename() != "temp.dat") << entry.path();
+
+    std::filesystem::remove_all(home / "temp.dat");
+    outcome = StudyCreation::create(home.path(), details());
+    ASSERT_TRUE(outcome.status) << outcome.status.message();
+    EXPECT_EQ(bytes("ergasies.dat"), stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes("temp.dat"), stored({TextPath::toUtf8(outcome.folder)}));
+    EXPECT_EQ(TestFiles::snapshot(outcome.folder).size(), 4u);
+}
+
+TEST_F(StudyStoreTest, TwoProgramsAddingAtOnceBothLand) {
+    constexpr int kEach = 10;
+    auto program = [this](std::string name) {
+        for (int i = 0; i < kEach; ++i) {
+            const std::string surname = "Σ" + std::to_string(i);
+            EXPECT_TRUE(StudyCreation::create(home.path(), details(name, surname)).status);
+            EXPECT_TRUE(EngineerRegistry::append(home.path(), {name, surname, "", "", ""}));
+        }
+    };
+    std::thread first(program, "Α");
+    std::thread second(program, "Β");
+    first.join();
+    second.join();
+    EXPECT_EQ(StudyList::readAll(home.path()).size(), 2u * kEach);
+    EXPECT_EQ(EngineerRegistry::readAll(home.path()).size(), 2u * kEach);
 }
 
 TEST_F(StudyStoreTest, OwnerNamesThatAreFineOnEverySystemAreAccepted) {

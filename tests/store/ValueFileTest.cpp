@@ -1,5 +1,6 @@
 #include "store/ValueFile.h"
 
+#include "store/AtomicFile.h"
 #include "store/Cp1253.h"
 
 #include "TempFolder.h"
@@ -10,6 +11,12 @@
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace velmora::store {
 namespace {
@@ -101,13 +108,74 @@ TEST_F(ValueFileTest, LinesAreKeptAsTheyStandEachEndedByCrLf) {
 
 TEST_F(ValueFileTest, AFailedReplacementKeepsTheOldFile) {
     put("l.dat", "1.15\r\n");
-    // A folder where the temporary file would go makes the write fail even for root.
-    std::filesystem::create_directory(dir / "l.dat.tmp");
+    TestFiles::blockReplacement(dir / "l.dat");
     Status status = ValueFile::write(dir.path(), "l.dat", {ValueItem::number(2)});
     EXPECT_FALSE(status.ok());
     EXPECT_NE(status.message().find("l.dat"), std::string::npos) << status.message();
     EXPECT_EQ(bytes("l.dat"), "1.15\r\n");
 }
+
+TEST_F(ValueFileTest, AReplacedFileKeepsItsPermissionBits) {
+    put("l.dat", "1\r\n");
+    using std::filesystem::perms;
+    const perms readOnly = perms::owner_read | perms::group_read;
+    std::filesystem::permissions(dir / "l.dat", readOnly);
+    ASSERT_TRUE(ValueFile::write(dir.path(), "l.dat", {ValueItem::number(2)}));
+    EXPECT_EQ(bytes("l.dat"), " 2 \r\n");
+    EXPECT_EQ(std::filesystem::status(dir / "l.dat").permissions(), readOnly);
+}
+
+#ifndef _WIN32
+TEST_F(ValueFileTest, APlantedLinkIsNeverWrittenThrough) {
+    TempFolder outside;
+    const auto victim = outside / "profile";
+    TestFiles::put(victim, "keep\n");
+    const auto target = dir / "synola.dat";
+    // At the file itself, at the name earlier versions used, and at every name but the last
+    // that the replacement may take.
+    std::filesystem::create_symlink(victim, target);
+    std::filesystem::create_symlink(victim, dir / "synola.dat.tmp");
+    for (int attempt = 0; attempt + 1 < AtomicFile::kAttempts; ++attempt)
+        std::filesystem::create_symlink(victim, AtomicFile::temporaryFor(target, attempt));
+
+    ASSERT_TRUE(ValueFile::writeLines(dir.path(), "synola.dat", {"new"}));
+    EXPECT_EQ(TestFiles::bytes(victim), "keep\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(target));
+    EXPECT_EQ(bytes("synola.dat"), "new\r\n");
+
+    // With every name taken the replacement fails, and still touches nothing.
+    std::filesystem::create_symlink(victim,
+                                    AtomicFile::temporaryFor(target, AtomicFile::kAttempts - 1));
+    EXPECT_FALSE(ValueFile::writeLines(dir.path(), "synola.dat", {"newer"}).ok());
+    EXPECT_EQ(TestFiles::bytes(victim), "keep\n");
+    EXPECT_EQ(bytes("synola.dat"), "new\r\n");
+}
+
+TEST_F(ValueFileTest, LeftoversOfEndedRunsGoAndThoseStillBeingWrittenStay) {
+    // 2147483646 is a process number no system hands out.
+    const auto ended = dir / "telos.dat.velmora-2147483646-0.tmp";
+    const auto endedStudy = dir / "ΑΒ.velmora-2147483646-3.tmp";
+    TestFiles::put(ended, "half");
+    std::filesystem::create_directory(endedStudy);
+    TestFiles::put(endedStudy / "stoixeia.dat", "half");
+    // This process is running.
+    const auto running = AtomicFile::temporaryFor(dir / "telos.dat", 0);
+    TestFiles::put(running, "half");
+    // Written from another machine on a shared folder: its number means nothing here, its lock
+    // does.
+    const auto held = dir / "telos.dat.velmora-2147483645-0.tmp";
+    TestFiles::put(held, "half");
+    const int writer = ::open(held.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    TestFiles::put(dir / "telos.dat.tmp", "not ours");
+
+    AtomicFile::removeLeftovers(dir.path());
+    ::close(writer);
+    Items kept = {"telos.dat.tmp", held.filename().string(), running.filename().string()};
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(names(), kept);
+}
+#endif
 
 } // namespace
 } // namespace velmora::store

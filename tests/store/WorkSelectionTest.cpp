@@ -77,12 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{"πεντακόσια\r\n", " 200 \r\n"}));
 
 TEST_F(WorkSelectionTest, SubmitGoesOnPastAFileItCannotWrite) {
-    // A folder where a work file should be cannot be replaced; every other file still is.
+    // A folder where a work file should be is neither read nor replaced; every other file still
+    // is.
     std::filesystem::create_directory(study / "asti.dat");
     std::filesystem::create_directory(study / "asti.dat" / "inside");
+    // Nor is a file too large to read turned into zeros.
+    const std::string huge(2 << 20, '7');
+    put("xilosta.dat", huge);
     auto failures = WorkSelection::submit(study.path());
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_FALSE(failures[0].message().empty());
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_NE(failures[0].message().find("«asti.dat»"), std::string::npos);
+    EXPECT_NE(failures[1].message().find("«xilosta.dat»"), std::string::npos);
+    EXPECT_EQ(bytes("xilosta.dat"), huge);
     EXPECT_EQ(bytes("oix.dat"), " 0 \r\n");
     EXPECT_EQ(bytes("klimaka.dat"), " 200 \r\n");
     EXPECT_EQ(bytes("analog.dat"), " 0 \r\n");

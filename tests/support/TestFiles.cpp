@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include "store/AtomicFile.h"
+
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -19,6 +21,11 @@ void TestFiles::put(const std::filesystem::path& file, std::string_view bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write test file " + file.string());
+}
+
+void TestFiles::blockReplacement(const std::filesystem::path& target) {
+    for (int attempt = 0; attempt < store::AtomicFile::kAttempts; ++attempt)
+        std::filesystem::create_directories(store::AtomicFile::temporaryFor(target, attempt));
 }
 
 void TestFiles::copyFiles(const std::filesystem::path& from, const std::filesystem::path& to) {

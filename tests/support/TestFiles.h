@@ -19,6 +19,10 @@ public:
     // Copies the regular files of `from` into `to` (created when missing).
     static void copyFiles(const std::filesystem::path& from, const std::filesystem::path& to);
 
+    // Makes every replacement of `target` by this process fail, even for an administrator: a
+    // folder stands at each name its temporary file could take.
+    static void blockReplacement(const std::filesystem::path& target);
+
     // Every file under `folder`, by path relative to it, with its bytes; a way to tell that an
     // operation wrote nothing.
     static std::map<std::string, std::string> snapshot(const std::filesystem::path& folder);

@@ -1,24 +1,22 @@
 #include "ui/report/ReportPrinter.h"
 
 #include "store/AtomicFile.h"
+#include "store/RegularFile.h"
 #include "store/TextPath.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Fonts.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTextOption>
-
-#include <string_view>
 
 namespace velmora::ui {
 
@@ -92,31 +90,29 @@ void ReportPrinter::previewBox(QTextEdit& box, QWidget* parent) {
 }
 
 store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem::path& file) {
-    const QString shown = QString::fromStdString(store::TextPath::toUtf8(file));
-    auto failed = [&shown] {
+    const auto cannotWrite = [&] {
         return store::Status::failure(
             QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «%1».")
-                .arg(shown)
+                .arg(QString::fromStdString(store::TextPath::toUtf8(file)))
                 .toStdString());
     };
-    // The printer writes only to a named file; it writes a scratch copy, whose bytes then take
-    // the place of the target the way every other file of the program is replaced.
-    QTemporaryFile scratch;
-    if (!scratch.open()) return failed();
-    scratch.close();
+    // The printer writes by name, so it writes into a folder of our own; the finished file then
+    // takes its place the way every file of the program does.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) return cannotWrite();
+    const QString drawn = scratch.filePath(QStringLiteral("report.pdf"));
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(scratch.fileName());
-        if (!print(text, printer)) return failed();
+        printer.setOutputFileName(drawn);
+        if (!print(text, printer)) return cannotWrite();
     }
-    QFile written(scratch.fileName());
-    if (!written.open(QIODevice::ReadOnly)) return failed();
-    const QByteArray bytes = written.readAll();
-    if (bytes.isEmpty()) return failed();
-    store::Status replaced = store::AtomicFile::replace(
-        file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    return replaced ? replaced : failed();
+    const store::RegularFile::Contents pdf =
+        store::RegularFile::read(store::TextPath::fromUtf8(drawn.toStdString()), kPdfLimit);
+    if (pdf.state != store::RegularFile::State::Read) return cannotWrite();
+    if (store::Status written = store::AtomicFile::replace(file, pdf.bytes); !written)
+        return store::Status::failure(cannotWrite().message() + " " + written.message());
+    return store::Status::success();
 }
 
 } // namespace velmora::ui

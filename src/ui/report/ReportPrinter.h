@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 
+#include <cstddef>
 #include <filesystem>
 
 class QPrinter;
@@ -23,6 +24,9 @@ public:
     // Tab stops every half inch. Qt scales the distance from 96 dots an inch to the device's
     // resolution itself, on screen and on paper alike.
     static constexpr qreal kTabStop = 48;
+
+    // Far beyond the PDF of any report; what the printer hands back is read only up to this.
+    static constexpr std::size_t kPdfLimit = std::size_t(64) << 20;
 
     // Lays the plain text out on the printer's pages and prints it; false when the printer
     // would not start.

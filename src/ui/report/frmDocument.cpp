@@ -40,8 +40,7 @@ void frmDocument::Form_Load() {
     }
     study_ = study.folder;
     calc::ReportText::Report report = calc::ReportText::join(study.folder);
-    if (!report.missing.empty())
-        problem_ = QString::fromStdString(calc::ReportText::missingMessage(report.missing));
+    if (!report.whole()) problem_ = QString::fromStdString(report.problem());
     // The box keeps paragraphs, not line ends: each CR LF becomes one paragraph break.
     rtfText->setPlainText(
         QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -1,0 +1,109 @@
+#include "store/FileLock.h"
+
+#include "store/TextPath.h"
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+namespace velmora::store {
+namespace {
+
+Status busy(std::string_view listName) {
+    return Status::failure("Το αρχείο «" + std::string(listName) +
+                           "» χρησιμοποιείται από άλλο πρόγραμμα αυτή τη στιγμή. Δοκιμάστε ξανά "
+                           "σε λίγο.");
+}
+
+Status cannotLock(const std::filesystem::path& lockFile, std::string_view listName) {
+    return Status::failure("Δεν ήταν δυνατή η δημιουργία του αρχείου «" +
+                           TextPath::toUtf8(lockFile.filename()) + "», που προστατεύει το «" +
+                           std::string(listName) + "» από ταυτόχρονες αλλαγές, στον φάκελο «" +
+                           TextPath::toUtf8(lockFile.parent_path()) + "».");
+}
+
+// Asks for the lock until it is granted or the wait runs out.
+template <class Try> bool waitFor(Try tryOnce) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(FileLock::kWaitMilliseconds);
+    while (!tryOnce()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+} // namespace
+
+std::filesystem::path FileLock::lockFileFor(const std::filesystem::path& folder,
+                                            std::string_view listName) {
+    return folder / TextPath::fromUtf8(std::string(listName) + ".lock");
+}
+
+#ifdef _WIN32
+
+FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName)
+    : status_(Status::success()) {
+    const std::filesystem::path lockFile = lockFileFor(folder, listName);
+    HANDLE file = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        status_ = cannotLock(lockFile, listName);
+        return;
+    }
+    const bool held = waitFor([file] {
+        OVERLAPPED whole{};
+        return LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                          &whole) != 0;
+    });
+    if (!held) {
+        CloseHandle(file);
+        status_ = busy(listName);
+        return;
+    }
+    handle_ = file;
+}
+
+FileLock::~FileLock() {
+    if (handle_ == nullptr) return;
+    OVERLAPPED whole{};
+    UnlockFileEx(static_cast<HANDLE>(handle_), 0, 1, 0, &whole);
+    CloseHandle(static_cast<HANDLE>(handle_));
+}
+
+#else
+
+FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName)
+    : status_(Status::success()) {
+    const std::filesystem::path lockFile = lockFileFor(folder, listName);
+    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        status_ = cannotLock(lockFile, listName);
+        return;
+    }
+    if (!waitFor([fd] { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; })) {
+        ::close(fd);
+        status_ = busy(listName);
+        return;
+    }
+    fd_ = fd;
+}
+
+FileLock::~FileLock() {
+    // Closing the file lets the lock go.
+    if (fd_ >= 0) ::close(fd_);
+}
+
+#endif
+
+} // namespace velmora::store
