@@ -1,6 +1,8 @@
-// The calculation run on a study with every work filled in, against a floor that does the same
-// file traffic with bare standard streams and nothing else. The ratio run / floor is what the
-// run's own work costs on top of the disk; our goal is at most 1.5.
+// The calculation run on a study with every work filled in, against floors that do the same file
+// traffic with bare calls and nothing else. The run makes every section file reach the disk before
+// it takes its name, and the folder after: the synced floor does the same, and the ratio
+// run / synced floor is what the run's own work costs on top of the disk; our goal is at most
+// 1.5. The plain floor leaves the syncing out; the run against it shows what syncing costs.
 
 #include "calc/CalculationRun.h"
 
@@ -16,6 +18,11 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -71,7 +78,8 @@ void CalculationRun(benchmark::State& state) {
     }
 }
 
-void PlainStreamFloor(benchmark::State& state) {
+// The same reads and writes as the run, each write through `replace`.
+template <class Replace> void floorOf(benchmark::State& state, Replace replace) {
     StudyCopy study("floor");
     // The floor writes exactly the bytes the run writes.
     velmora::calc::CalculationRun::run(study.folder(), ',');
@@ -89,16 +97,37 @@ void PlainStreamFloor(benchmark::State& state) {
             }
             fs::path temporary = target;
             temporary += ".tmp";
-            {
-                std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-                const std::string& bytes = sections[step.name];
-                out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-                out.flush();
-            }
-            fs::rename(temporary, target);
+            replace(temporary, target, sections[step.name]);
         }
     }
 }
+
+void PlainStreamFloor(benchmark::State& state) {
+    floorOf(state, [](const fs::path& temporary, const fs::path& target, const std::string& bytes) {
+        {
+            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.flush();
+        }
+        fs::rename(temporary, target);
+    });
+}
+
+#ifndef _WIN32
+void SyncedFloor(benchmark::State& state) {
+    floorOf(state, [](const fs::path& temporary, const fs::path& target, const std::string& bytes) {
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+        ::fsync(fd);
+        ::close(fd);
+        fs::rename(temporary, target);
+        const int folder = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+        ::fsync(folder);
+        ::close(folder);
+    });
+}
+BENCHMARK(SyncedFloor)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+#endif
 
 // The disk of a shared machine is noisy; the median of several repetitions is what is compared.
 BENCHMARK(CalculationRun)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
@@ -128,8 +157,10 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
 
     const auto run = reporter.times.find("CalculationRun");
-    const auto floor = reporter.times.find("PlainStreamFloor");
-    if (run != reporter.times.end() && floor != reporter.times.end() && floor->second > 0)
-        std::printf("ratio: %.2f\n", run->second / floor->second);
+    for (const char* floorName : {"SyncedFloor", "PlainStreamFloor"}) {
+        const auto floor = reporter.times.find(floorName);
+        if (run != reporter.times.end() && floor != reporter.times.end() && floor->second > 0)
+            std::printf("ratio to %s: %.2f\n", floorName, run->second / floor->second);
+    }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "store/Installation.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Resources.h"
+#include "ui/services/Translation.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/frmSplash.h"
 
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     try {
         QApplication::setApplicationName(QStringLiteral("Velmora"));
         QApplication::setOrganizationName(QStringLiteral("Velmora"));
+        velmora::ui::Translation::installGreek();
         QApplication::setWindowIcon(
             QIcon(velmora::ui::Resources::path(QStringLiteral("surveyor.svg"))));
 

@@ -15,6 +15,11 @@ public:
     struct Outcome {
         // One message, in Greek, for each file that could not be read or written.
         std::vector<std::string> failures;
+        // One line, in Greek and beginning with the file it is about, for each input that makes
+        // the report not add up: a negative quantity, an elevation option other than 0 or 1, a λ
+        // or scale that is not a positive number, an amount single precision cannot hold. The
+        // run prices them all the same; the user is told so as to put the study right.
+        std::vector<std::string> warnings;
         bool ok() const { return failures.empty(); }
     };
 

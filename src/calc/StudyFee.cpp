@@ -22,7 +22,9 @@ StudyFee StudyFee::compute(float runningTotal, float lambda) {
                             100.0) /
                  100.0;
     // A fee beyond single precision cannot be held; it stays 0, as does everything from it.
-    f.fee = store::NumberText::toSingle(fee).value_or(0.0f);
+    const auto single = store::NumberText::toSingle(fee);
+    f.feeFits = single.has_value();
+    f.fee = single.value_or(0.0f);
     f.vat = hundredthsOf(0.18, f.fee);
     f.fem = hundredthsOf(0.04, f.fee);
     f.tsmede = hundredthsOf(0.03, f.fee);

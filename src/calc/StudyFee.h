@@ -17,6 +17,8 @@ struct StudyFee {
     double tsmede = 0;      // 3%
     double tee = 0;         // 2%
     double finalTotal = 0;  // fee plus 27% of it, cut on its own
+    // False when the fee is beyond single precision and so left at 0, with everything from it.
+    bool feeFits = true;
 
     static StudyFee compute(float runningTotal, float lambda);
 

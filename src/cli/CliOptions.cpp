@@ -7,7 +7,8 @@ namespace velmora::cli {
 const char* CliOptions::usage() {
     return "Χρήση:\n"
            "  velmora-cli calc [--home ΦΑΚΕΛΟΣ] [--decimal-separator ,|.]\n"
-           "  velmora-cli report [--home ΦΑΚΕΛΟΣ] [--pdf ΑΡΧΕΙΟ]\n";
+           "  velmora-cli report [--home ΦΑΚΕΛΟΣ] [--pdf ΑΡΧΕΙΟ]\n"
+           "  velmora-cli --help | --version\n";
 }
 
 ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
@@ -17,6 +18,16 @@ ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
         return parsed;
     }
     CliOptions options;
+    // Asking for help or the version is answered whatever else the line holds.
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") options.command = Command::Help;
+        if (arg == "--version" && options.command != Command::Help)
+            options.command = Command::Version;
+    }
+    if (options.command == Command::Help || options.command == Command::Version) {
+        parsed.options = options;
+        return parsed;
+    }
     if (args[0] == "calc") {
         options.command = Command::Calc;
     } else if (args[0] == "report") {

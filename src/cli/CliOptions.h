@@ -11,7 +11,7 @@ struct ParsedCommandLine;
 
 // The command line of velmora-cli: a command and its options.
 struct CliOptions {
-    enum class Command { Calc, Report };
+    enum class Command { Calc, Report, Help, Version };
 
     Command command = Command::Calc;
     std::optional<std::filesystem::path> home;

@@ -7,6 +7,8 @@
 #include "store/Installation.h"
 #include "store/RegionalSeparator.h"
 
+#include "Version.h"
+
 #ifdef VELMORA_CLI_PDF
 #include "ui/report/ReportPrinter.h"
 
@@ -35,6 +37,9 @@ int calc(const CliOptions& options, const std::filesystem::path& study) {
     const char separator =
         options.decimalSeparator.value_or(velmora::store::RegionalSeparator::fromEnvironment());
     CalculationRun::Outcome outcome = CalculationRun::run(study, separator);
+    // What does not add up is told, one line each, but the sections were written as asked.
+    for (const std::string& warning : outcome.warnings)
+        Console::error(warning + "\n");
     if (outcome.ok()) return 0;
     std::string message;
     for (const std::string& failure : outcome.failures)
@@ -78,6 +83,10 @@ int run(int argc, char** argv) {
     velmora::cli::ParsedCommandLine parsed = CliOptions::parse(Console::arguments(argc, argv));
     if (!parsed.options) return fail(parsed.error + "\n" + CliOptions::usage());
     const CliOptions& options = *parsed.options;
+    if (options.command == CliOptions::Command::Help)
+        return Console::output(CliOptions::usage()) ? 0 : 1;
+    if (options.command == CliOptions::Command::Version)
+        return Console::output(std::string("velmora-cli ") + velmora::kVersion + "\n") ? 0 : 1;
 
     auto study = Installation::currentStudy(Installation::folder(options.home));
     if (study.state != Installation::CurrentStudy::State::Found) return fail(study.message);

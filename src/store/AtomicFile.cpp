@@ -247,9 +247,12 @@ std::filesystem::path AtomicFile::temporaryFor(const std::filesystem::path& targ
 void AtomicFile::removeLeftovers(const std::filesystem::path& folder) {
     std::vector<std::filesystem::path> leftovers;
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        auto owner = ownerOf(entry.path().filename());
-        if (owner && !isRunning(*owner) && !inUse(entry.path())) leftovers.push_back(entry.path());
+    // A folder that cannot be listed to the end is cleaned as far as it could be.
+    for (std::filesystem::directory_iterator entry(folder, ec), end; !ec && entry != end;
+         entry.increment(ec)) {
+        auto owner = ownerOf(entry->path().filename());
+        if (owner && !isRunning(*owner) && !inUse(entry->path()))
+            leftovers.push_back(entry->path());
     }
     for (const std::filesystem::path& leftover : leftovers) {
         std::error_code ignored;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 
 namespace velmora::store {
 namespace {
@@ -68,8 +69,13 @@ void appendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -107,10 +113,9 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
     return cp;
 }
 
-} // namespace
-
-std::optional<std::string> Cp1253::encode(std::string_view utf8) {
-    std::string out;
+// Encodes into `out` up to the first character the code page has no place for, and gives that
+// character back; nothing when the whole text was encoded.
+std::optional<Cp1253::Character> encodeInto(std::string_view utf8, std::string& out) {
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
@@ -120,13 +125,104 @@ std::optional<std::string> Cp1253::encode(std::string_view utf8) {
             ++i;
             continue;
         }
+        const std::size_t start = i;
         auto cp = nextCodePoint(utf8, i);
-        if (!cp) return std::nullopt;
+        if (!cp) return Cp1253::Character{0xFFFD, "\uFFFD"};
         auto byte = byteOf(*cp);
-        if (!byte) return std::nullopt;
+        if (!byte) return Cp1253::Character{*cp, utf8.substr(start, i - start)};
         out += static_cast<char>(*byte);
     }
+    return std::nullopt;
+}
+
+// Characters that are canonically equal, alone, to one the code page holds: the polytonic-block
+// letters with oxia are the monotonic letters with tonos, the Greek question mark is a semicolon.
+// clang-format off
+constexpr std::pair<char32_t, char32_t> kEquivalents[] = {
+    {0x037E, 0x003B}, {0x0387, 0x00B7}, {0x1F71, 0x03AC}, {0x1F73, 0x03AD}, {0x1F75, 0x03AE},
+    {0x1F77, 0x03AF}, {0x1F79, 0x03CC}, {0x1F7B, 0x03CD}, {0x1F7D, 0x03CE}, {0x1FBB, 0x0386},
+    {0x1FBE, 0x03B9}, {0x1FC9, 0x0388}, {0x1FCB, 0x0389}, {0x1FD3, 0x0390}, {0x1FDB, 0x038A},
+    {0x1FE3, 0x03B0}, {0x1FEB, 0x038E}, {0x1FEE, 0x0385}, {0x1FEF, 0x0060}, {0x1FF9, 0x038C},
+    {0x1FFB, 0x038F}, {0x2126, 0x03A9}, {0x212A, 0x004B},
+    // The combining tonos is the combining acute.
+    {0x0341, 0x0301}, {0x0340, 0x0300},
+};
+
+// A letter and a following accent that compose into one letter of the code page.
+struct Composition {
+    char32_t base;
+    char32_t mark;
+    char32_t composed;
+};
+constexpr Composition kCompositions[] = {
+    {0x00A8, 0x0301, 0x0385}, {0x0391, 0x0301, 0x0386}, {0x0395, 0x0301, 0x0388},
+    {0x0397, 0x0301, 0x0389}, {0x0399, 0x0301, 0x038A}, {0x039F, 0x0301, 0x038C},
+    {0x03A5, 0x0301, 0x038E}, {0x03A9, 0x0301, 0x038F}, {0x03CA, 0x0301, 0x0390},
+    {0x0399, 0x0308, 0x03AA}, {0x03A5, 0x0308, 0x03AB}, {0x03B1, 0x0301, 0x03AC},
+    {0x03B5, 0x0301, 0x03AD}, {0x03B7, 0x0301, 0x03AE}, {0x03B9, 0x0301, 0x03AF},
+    {0x03CB, 0x0301, 0x03B0}, {0x03B9, 0x0308, 0x03CA}, {0x03C5, 0x0308, 0x03CB},
+    {0x03BF, 0x0301, 0x03CC}, {0x03C5, 0x0301, 0x03CD}, {0x03C9, 0x0301, 0x03CE},
+};
+// clang-format on
+
+bool isCombiningMark(char32_t cp) {
+    return cp >= 0x0300 && cp <= 0x036F;
+}
+
+// Adds one character to composed text: an accent joins the letter before it when the two make
+// one letter, unless an accent that could not join stands between them.
+void appendComposed(std::u32string& out, bool& blocked, char32_t cp) {
+    if (!isCombiningMark(cp)) {
+        out += cp;
+        blocked = false;
+        return;
+    }
+    if (!blocked && !out.empty())
+        for (const Composition& c : kCompositions)
+            if (c.base == out.back() && c.mark == cp) {
+                out.back() = c.composed;
+                return;
+            }
+    out += cp;
+    blocked = true;
+}
+
+} // namespace
+
+std::optional<std::string> Cp1253::encode(std::string_view utf8) {
+    std::string out;
+    if (encodeInto(utf8, out)) return std::nullopt;
     return out;
+}
+
+std::optional<Cp1253::Character> Cp1253::firstUnencodable(std::string_view utf8) {
+    std::string out;
+    return encodeInto(utf8, out);
+}
+
+std::string Cp1253::composed(std::string_view utf8) {
+    std::u32string out;
+    bool blocked = false;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        auto cp = nextCodePoint(utf8, i);
+        // Malformed text is left for the code page to refuse.
+        if (!cp) return std::string(utf8);
+        if (*cp == 0x0344) {
+            // The combining dialytika tonos is a diaeresis followed by an acute.
+            appendComposed(out, blocked, 0x0308);
+            appendComposed(out, blocked, 0x0301);
+            continue;
+        }
+        for (const auto& [from, to] : kEquivalents)
+            if (*cp == from) cp = to;
+        appendComposed(out, blocked, *cp);
+    }
+    std::string text;
+    text.reserve(utf8.size());
+    for (char32_t cp : out)
+        appendUtf8(text, cp);
+    return text;
 }
 
 std::string Cp1253::decode(std::string_view bytes) {

@@ -14,6 +14,20 @@ public:
     // is not valid UTF-8.
     static std::optional<std::string> encode(std::string_view utf8);
     static bool canEncode(std::string_view utf8) { return encode(utf8).has_value(); }
+    // The first character that has no place in the code page (U+FFFD for text that is not valid
+    // UTF-8); nothing when every character has one.
+    struct Character {
+        char32_t code;
+        // Its UTF-8 text, within the text given.
+        std::string_view text;
+    };
+    static std::optional<Character> firstUnencodable(std::string_view utf8);
+
+    // The text in Unicode normalisation form C as far as the code page is concerned: a Greek
+    // letter followed by a combining acute or diaeresis, and a polytonic-block letter that is
+    // canonically the same as a monotonic one, become the one letter the code page holds. Text
+    // pasted from documents often comes in those forms though the user sees plain Greek.
+    static std::string composed(std::string_view utf8);
 
     // Windows-1253 to UTF-8. The few bytes the code page leaves undefined map to private-use
     // characters, so a file read and written back keeps every byte it had.

@@ -25,6 +25,12 @@ fieldsOf(const Engineer& engineer) {
 
 } // namespace
 
+Engineer Engineer::normalised() const {
+    return {FieldCheck::normalised(firstName), FieldCheck::normalised(surname),
+            FieldCheck::normalised(address), FieldCheck::normalised(city),
+            FieldCheck::normalised(specialty)};
+}
+
 std::vector<Engineer> EngineerRegistry::readAll(const std::filesystem::path& installation) {
     std::vector<Engineer> engineers;
     const std::vector<std::string> items =
@@ -38,15 +44,16 @@ std::vector<Engineer> EngineerRegistry::readAll(const std::filesystem::path& ins
     return engineers;
 }
 
-std::string EngineerRegistry::problemWith(const Engineer& engineer) {
+std::string EngineerRegistry::problemWith(const Engineer& typed) {
+    const Engineer engineer = typed.normalised();
     for (const auto& [value, label] : fieldsOf(engineer))
         if (std::string problem = FieldCheck::storable(label, *value); !problem.empty())
             return problem;
     return {};
 }
 
-Status EngineerRegistry::append(const std::filesystem::path& installation,
-                                const Engineer& engineer) {
+Status EngineerRegistry::append(const std::filesystem::path& installation, const Engineer& typed) {
+    const Engineer engineer = typed.normalised();
     if (std::string problem = problemWith(engineer); !problem.empty())
         return Status::failure(problem);
 

@@ -17,6 +17,9 @@ struct Engineer {
     // The specialty as chosen or typed; its code is worked out only when a study is created.
     std::string specialty;
 
+    // The record as it is checked and kept: every field in Unicode normalisation form C.
+    Engineer normalised() const;
+
     bool operator==(const Engineer&) const = default;
 };
 
@@ -28,10 +31,10 @@ public:
     // cut short keeps the items it has, the rest empty.
     static std::vector<Engineer> readAll(const std::filesystem::path& installation);
 
-    // Appends a record: the registry is copied item by item to its scratch file, copied back, and
-    // the five new items follow, so the scratch file keeps the registry as it was before. A record
-    // the file cannot keep, or a registry that exists but cannot be read, is refused before
-    // anything is written.
+    // Appends a record, normalised: the registry is copied item by item to its scratch file, copied
+    // back, and the five new items follow, so the scratch file keeps the registry as it was before.
+    // A record the file cannot keep, or a registry that exists but cannot be read, is refused
+    // before anything is written.
     static Status append(const std::filesystem::path& installation, const Engineer& engineer);
 
     // Why the record cannot be stored, in Greek and naming the field to change; empty when it can.

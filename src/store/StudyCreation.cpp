@@ -3,12 +3,14 @@
 #include "store/AtomicFile.h"
 #include "store/Catalogue.h"
 #include "store/FieldCheck.h"
+#include "store/FileName.h"
 #include "store/Installation.h"
 #include "store/NumberText.h"
 #include "store/Specialty.h"
 #include "store/StudyList.h"
 #include "store/TextPath.h"
 #include "store/ValueFile.h"
+#include "store/WorkSelection.h"
 
 #include <optional>
 #include <system_error>
@@ -33,16 +35,21 @@ constexpr std::array<const char*, 12> kLabels = {
     "Ειδικότητα μηχανικού",
 };
 
-// λ for a new study, from the installation default. A default that is missing or empty of items
-// is the starting λ of a fresh installation.
+// λ for a new study, from the installation default. A missing default is the starting λ of a
+// fresh installation; one that does not hold a positive number would price every new study at
+// nothing or below, and is refused.
 struct DefaultLambda {
     std::optional<double> value;
     std::string text;
 };
 
 DefaultLambda defaultLambda(const std::filesystem::path& installation) {
+    std::error_code ec;
+    if (!std::filesystem::exists(FileName::resolve(installation, Catalogue::kDefaultLambda), ec))
+        return {1.0, {}};
     auto items = ValueFile::read(installation, Catalogue::kDefaultLambda);
-    if (!items || items->empty()) return {1.0, {}};
+    if (!items || items->empty()) return {std::nullopt, {}};
+    if (!WorkSelection::lambdaOf(items->front())) return {std::nullopt, items->front()};
     return {NumberText::parse(items->front()), items->front()};
 }
 
@@ -70,6 +77,13 @@ bool isReservedDeviceName(std::string_view name) {
 }
 
 } // namespace
+
+StudyDetails StudyDetails::normalised() const {
+    return {FieldCheck::normalised(ownerFirstName), FieldCheck::normalised(ownerSurname),
+            FieldCheck::normalised(ownerAddress),   FieldCheck::normalised(ownerCity),
+            FieldCheck::normalised(municipality),   FieldCheck::normalised(district),
+            FieldCheck::normalised(location),       engineer.normalised()};
+}
 
 std::array<std::string, 12> StudyDetails::fields() const {
     return {ownerFirstName,   ownerSurname,     ownerAddress,  ownerCity,
@@ -118,7 +132,8 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
 }
 
 std::string StudyCreation::problemWith(const std::filesystem::path& installation,
-                                       const StudyDetails& details) {
+                                       const StudyDetails& typed) {
+    const StudyDetails details = typed.normalised();
     const std::string name = details.folderName();
     if (std::string problem = folderNameProblem(name); !problem.empty()) return problem;
 
@@ -141,11 +156,12 @@ std::string StudyCreation::problemWith(const std::filesystem::path& installation
                "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.";
 
     if (DefaultLambda lambda = defaultLambda(installation); !lambda.value)
-        return "Ο συντελεστής λ που παίρνουν οι νέες μελέτες (αρχείο «" +
-               std::string(Catalogue::kDefaultLambda) +
-               "» του φακέλου του προγράμματος) δεν "
-               "είναι αριθμός: «" +
-               lambda.text + "». Ορίστε έναν αριθμό ως συντελεστή λ και " + "δοκιμάστε ξανά.";
+        return "Ο συντελεστής λ με τον οποίο ξεκινούν οι νέες μελέτες (αρχείο «" +
+               TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultLambda)) +
+               "») δεν είναι θετικός αριθμός: «" + lambda.text +
+               "». Ορίστε τον από την «Ανάγνωση Μελέτης» μιας προηγούμενης μελέτης, με το κουμπί "
+               "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
+               "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.";
 
     // Last, since a missing list is created on the way.
     if (Status listed = StudyList::canAppend(installation); !listed) return listed.message();
@@ -153,7 +169,8 @@ std::string StudyCreation::problemWith(const std::filesystem::path& installation
 }
 
 StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& installation,
-                                             const StudyDetails& details) {
+                                             const StudyDetails& typed) {
+    const StudyDetails details = typed.normalised();
     if (std::string problem = problemWith(installation, details); !problem.empty())
         return {Status::failure(problem), {}};
 
@@ -170,8 +187,9 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
     bool made = false;
     for (int attempt = 0; attempt < AtomicFile::kAttempts && !made; ++attempt) {
         staging = AtomicFile::temporaryFor(folder, attempt);
+        // Whatever already stands at a name, a planted link included, is passed over.
         made = std::filesystem::create_directory(staging, ec);
-        if (ec) break;
+        if (ec && ec != std::errc::file_exists) break;
     }
     if (!made) return {cannotCreate, folder};
     // Undoes the folder made so far and says why.
@@ -195,8 +213,11 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
             return {discard(staging, s), folder};
 
     // A folder of that name made meanwhile by another program stays as it is.
-    if (std::filesystem::exists(folder, ec))
-        return {discard(staging, Status::failure(problemWith(installation, details))), folder};
+    if (std::filesystem::exists(folder, ec)) {
+        const std::string problem = problemWith(installation, details);
+        return {discard(staging, problem.empty() ? cannotCreate : Status::failure(problem)),
+                folder};
+    }
     std::filesystem::rename(staging, folder, ec);
     if (ec) return {discard(staging, cannotCreate), folder};
     if (Status s = AtomicFile::syncFolder(installation); !s) return {discard(folder, s), folder};

@@ -20,6 +20,8 @@ struct StudyDetails {
     std::string location;
     Engineer engineer;
 
+    // The details as they are checked and kept: every field in Unicode normalisation form C.
+    StudyDetails normalised() const;
     // The twelve fields in the order the study keeps them.
     std::array<std::string, 12> fields() const;
     // The owner's first name and surname joined: the study folder inside the installation folder.
@@ -38,10 +40,11 @@ public:
     };
 
     // Why the study cannot be created, in Greek and naming what to change; empty when it can.
+    // The details are taken as typed, and normalised before they are checked and kept.
     static std::string problemWith(const std::filesystem::path& installation,
-                                   const StudyDetails& details);
+                                   const StudyDetails& typed);
 
-    static Outcome create(const std::filesystem::path& installation, const StudyDetails& details);
+    static Outcome create(const std::filesystem::path& installation, const StudyDetails& typed);
 
     // Why a text cannot name a folder on any of the systems the program runs on; empty when it
     // can.

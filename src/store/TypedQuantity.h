@@ -8,7 +8,8 @@ namespace velmora::store {
 
 // A quantity as the user types it into an entry box. Greek users write the decimal separator as
 // a comma, which a value file would take as the end of an item; such text is stored with a point
-// instead. Text that is not a number is not a quantity at all, and the window refuses it.
+// instead. Text that is not a number, a negative number and a point that may be a thousands
+// separator are not quantities at all, and the window refuses them.
 class TypedQuantity {
 public:
     struct Reading {
@@ -19,8 +20,27 @@ public:
         std::string stored;
     };
 
-    // Nothing when the text is not a number ("abc", "1.2.3", "1,2,3", "12,5.3").
-    static std::optional<Reading> read(std::string_view typed);
+    enum class Fault {
+        None,
+        NotANumber,     // "abc", "1.2.3", "1,2,3", "12,5.3"
+        Negative,       // "-5"
+        ThousandsPoint, // "1.500": a thousand and five hundred, or one and a half?
+    };
+
+    struct Verdict {
+        Fault fault;
+        // Set exactly when there is no fault.
+        std::optional<Reading> reading;
+    };
+
+    static Verdict check(std::string_view typed);
+
+    // The reading of a text without fault; nothing otherwise.
+    static std::optional<Reading> read(std::string_view typed) { return check(typed).reading; }
+
+    // Why the text typed in the field named `field` is refused, in Greek, naming the field and
+    // telling how to type it; empty when it is taken.
+    static std::string problem(std::string_view field, std::string_view typed);
 };
 
 } // namespace velmora::store

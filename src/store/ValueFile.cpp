@@ -85,18 +85,21 @@ std::optional<std::vector<std::string>> ValueFile::read(const std::filesystem::p
     return itemsIfRead(load(folder, name));
 }
 
-std::vector<double> ValueFile::numbersOf(const std::optional<std::vector<std::string>>& items,
-                                         std::size_t count) {
+std::vector<double> ValueFile::numbersOf(const std::vector<std::string>& items, std::size_t count,
+                                         OnFault onFault) {
     std::vector<double> values(count, 0.0);
-    if (!items) return values;
-    for (std::size_t i = 0; i < count && i < items->size(); ++i)
-        values[i] = NumberText::parse((*items)[i]).value_or(0.0);
+    for (std::size_t i = 0; i < count && i < items.size(); ++i) {
+        const auto value = NumberText::parse(items[i]);
+        if (!value && onFault == OnFault::ZeroTheRest) break;
+        values[i] = value.value_or(0.0);
+    }
     return values;
 }
 
 std::vector<double> ValueFile::readNumbers(const std::filesystem::path& folder,
-                                           std::string_view name, std::size_t count) {
-    return numbersOf(read(folder, name), count);
+                                           std::string_view name, std::size_t count,
+                                           OnFault onFault) {
+    return numbersOf(load(folder, name).items, count, onFault);
 }
 
 std::optional<std::vector<std::string>> ValueFile::readLines(const std::filesystem::path& folder,

@@ -55,12 +55,22 @@ public:
     static Status write(const std::filesystem::path& folder, std::string_view name,
                         const std::vector<ValueItem>& items);
 
-    // The first `count` items of the file as numbers; a missing file, a missing item or an item
-    // that is not a number gives 0 in its place.
+    // What an item that is not a number does to the reading of a file of numbers.
+    enum class OnFault {
+        // It is 0, and the items after it are read.
+        ZeroThatItem,
+        // It ends the reading: it and every item after it are 0.
+        ZeroTheRest,
+    };
+
+    // The first `count` items of the file as numbers; a missing file or a missing item gives 0
+    // in its place, an item that is not a number as `onFault` says.
     static std::vector<double> readNumbers(const std::filesystem::path& folder,
-                                           std::string_view name, std::size_t count);
-    static std::vector<double> numbersOf(const std::optional<std::vector<std::string>>& items,
-                                         std::size_t count);
+                                           std::string_view name, std::size_t count,
+                                           OnFault onFault = OnFault::ZeroThatItem);
+    // The same, for items already read.
+    static std::vector<double> numbersOf(const std::vector<std::string>& items, std::size_t count,
+                                         OnFault onFault = OnFault::ZeroThatItem);
 
     // The lines of a text file without their line ends, or nothing when it cannot be read.
     static std::optional<std::vector<std::string>> readLines(const std::filesystem::path& folder,

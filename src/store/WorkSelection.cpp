@@ -35,7 +35,13 @@ const std::array<WorkSelection::WorkFile, 10>& WorkSelection::submitOrder() {
 std::vector<Status> WorkSelection::submit(const std::filesystem::path& study) {
     std::vector<Status> failures;
     for (const WorkFile& file : submitOrder()) {
-        std::vector<double> values = ValueFile::readNumbers(study, file.name, file.items);
+        // A file that is there but cannot be read may hold quantities: it is told, not zeroed.
+        const FileContents read = ValueFile::load(study, file.name);
+        if (read.state == FileContents::State::Unreadable) {
+            failures.push_back(Status::failure(read.problem));
+            continue;
+        }
+        std::vector<double> values = ValueFile::numbersOf(read.items, file.items);
         if (file.name == Catalogue::kScale && !(values[0] > 0)) values[0] = kDefaultScale;
         std::vector<ValueItem> items;
         items.reserve(values.size());
@@ -53,6 +59,13 @@ std::optional<bool> WorkSelection::insidePlan(const std::filesystem::path& study
     // Whatever does not read as 1, a word included, counts as outside the plan.
     auto value = NumberText::parse(*item);
     return value && *value == 1;
+}
+
+std::optional<float> WorkSelection::lambdaOf(std::string_view item) {
+    auto value = NumberText::parse(item);
+    auto single = value ? NumberText::toSingle(*value) : std::nullopt;
+    if (!single || !(*single > 0)) return std::nullopt;
+    return single;
 }
 
 std::optional<int> WorkSelection::specialtyCode(const std::filesystem::path& study) {

@@ -26,13 +26,18 @@ public:
     static const std::array<WorkFile, 10>& submitOrder();
 
     // Rewrites every work file of the study as number items, 0 for whatever is missing or not a
-    // number, and the scale as 200 unless a positive one is stored. A file that cannot be written
-    // does not stop the others; the messages of those that failed are given back, in Greek.
+    // number, and the scale as 200 unless a positive one is stored. A file that is there but
+    // cannot be read is left as it is; neither it nor a file that cannot be written stops the
+    // others, and the messages of those that failed are given back, in Greek.
     static std::vector<Status> submit(const std::filesystem::path& study);
 
     // Whether the study lies inside the town plan: its zone reads as 1. Nothing when the zone
     // file cannot be read or holds no item.
     static std::optional<bool> insidePlan(const std::filesystem::path& study);
+
+    // λ as an item gives it: a positive number that single precision can hold, since λ
+    // multiplies every amount of a study. Nothing for anything else, 0 and an empty item included.
+    static std::optional<float> lambdaOf(std::string_view item);
 
     // The specialty code of the study's engineer; nothing when the file cannot be read or its
     // first item is not a whole number that fits.

@@ -85,6 +85,7 @@ TEST_P(CalculationRunGolden, WritesTheTwelveSectionsExactly) {
     const auto study = copyStudy(c.study);
     const auto outcome = CalculationRun::run(study, c.separator);
     EXPECT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.warnings, std::vector<std::string>{});
     expectGolden(study, c.golden);
 }
 
@@ -129,6 +130,71 @@ INSTANTIATE_TEST_SUITE_P(Zones, CalculationRunZone,
                                            ZoneCase{"Word", "\xED\xE1\xE9\r\n", false},
                                            ZoneCase{"Missing", std::nullopt, false}),
                          [](const auto& info) { return info.param.name; });
+
+struct WarningCase {
+    const char* name;
+    // A file of the full study replaced with these bytes.
+    const char* file;
+    const char* content;
+    // The one warning of the run.
+    const char* warning;
+    // A line of a section, which shows the arithmetic the report keeps.
+    const char* section;
+    std::size_t line;
+    const char* expected;
+};
+
+class CalculationRunWarning : public CalculationRunTest,
+                              public ::testing::WithParamInterface<WarningCase> {};
+
+TEST_P(CalculationRunWarning, NamesTheFileAndPricesAsEver) {
+    const WarningCase& c = GetParam();
+    const auto study = copyStudy("full");
+    TestFiles::put(study / c.file, c.content);
+    const auto outcome = CalculationRun::run(study, ',');
+    EXPECT_TRUE(outcome.ok());
+    ASSERT_EQ(outcome.warnings.size(), 1u) << ::testing::PrintToString(outcome.warnings);
+    EXPECT_EQ(outcome.warnings[0].rfind(c.warning, 0), 0u) << outcome.warnings[0];
+    EXPECT_EQ(outcome.warnings[0].find('\n'), std::string::npos);
+    const auto lines = sectionLines(study, c.section);
+    ASSERT_GT(lines.size(), c.line);
+    EXPECT_EQ(lines[c.line], c.expected);
+}
+
+// The full study's running total is 70080,7; its urban survey 3,5 X 273 = 955,5, its
+// tachymetric survey 1872 with levelling 2995,2, its triangulation 37700, its apportionment 21000.
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CalculationRunWarning,
+    ::testing::Values(
+        // -3 X 273 is added, though no line shows it.
+        WarningCase{"NegativeArea", "asti.dat", " -3 \r\n",
+                    "asti.dat: αρνητική ποσότητα -3 στη θέση 1", "synola.dat", 2,
+                    "ΓΕΝΙΚΟ ΣΥΝΟΛΟ...... 68306,2 "},
+        WarningCase{"NegativeThirdCount", "trig.dat", " 2 \r\n 3 \r\n -1 \r\n 1 \r\n",
+                    "trig.dat: αρνητική ποσότητα -1 στη θέση 3", "synola.dat", 2,
+                    "ΓΕΝΙΚΟ ΣΥΝΟΛΟ...... 66180,7 "},
+        // 1872 X 2,2 with no levelling line.
+        WarningCase{"ElevationTwo", "taxi.dat", " 10 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n 2 \r\n",
+                    "taxi.dat: η επιλογή υψομετρίας (θέση 6) είναι 2 αντί για 0 ή 1", "taxi1.dat",
+                    6, "\tΣυνολο.............: 4118,4 "},
+        WarningCase{"LambdaWord", "l.dat", "abc\r\n",
+                    "l.dat: ο συντελεστής λ δεν είναι θετικός αριθμός («abc»)", "synola.dat", 4,
+                    "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  70080,7  X  0  =  0 "},
+        WarningCase{"LambdaZero", "l.dat", " 0 \r\n", "l.dat: ", "synola.dat", 4,
+                    "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  70080,7  X  0  =  0 "},
+        // Neither survey has a unit price.
+        WarningCase{"ScaleZero", "klimaka.dat", " 0 \r\n",
+                    "klimaka.dat: η κλίμακα δεν είναι θετικός αριθμός («0 »)", "synola.dat", 2,
+                    "ΓΕΝΙΚΟ ΣΥΝΟΛΟ...... 66130 "},
+        WarningCase{"ScaleMissingItem", "klimaka.dat", "", "klimaka.dat: ", "arxi1.dat", 11,
+                    "Κλίμακα 1:"},
+        // The amount is shown in its section but left out of the total.
+        WarningCase{"AmountBeyondSinglePrecision", "analog.dat", " 1E300 \r\n",
+                    "analog.dat: το ποσό της εργασίας", "synola.dat", 2,
+                    "ΓΕΝΙΚΟ ΣΥΝΟΛΟ...... 49080,7 "},
+        WarningCase{"FeeBeyondSinglePrecision", "l.dat", "1E35\r\n", "synola.dat: η αμοιβή μελέτης",
+                    "synola.dat", 4, "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  70080,7  X  1E+35  =  0 "}),
+    [](const auto& info) { return info.param.name; });
 
 std::string upper(std::string name) {
     for (char& c : name)

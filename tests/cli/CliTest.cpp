@@ -1,6 +1,8 @@
 #include "store/Installation.h"
 #include "store/TextPath.h"
 
+#include "Version.h"
+
 #include "TempFolder.h"
 #include "TestFiles.h"
 
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -149,6 +152,29 @@ INSTANTIATE_TEST_SUITE_P(
                                  "calc --decimal-separator .", "full-point"}),
     [](const auto& info) { return info.param.name; });
 
+TEST_F(CliTest, CalcNamesEachInputThatDoesNotAddUpOnStandardErrorAndExitsZero) {
+    const auto study = copyStudy("full");
+    TestFiles::put(study / "asti.dat", " -3 \r\n");
+    TestFiles::put(study / "taxi.dat", " 10 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n 2 \r\n");
+    TestFiles::put(study / "l.dat", "abc\r\n");
+    const Result calc = cli("calc --decimal-separator ,");
+    EXPECT_EQ(calc.exitCode, 0) << calc.err;
+    EXPECT_EQ(calc.out, "");
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < calc.err.size();) {
+        const std::size_t end = calc.err.find('\n', start);
+        lines.push_back(calc.err.substr(start, end - start));
+        start = end == std::string::npos ? calc.err.size() : end + 1;
+    }
+    ASSERT_EQ(lines.size(), 3u) << calc.err;
+    EXPECT_EQ(lines[0].rfind("taxi.dat: ", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("asti.dat: ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("l.dat: ", 0), 0u) << lines[2];
+    // The sections are written all the same.
+    EXPECT_EQ(TestFiles::bytes(study / "asti1.dat"), "");
+    EXPECT_NE(TestFiles::bytes(study / "synola.dat"), "");
+}
+
 struct FailureCase {
     const char* name;
     // Prepares the installation folder.
@@ -206,6 +232,19 @@ INSTANTIATE_TEST_SUITE_P(
                     "Η υποδιαστολή πρέπει"}),
     [](const auto& info) { return info.param.name; });
 
+TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
+    for (const char* asked : {"--help", "-h", "calc --help"}) {
+        const Result help = cli(asked);
+        EXPECT_EQ(help.exitCode, 0) << asked;
+        EXPECT_EQ(help.out.rfind("Χρήση:\n", 0), 0u) << asked;
+        EXPECT_NE(help.out.find("velmora-cli report [--home"), std::string::npos) << asked;
+        EXPECT_EQ(help.err, "") << asked;
+    }
+    const Result version = cli("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, std::string("velmora-cli ") + kVersion + "\n");
+}
+
 #ifndef _WIN32
 TEST_F(CliTest, AReportThatCannotBeWrittenOutIsAFailure) {
     const auto study = copyStudy("full");
@@ -237,25 +276,25 @@ TEST_P(CliUnreadable, IsNamedAndTheOtherSectionsAreStillWritten) {
     EXPECT_EQ(cli("report").exitCode, 0);
 }
 
-const UnreadableCase kUnreadableCases[] = {
+const UnreadableCase kUnreadable[] = {
 #ifndef _WIN32
-    UnreadableCase{"APipe", "taxi.dat",
-                   [](const auto& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0); },
-                   "δεν είναι κανονικό αρχείο"},
-    UnreadableCase{"ALinkToADevice", "trig.dat",
-                   [](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
-                   "δεν είναι κανονικό αρχείο"},
+        UnreadableCase{"APipe", "taxi.dat",
+                       [](const auto& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0); },
+                       "δεν είναι κανονικό αρχείο"},
+        UnreadableCase{"ALinkToADevice", "trig.dat",
+                       [](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
+                       "δεν είναι κανονικό αρχείο"},
 #endif
-    UnreadableCase{"AFolder", "polygon.dat",
-                   [](const auto& file) { std::filesystem::create_directory(file); },
-                   "δεν είναι κανονικό αρχείο"},
-    UnreadableCase{"OverAMegabyte", "asti.dat",
-                   [](const auto& file) { TestFiles::put(file, std::string(3 << 20, ',')); },
-                   "μεγαλύτερο από 1 MB"},
-};
+        UnreadableCase{"AFolder", "polygon.dat",
+                       [](const auto& file) { std::filesystem::create_directory(file); },
+                       "δεν είναι κανονικό αρχείο"},
+        UnreadableCase{"OverAMegabyte", "asti.dat",
+                       [](const auto& file) { TestFiles::put(file, std::string(3 << 20, ',')); },
+                       "μεγαλύτερο από 1 MB"}};
 
-INSTANTIATE_TEST_SUITE_P(Cases, CliUnreadable, ::testing::ValuesIn(kUnreadableCases),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliUnreadable, ::testing::ValuesIn(kUnreadable),
+    [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace velmora::cli

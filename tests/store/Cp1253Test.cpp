@@ -38,5 +38,54 @@ INSTANTIATE_TEST_SUITE_P(
                       // malformed UTF-8: a lone lead byte, a cut sequence, an overlong form
                       "\xCE", "a\xE2\x82", "\xC0\xAF"));
 
+struct ComposeCase {
+    const char* name;
+    std::string typed;
+    std::string composed;
+};
+
+class Cp1253Compose : public ::testing::TestWithParam<ComposeCase> {};
+
+TEST_P(Cp1253Compose, BringsTextToTheLettersTheCodePageHolds) {
+    const ComposeCase& c = GetParam();
+    EXPECT_EQ(Cp1253::composed(c.typed), c.composed);
+    // Composing again changes nothing.
+    EXPECT_EQ(Cp1253::composed(c.composed), c.composed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Cp1253Compose,
+    ::testing::Values(
+        ComposeCase{"AlreadyComposed", "Γιώργος Παπαδόπουλος", "Γιώργος Παπαδόπουλος"},
+        ComposeCase{"SeparateAcutes", "Γιω\u0301ργος Ά\u0301", "Γιώργος Ά\u0301"},
+        ComposeCase{"CapitalsWithTonos", "Α\u0301Ε\u0301Η\u0301Ι\u0301Ο\u0301Υ\u0301Ω\u0301",
+                    "ΆΈΉΊΌΎΏ"},
+        ComposeCase{"DiaeresisThenAcute", "προι\u0308\u0301ν ευ\u0308\u0301", "προΐν εΰ"},
+        ComposeCase{"DialytikaTonosMark", "ι\u0344 Ϋ", "ΐ Ϋ"},
+        ComposeCase{"CombiningTonos", "ο\u0341", "ό"},
+        ComposeCase{"PolytonicOxia",
+                    "\u1F71\u1F73\u1F75\u1F77\u1F79\u1F7B\u1F7D \u1FBB\u1FFB \u1FD3",
+                    "άέήίόύώ ΆΏ ΐ"},
+        ComposeCase{"GreekQuestionMarkAndOhm", "Τι\u037E 5\u2126", "Τι; 5Ω"},
+        // An acute behind an accent that could not join is not taken by the letter.
+        ComposeCase{"BlockedByAnAccentThatStays", "ε\u0342\u0301", "ε\u0342\u0301"},
+        ComposeCase{"AcuteThenDiaeresisStaysApart", "ι\u0301\u0308", "ί\u0308"},
+        // Polytonic letters that monotonic Greek does not hold stay as they are.
+        ComposeCase{"Breathing", "\u1F08θήνα", "\u1F08θήνα"},
+        ComposeCase{"BeyondTheBasicPlane", "χάρτης \U0001F5FA", "χάρτης \U0001F5FA"},
+        ComposeCase{"MalformedLeftAsItIs", "α\xCE", "α\xCE"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Cp1253, NamesTheFirstCharacterWithoutAPlace) {
+    EXPECT_EQ(Cp1253::firstUnencodable("Πατησίων 12"), std::nullopt);
+    auto c = Cp1253::firstUnencodable("Μόσχα Москва");
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->code, U'\u041C');
+    EXPECT_EQ(c->text, "М");
+    c = Cp1253::firstUnencodable("α\xCE");
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->code, U'\uFFFD');
+}
+
 } // namespace
 } // namespace velmora::store

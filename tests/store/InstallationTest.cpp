@@ -72,7 +72,7 @@ TEST_F(InstallationTest, FindsTheStudyThePointerNames) {
     EXPECT_EQ(Installation::folder(home.path()), home.path());
 }
 
-struct PointerCase {
+struct OldPointerCase {
     const char* name;
     const char* pointer;
     // The folder inside the installation folder that the pointer leads to; empty when none.
@@ -80,11 +80,11 @@ struct PointerCase {
 };
 
 class OldProgramPointer : public InstallationTest,
-                          public ::testing::WithParamInterface<PointerCase> {};
+                          public ::testing::WithParamInterface<OldPointerCase> {};
 
 // Folders copied from the older program keep its pointer file, which names its own fixed folder.
 TEST_P(OldProgramPointer, LeadsToTheStudyInsideTheInstallationFolder) {
-    const PointerCase& c = GetParam();
+    const OldPointerCase& c = GetParam();
     std::filesystem::create_directory(home / TextPath::fromUtf8("ΝίκοςΑλεξίου"));
     // The older program wrote its names in capitals.
     TestFiles::put(home / "TEMP.DAT", Cp1253::encode(std::string(c.pointer) + "\r\n").value());
@@ -102,15 +102,16 @@ TEST_P(OldProgramPointer, LeadsToTheStudyInsideTheInstallationFolder) {
 INSTANTIATE_TEST_SUITE_P(
     Forms, OldProgramPointer,
     ::testing::Values(
-        PointerCase{"AsWritten", "c:\\program files\\velmora\\ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
-        PointerCase{"Capitals", "C:\\PROGRAM FILES\\VELMORA\\ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
-        PointerCase{"SlashesOtherDrive", "d:/Program Files/Velmora/ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
-        PointerCase{"MixedSlashesTrailing", "c:\\program files/velmora\\ΝίκοςΑλεξίου\\",
-                    "ΝίκοςΑλεξίου"},
-        PointerCase{"OtherFolder", "c:\\program files (x86)\\velmora\\ΝίκοςΑλεξίου", ""},
-        PointerCase{"Deeper", "c:\\program files\\velmora\\Αρχείο\\ΝίκοςΑλεξίου", ""},
-        PointerCase{"NoDrive", "\\program files\\velmora\\ΝίκοςΑλεξίου", ""},
-        PointerCase{"Relative", "ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"}),
+        OldPointerCase{"AsWritten", "c:\\program files\\velmora\\ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
+        OldPointerCase{"Capitals", "C:\\PROGRAM FILES\\VELMORA\\ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
+        OldPointerCase{"SlashesOtherDrive", "d:/Program Files/Velmora/ΝίκοςΑλεξίου",
+                       "ΝίκοςΑλεξίου"},
+        OldPointerCase{"MixedSlashesTrailing", "c:\\program files/velmora\\ΝίκοςΑλεξίου\\",
+                       "ΝίκοςΑλεξίου"},
+        OldPointerCase{"OtherFolder", "c:\\program files (x86)\\velmora\\ΝίκοςΑλεξίου", ""},
+        OldPointerCase{"Deeper", "c:\\program files\\velmora\\Αρχείο\\ΝίκοςΑλεξίου", ""},
+        OldPointerCase{"NoDrive", "\\program files\\velmora\\ΝίκοςΑλεξίου", ""},
+        OldPointerCase{"Relative", "ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(InstallationTest, APathThatExistsAsItStandsWins) {
@@ -125,7 +126,7 @@ TEST_F(InstallationTest, APathThatExistsAsItStandsWins) {
     EXPECT_EQ(Installation::currentStudy(home.path()).folder, home / TextPath::fromUtf8(old));
 }
 
-struct PointerStateCase {
+struct PointerCase {
     const char* name;
     // What the pointer file holds, relative to the installation folder; and what to make there.
     const char* pointer;
@@ -134,11 +135,10 @@ struct PointerStateCase {
     const char* message;
 };
 
-class PointerTest : public InstallationTest,
-                    public ::testing::WithParamInterface<PointerStateCase> {};
+class PointerTest : public InstallationTest, public ::testing::WithParamInterface<PointerCase> {};
 
 TEST_P(PointerTest, TellsWhatThePointerLeadsTo) {
-    const PointerStateCase& c = GetParam();
+    const PointerCase& c = GetParam();
     c.setup(home.path());
     TestFiles::put(home / "temp.dat", std::string(c.pointer) + "\r\n");
     const auto study = Installation::currentStudy(home.path());
@@ -147,7 +147,7 @@ TEST_P(PointerTest, TellsWhatThePointerLeadsTo) {
     EXPECT_NE(study.message.find(c.message), std::string::npos) << study.message;
 }
 
-const PointerStateCase kPointerStateCases[] = {
+const PointerCase kPointerCases[] = {
     {"RelativeIsInsideTheInstallation", "study",
      [](const auto& home) { std::filesystem::create_directory(home / "study"); }, State::Found, ""},
     {"AFile", "study", [](const auto& home) { TestFiles::put(home / "study", ""); },
@@ -160,7 +160,7 @@ const PointerStateCase kPointerStateCases[] = {
     {"Missing", "study", [](const auto&) {}, State::FolderMissing, "δεν υπάρχει"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, PointerTest, ::testing::ValuesIn(kPointerStateCases),
+INSTANTIATE_TEST_SUITE_P(Cases, PointerTest, ::testing::ValuesIn(kPointerCases),
                          [](const auto& info) { return info.param.name; });
 
 } // namespace

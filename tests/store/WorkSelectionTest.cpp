@@ -77,12 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{"πεντακόσια\r\n", " 200 \r\n"}));
 
 TEST_F(WorkSelectionTest, SubmitGoesOnPastAFileItCannotWrite) {
-    // A folder where a work file should be cannot be replaced; every other file still is.
+    // A folder where a work file should be is neither read nor replaced; every other file still
+    // is.
     std::filesystem::create_directory(study / "asti.dat");
     std::filesystem::create_directory(study / "asti.dat" / "inside");
+    // Nor is a file too large to read turned into zeros.
+    const std::string huge(2 << 20, '7');
+    put("xilosta.dat", huge);
     auto failures = WorkSelection::submit(study.path());
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_FALSE(failures[0].message().empty());
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_NE(failures[0].message().find("«asti.dat»"), std::string::npos);
+    EXPECT_NE(failures[1].message().find("«xilosta.dat»"), std::string::npos);
+    EXPECT_EQ(bytes("xilosta.dat"), huge);
     EXPECT_EQ(bytes("oix.dat"), " 0 \r\n");
     EXPECT_EQ(bytes("klimaka.dat"), " 200 \r\n");
     EXPECT_EQ(bytes("analog.dat"), " 0 \r\n");
@@ -115,39 +121,72 @@ TEST_F(WorkSelectionTest, SpecialtyCodeReadsAWholeNumber) {
     EXPECT_EQ(WorkSelection::specialtyCode(study.path()), std::nullopt);
 }
 
+using Fault = TypedQuantity::Fault;
+
 struct TypedCase {
     const char* typed;
-    bool accepted;
+    Fault fault;
     double value;
     const char* stored;
+    // A part of the message that refuses the text, for the field "Εμβαδό".
+    const char* message = "";
 };
 
 class TypedQuantityTest : public ::testing::TestWithParam<TypedCase> {};
 
 TEST_P(TypedQuantityTest, ReadsWhatAGreekUserTypes) {
     const TypedCase& c = GetParam();
-    auto reading = TypedQuantity::read(c.typed);
-    ASSERT_EQ(reading.has_value(), c.accepted) << c.typed;
-    if (!reading) return;
-    EXPECT_DOUBLE_EQ(reading->value, c.value) << c.typed;
-    EXPECT_EQ(reading->stored, c.stored) << c.typed;
+    const TypedQuantity::Verdict verdict = TypedQuantity::check(c.typed);
+    EXPECT_EQ(verdict.fault, c.fault) << c.typed;
+    const std::string problem = TypedQuantity::problem("Εμβαδό", c.typed);
+    ASSERT_EQ(verdict.reading.has_value(), c.fault == Fault::None) << c.typed;
+    if (!verdict.reading) {
+        EXPECT_NE(problem.find("«" + std::string(c.typed) + "» στο πεδίο «Εμβαδό»"),
+                  std::string::npos)
+            << problem;
+        EXPECT_NE(problem.find(c.message), std::string::npos) << problem;
+        return;
+    }
+    EXPECT_EQ(problem, "");
+    EXPECT_DOUBLE_EQ(verdict.reading->value, c.value) << c.typed;
+    EXPECT_EQ(verdict.reading->stored, c.stored) << c.typed;
     // What is stored reads back, through the file format, as the same number.
     TempFolder folder;
-    ASSERT_TRUE(ValueFile::write(folder.path(), "q.dat", {ValueItem::text(reading->stored)}));
+    ASSERT_TRUE(
+        ValueFile::write(folder.path(), "q.dat", {ValueItem::text(verdict.reading->stored)}));
     EXPECT_DOUBLE_EQ(ValueFile::readNumbers(folder.path(), "q.dat", 1)[0], c.value) << c.typed;
 }
 
+constexpr Fault kTaken = Fault::None;
+constexpr Fault kNoNumber = Fault::NotANumber;
+
 INSTANTIATE_TEST_SUITE_P(
     Typed, TypedQuantityTest,
-    ::testing::Values(TypedCase{"", true, 0, ""}, TypedCase{"12", true, 12, "12"},
-                      TypedCase{"12.5", true, 12.5, "12.5"}, TypedCase{"12,5", true, 12.5, "12.5"},
-                      TypedCase{",5", true, 0.5, ".5"}, TypedCase{"-0,25", true, -0.25, "-0.25"},
-                      TypedCase{" 7 ", true, 7, " 7 "}, TypedCase{"1,5E+3", true, 1500, "1.5E+3"},
-                      TypedCase{"abc", false, 0, ""}, TypedCase{"δώδεκα", false, 0, ""},
-                      TypedCase{"1.2.3", false, 0, ""}, TypedCase{"1,2,3", false, 0, ""},
-                      TypedCase{"1.234,5", false, 0, ""}, TypedCase{"12,5.3", false, 0, ""},
-                      TypedCase{",", false, 0, ""}, TypedCase{"12 m2", false, 0, ""},
-                      TypedCase{"1E999", false, 0, ""}));
+    ::testing::Values(
+        TypedCase{"", kTaken, 0, ""}, TypedCase{"12", kTaken, 12, "12"},
+        TypedCase{"12.5", kTaken, 12.5, "12.5"}, TypedCase{"12,5", kTaken, 12.5, "12.5"},
+        TypedCase{",5", kTaken, 0.5, ".5"}, TypedCase{" 7 ", kTaken, 7, " 7 "},
+        TypedCase{"1,5E+3", kTaken, 1500, "1.5E+3"}, TypedCase{"abc", kNoNumber, 0, ""},
+        TypedCase{"δώδεκα", kNoNumber, 0, "", "δεν είναι αριθμός"},
+        TypedCase{"1.2.3", kNoNumber, 0, ""}, TypedCase{"1,2,3", kNoNumber, 0, ""},
+        TypedCase{"1.234,5", kNoNumber, 0, ""}, TypedCase{"12,5.3", kNoNumber, 0, ""},
+        TypedCase{",", kNoNumber, 0, ""}, TypedCase{"12 m2", kNoNumber, 0, ""},
+        TypedCase{"1E999", kNoNumber, 0, ""},
+        // Quantities are never below 0.
+        TypedCase{"-5", Fault::Negative, 0, "", "αρνητική"},
+        TypedCase{"-0,25", Fault::Negative, 0, ""}, TypedCase{"-0", kTaken, 0, "-0"},
+        // A lone point before three digits may be a thousands separator.
+        TypedCase{"1.500", Fault::ThousandsPoint, 0, "", "«1500»"},
+        TypedCase{"12.000", Fault::ThousandsPoint, 0, "", "«12,000»"},
+        TypedCase{" 125.250 ", Fault::ThousandsPoint, 0, "", "«125250»"},
+        TypedCase{"-1.500", Fault::Negative, 0, ""}, TypedCase{"1500", kTaken, 1500, "1500"},
+        TypedCase{"1,5", kTaken, 1.5, "1.5"}, TypedCase{"1.5", kTaken, 1.5, "1.5"},
+        TypedCase{"1.25", kTaken, 1.25, "1.25"}, TypedCase{"12,500", kTaken, 12.5, "12.500"},
+        TypedCase{"1.5000", kTaken, 1.5, "1.5000"},
+        // No grouping starts with 0 or has more than three digits before its first point.
+        TypedCase{"0.500", kTaken, 0.5, "0.500"},
+        TypedCase{"1234.567", kTaken, 1234.567, "1234.567"},
+        TypedCase{"1.500E2", kTaken, 150, "1.500E2"}));
 
 } // namespace
 } // namespace velmora::store

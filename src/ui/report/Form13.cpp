@@ -11,6 +11,7 @@
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
+#include "ui/services/ValueLabel.h"
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/works/Form2.h"
@@ -170,11 +171,11 @@ Form13::Form13(QWidget* parent) : QWidget(parent) {
 QLabel* Form13::value(const QString& name, int left, int top, int width, int height,
                       Qt::Alignment alignment) {
     // Until the study is read, a value label shows its own name.
-    auto* label = new QLabel(name, this);
+    auto* label = new ValueLabel(this);
+    label->setText(name);
     label->setObjectName(name);
     label->setGeometry(Twips::rect(left, top, width, height));
     label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
@@ -281,16 +282,18 @@ void Form13::Form_Load() {
                             "»: " + list + ". Τα στοιχεία τους εμφανίζονται κενά.");
     }
 
-    // Stage B: quantities. A work never entered, or an item that is no number, shows 0.
+    // Stage B: quantities. A work never entered shows 0; an item that is no number ends the
+    // reading of its file, so it and the items after it show 0.
+    constexpr auto kStop = store::ValueFile::OnFault::ZeroTheRest;
     auto show = [&](std::string_view name, const std::vector<QLabel*>& labels) {
         const std::vector<double> values =
-            store::ValueFile::readNumbers(folder, name, labels.size());
+            store::ValueFile::readNumbers(folder, name, labels.size(), kStop);
         for (std::size_t i = 0; i < labels.size(); ++i)
             labels[i]->setText(number(values[i]));
     };
     show(store::Catalogue::kApportionment, {kma});
     const std::vector<double> taxi =
-        store::ValueFile::readNumbers(folder, store::Catalogue::kTachymetry, 6);
+        store::ValueFile::readNumbers(folder, store::Catalogue::kTachymetry, 6, kStop);
     const std::vector<QLabel*> slopes = {q0, q5, q20, q50, q100};
     for (std::size_t i = 0; i < slopes.size(); ++i)
         slopes[i]->setText(number(taxi[i]));

@@ -9,6 +9,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -54,9 +55,13 @@ bool ReportPrinter::print(const QString& text, QPrinter& printer) {
     return painter.end();
 }
 
-void ReportPrinter::printBox(QTextEdit& box, QWidget* parent) {
+QString ReportPrinter::printedText(const QTextEdit& box) {
     const QTextCursor cursor = box.textCursor();
-    const bool selected = cursor.hasSelection();
+    return cursor.hasSelection() ? cursor.selection().toPlainText() : box.toPlainText();
+}
+
+void ReportPrinter::printBox(QTextEdit& box, QWidget* parent) {
+    const bool selected = box.textCursor().hasSelection();
 
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dlgCommonDialog(&printer, parent);
@@ -68,10 +73,20 @@ void ReportPrinter::printBox(QTextEdit& box, QWidget* parent) {
                                            : QAbstractPrintDialog::AllPages);
     if (!Dialogs::print(dlgCommonDialog)) return;
 
-    const QString text = selected ? cursor.selection().toPlainText() : box.toPlainText();
-    if (!print(text, printer))
+    if (!print(printedText(box), printer))
         Dialogs::message(parent, QStringLiteral("Η εκτύπωση δεν έγινε: ο εκτυπωτής δεν δέχτηκε "
                                                 "την εργασία."));
+}
+
+void ReportPrinter::previewBox(QTextEdit& box, QWidget* parent) {
+    const QString text = printedText(box);
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("dlgPreview"));
+    preview.setWindowTitle(QStringLiteral("Προεπισκόπηση εκτύπωσης"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&text](QPrinter* pages) { print(text, *pages); });
+    Dialogs::preview(preview);
 }
 
 store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem::path& file) {

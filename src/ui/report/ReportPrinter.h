@@ -32,10 +32,17 @@ public:
     // would not start.
     static bool print(const QString& text, QPrinter& printer);
 
-    // Asks for a printer through the print dialog and prints the box's selection, or its whole
-    // text when nothing is selected; the dialog's own choice of range does not matter. A
-    // cancelled dialog prints nothing.
+    // What printing the box puts on paper: its selection, or its whole text when nothing is
+    // selected.
+    static QString printedText(const QTextEdit& box);
+
+    // Asks for a printer through the print dialog and prints the box's printed text; the
+    // dialog's own choice of range does not matter. A cancelled dialog prints nothing.
     static void printBox(QTextEdit& box, QWidget* parent);
+
+    // Shows the pages that printing the box would give, laid out as on paper; the preview can
+    // print them too.
+    static void previewBox(QTextEdit& box, QWidget* parent);
 
     // Writes the text as a PDF file. The file is replaced whole or not at all.
     static store::Status writePdf(const QString& text, const std::filesystem::path& file);

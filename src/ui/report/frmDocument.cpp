@@ -38,6 +38,7 @@ void frmDocument::Form_Load() {
         problem_ = QString::fromStdString(study.message);
         return;
     }
+    study_ = study.folder;
     calc::ReportText::Report report = calc::ReportText::join(study.folder);
     if (!report.whole()) problem_ = QString::fromStdString(report.problem());
     // The box keeps paragraphs, not line ends: each CR LF becomes one paragraph break.

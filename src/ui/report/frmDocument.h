@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <filesystem>
+
 class QTextEdit;
 
 namespace velmora::ui {
@@ -21,6 +23,9 @@ public:
     // Greek; empty for a whole report.
     const QString& problem() const { return problem_; }
 
+    // The study whose report the window shows; empty when there was no current study.
+    const std::filesystem::path& study() const { return study_; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -29,6 +34,7 @@ private:
     void Form_Resize();
 
     QString problem_;
+    std::filesystem::path study_;
 };
 
 } // namespace velmora::ui

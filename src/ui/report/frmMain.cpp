@@ -1,7 +1,10 @@
 // The report shell: holds the report windows, prints the active one and keeps its placement.
 #include "ui/report/frmMain.h"
 
+#include "store/Catalogue.h"
 #include "store/NumberText.h"
+#include "store/TextPath.h"
+#include "store/ValueFile.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/frmDocument.h"
 #include "ui/services/Dialogs.h"
@@ -13,6 +16,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -21,7 +25,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -72,6 +78,21 @@ void writeTwips(QSettings& settings, const Setting& setting, int pixels) {
 // How far each new report window sits from the previous one, so that every caption shows.
 constexpr int kCascade = 24;
 
+// A toolbar button of the shell's own size, telling its key through its data.
+QAction* addButton(QToolBar* bar, const char* name, const QString& icon, const QString& caption) {
+    QAction* action = bar->addAction(QIcon(Resources::path(icon)), caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setData(QString::fromLatin1(name));
+    if (QWidget* button = bar->widgetForAction(action))
+        button->setFixedSize(Twips::size(2090, 582));
+    return action;
+}
+
+QMargins marginsBetween(const QRect& outer, const QRect& inner) {
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 } // namespace
 
 frmMain::frmMain() {
@@ -91,12 +112,10 @@ frmMain::frmMain() {
     tbToolBar->setIconSize(QSize(16, 16));
     tbToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     addToolBar(Qt::TopToolBarArea, tbToolBar);
-    Print = tbToolBar->addAction(QIcon(Resources::path(QStringLiteral("print.svg"))),
-                                 QStringLiteral("ΕΚΤΥΠΩΣΗ"));
-    Print->setObjectName(QStringLiteral("Print"));
-    Print->setData(QStringLiteral("Print"));
-    if (QWidget* button = tbToolBar->widgetForAction(Print))
-        button->setFixedSize(Twips::size(2090, 582));
+    Print = addButton(tbToolBar, "Print", QStringLiteral("print.svg"), QStringLiteral("ΕΚΤΥΠΩΣΗ"));
+    Preview = addButton(tbToolBar, "Preview", QStringLiteral("preview.svg"),
+                        QStringLiteral("Προεπισκόπηση"));
+    Pdf = addButton(tbToolBar, "Pdf", QStringLiteral("pdf.svg"), QStringLiteral("Αποθήκευση PDF"));
     connect(tbToolBar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
 
     // Placed by hand rather than laid out, so it stays at its place from the toolbar's left
@@ -132,6 +151,8 @@ frmMain::frmMain() {
 
 void frmMain::MDIForm_Load() {
     restorePlacement();
+    // The workspace takes its size now, so that report windows are sized from it.
+    layout()->activate();
     if (counter == std::numeric_limits<int>::max()) return;
     ++counter;
     openDocument(QStringLiteral("Document ") + QString::number(counter));
@@ -144,23 +165,38 @@ void frmMain::restorePlacement() {
     const int top = readTwips(settings, kTop);
     const int width = readTwips(settings, kWidth);
     const int height = readTwips(settings, kHeight);
-    outerSize = Twips::size(width, height);
-    move(Twips::point(left, top));
-    resize(outerSize);
+    storedOuter = QRect(Twips::point(left, top), Twips::size(width, height));
+    // Until a frame is known the outer size is the window's own; without a frame that is right.
+    move(storedOuter.topLeft());
+    resize(storedOuter.size());
 }
 
-void frmMain::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (placed) return;
-    placed = true;
-    // The stored size includes the frame, which is known only once the window exists.
-    const QSize frame = frameGeometry().size() - size();
-    if (frame != QSize(0, 0)) resize(outerSize - frame);
-    // The windows opened while loading were placed before the workspace had its size.
-    layout()->activate();
-    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList();
-    for (int index = 0; index < windows.size(); ++index)
-        place(windows[index], index);
+bool frmMain::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        fitFrame();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void frmMain::fitFrame() {
+    if (!isVisible() ||
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QMargins frame = marginsBetween(frameGeometry(), geometry());
+    normalFrame = frame;
+    // On X11 the window manager frames the window only after it is shown; the stored outer
+    // edges are given back then, once, so that the frame is not added to them at every start.
+    if (!framePending || frame.isNull()) return;
+    framePending = false;
+    setGeometry(storedOuter.marginsRemoved(frame));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -174,7 +210,10 @@ void frmMain::MDIForm_Unload() {
 }
 
 void frmMain::savePlacement() {
-    const QRect frame = frameGeometry();
+    // A maximised shell keeps the bounds it had before, so that it can be restored to them.
+    const QRect frame = (isMaximized() || isFullScreen())
+                            ? normalGeometry().marginsAdded(normalFrame)
+                            : frameGeometry();
     QSettings settings;
     settings.beginGroup(section());
     writeTwips(settings, kLeft, frame.x());
@@ -192,9 +231,10 @@ void frmMain::updateClock() {
 
 void frmMain::place(QMdiSubWindow* window, int index) {
     const int offset = kCascade * (index % 4);
-    const QSize area = mdiArea->viewport()->size();
-    window->resize(
-        QSize(area.width() - offset, area.height() - offset).expandedTo(Twips::size(4500, 3000)));
+    // The workspace's scroll area lays its viewport out only once shown; its own inner size is
+    // known as soon as the shell is laid out.
+    const QSize area = mdiArea->contentsRect().size() * 3 / 4;
+    window->resize(area.expandedTo(Twips::size(4500, 3000)));
     window->move(offset, offset);
 }
 
@@ -204,7 +244,9 @@ frmDocument* frmMain::openDocument(const QString& caption) {
     window->setAttribute(Qt::WA_DeleteOnClose);
 
     place(window, static_cast<int>(mdiArea->subWindowList().size()) - 1);
-    window->show();
+    // Report lines are wide: a report window fills the workspace, and follows it as the shell is
+    // resized, until the user restores it to its own size.
+    window->showMaximized();
     mdiArea->setActiveSubWindow(window);
     return document;
 }
@@ -230,10 +272,43 @@ frmDocument* frmMain::activeDocument() const {
 }
 
 void frmMain::tbToolBar_ButtonClick(QAction* button) {
-    if (button == nullptr || button->data().toString() != QStringLiteral("Print")) return;
+    if (button == nullptr) return;
     frmDocument* document = activeDocument();
     if (document == nullptr) return;
-    ReportPrinter::printBox(*document->rtfText, this);
+    const QString key = button->data().toString();
+    if (key == QStringLiteral("Print"))
+        ReportPrinter::printBox(*document->rtfText, this);
+    else if (key == QStringLiteral("Preview"))
+        ReportPrinter::previewBox(*document->rtfText, this);
+    else if (key == QStringLiteral("Pdf"))
+        savePdf(*document);
+}
+
+QString frmMain::pdfFileName(const std::filesystem::path& study, const QDate& date) {
+    QString owner;
+    if (auto details = store::ValueFile::read(study, store::Catalogue::kDetails))
+        for (std::size_t i = 0; i < 2 && i < details->size(); ++i)
+            owner += QString::fromStdString((*details)[i]).simplified() + QLatin1Char(' ');
+    // Characters that a file name cannot hold on Windows become blanks.
+    for (QChar& c : owner)
+        if (c < QChar(32) || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char(' ');
+    owner = owner.simplified();
+    if (owner.isEmpty()) owner = QStringLiteral("Αμοιβή");
+    return owner + QLatin1Char(' ') + date.toString(QStringLiteral("yyyy-MM-dd")) +
+           QStringLiteral(".pdf");
+}
+
+void frmMain::savePdf(const frmDocument& document) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    const QString proposed =
+        QDir(folder).filePath(pdfFileName(document.study(), QDate::currentDate()));
+    const QString chosen = Dialogs::saveFile(this, QStringLiteral("Αποθήκευση PDF"), proposed,
+                                             QStringLiteral("Αρχεία PDF (*.pdf)"));
+    if (chosen.isEmpty()) return;
+    const store::Status written = ReportPrinter::writePdf(
+        document.rtfText->toPlainText(), store::TextPath::fromUtf8(chosen.toStdString()));
+    if (!written) Dialogs::message(this, QString::fromStdString(written.message()));
 }
 
 void frmMain::Command1_Click() {

@@ -2,10 +2,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 
+#include <filesystem>
+
 class QAction;
+class QDate;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -34,9 +39,14 @@ public:
     // How many numbered report windows the shell has opened since the program started.
     static int documentCounter() { return counter; }
 
+    // The file name proposed for the PDF of a study's report: the owner's name and the date.
+    static QString pdfFileName(const std::filesystem::path& study, const QDate& date);
+
     QMdiArea* mdiArea;
     QToolBar* tbToolBar;
     QAction* Print;
+    QAction* Preview;
+    QAction* Pdf;
     QPushButton* Command1;
     QStatusBar* sbStatusBar;
 
@@ -45,24 +55,32 @@ public slots:
     void Command1_Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void MDIForm_Load();
     void MDIForm_Unload();
     void restorePlacement();
+    // Gives the stored outer size back once the window manager has framed the window.
+    void fitFrame();
     void savePlacement();
+    // Proposes the owner's name and the date as the file name, and writes the whole report.
+    void savePdf(const frmDocument& document);
     void updateClock();
     frmDocument* openDocument(const QString& caption);
-    // Fills the workspace with a report window, each one a step further in than the last.
+    // The size a report window takes when the user restores it from filling the workspace,
+    // each one a step further in than the last.
     void place(QMdiSubWindow* window, int index);
 
     QLabel* datePanel;
     QLabel* timePanel;
     QPointer<frmDocument> principal;
-    QSize outerSize;
-    bool placed = false;
+    // The outer edges as stored, until the frame is known and they are given back.
+    QRect storedOuter;
+    bool framePending = true;
+    // The frame around the normal (neither maximised nor minimised) window, last seen.
+    QMargins normalFrame;
 
     static inline int counter = 0;
 };

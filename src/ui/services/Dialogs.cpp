@@ -1,7 +1,10 @@
 #include "ui/services/Dialogs.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 
 namespace velmora::ui {
 namespace {
@@ -12,6 +15,17 @@ public:
         QMessageBox::warning(parent, Dialogs::title(), text);
     }
     bool print(QPrintDialog& dialog) override { return dialog.exec() == QDialog::Accepted; }
+    void preview(QPrintPreviewDialog& dialog) override { dialog.exec(); }
+    QString saveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                     const QString& filter) override {
+        QFileDialog dialog(parent, caption, QFileInfo(proposed).path(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
+        dialog.selectFile(QFileInfo(proposed).fileName());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().front();
+    }
 };
 
 Dialogs::Handler& real() {
@@ -26,10 +40,25 @@ Dialogs::Handler*& current() {
 
 } // namespace
 
-void Dialogs::setHandler(Handler* handler) { current() = handler ? handler : &real(); }
+void Dialogs::setHandler(Handler* handler) {
+    current() = handler ? handler : &real();
+}
 
-void Dialogs::message(QWidget* parent, const QString& text) { current()->message(parent, text); }
+void Dialogs::message(QWidget* parent, const QString& text) {
+    current()->message(parent, text);
+}
 
-bool Dialogs::print(QPrintDialog& dialog) { return current()->print(dialog); }
+bool Dialogs::print(QPrintDialog& dialog) {
+    return current()->print(dialog);
+}
+
+void Dialogs::preview(QPrintPreviewDialog& dialog) {
+    current()->preview(dialog);
+}
+
+QString Dialogs::saveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                          const QString& filter) {
+    return current()->saveFile(parent, caption, proposed, filter);
+}
 
 } // namespace velmora::ui

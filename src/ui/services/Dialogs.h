@@ -3,6 +3,7 @@
 #include <QString>
 
 class QPrintDialog;
+class QPrintPreviewDialog;
 class QWidget;
 
 namespace velmora::ui {
@@ -18,6 +19,11 @@ public:
         virtual void message(QWidget* parent, const QString& text) = 0;
         // Runs the print dialog; true when the user confirmed it.
         virtual bool print(QPrintDialog& dialog) = 0;
+        // Runs the print preview until the user closes it.
+        virtual void preview(QPrintPreviewDialog& dialog) = 0;
+        // Asks where to save a file, proposing `proposed` (a full path); empty when cancelled.
+        virtual QString saveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                                 const QString& filter) = 0;
     };
 
     // Replaces the real dialogs; nullptr brings them back.
@@ -25,6 +31,9 @@ public:
 
     static void message(QWidget* parent, const QString& text);
     static bool print(QPrintDialog& dialog);
+    static void preview(QPrintPreviewDialog& dialog);
+    static QString saveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                            const QString& filter);
 
     // The title of the program's message boxes.
     static QString title() { return QStringLiteral("Velmora"); }

@@ -18,6 +18,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QSvgWidget>
 
 namespace velmora::ui {
@@ -97,12 +98,17 @@ void Form9::Command8_Click() {
     if (!study) return;
     calc::CalculationRun::Outcome outcome =
         calc::CalculationRun::run(*study, Regional::decimalSeparator());
-    if (outcome.ok()) return;
-    QString message;
+    QStringList message;
     for (const std::string& failure : outcome.failures)
-        message += (message.isEmpty() ? QString() : QStringLiteral("\n")) +
-                   QString::fromStdString(failure);
-    Dialogs::message(this, message);
+        message << QString::fromStdString(failure);
+    if (!outcome.warnings.empty()) {
+        if (!message.isEmpty()) message << QString();
+        message << QStringLiteral("Οι υπολογισμοί έγιναν, αλλά η έκθεση δεν θα συμφωνεί με τα "
+                                  "στοιχεία της μελέτης:");
+        for (const std::string& warning : outcome.warnings)
+            message << QStringLiteral("• ") + QString::fromStdString(warning);
+    }
+    if (!message.isEmpty()) Dialogs::message(this, message.join(QStringLiteral("\n")));
 }
 
 void Form9::print_Click() {

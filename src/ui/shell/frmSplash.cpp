@@ -9,6 +9,8 @@
 #include "ui/shell/Form9.h"
 #include "ui/shell/ShellLabel.h"
 
+#include "Version.h"
+
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,14 +19,6 @@
 #include <QTimer>
 
 namespace velmora::ui {
-namespace {
-
-constexpr int kMajor = 1;
-constexpr int kMinor = 0;
-constexpr int kRevision = 0;
-
-} // namespace
-
 frmSplash::frmSplash() {
     setObjectName(QStringLiteral("frmSplash"));
     // A frame without caption or buttons that stays out of the task bar.
@@ -75,7 +69,7 @@ frmSplash::frmSplash() {
 }
 
 void frmSplash::Form_Load() {
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
+    lblVersion->setText(QStringLiteral("Version %1").arg(QString::fromLatin1(kVersion)));
     Timer1->start();
 }
 

@@ -40,6 +40,9 @@ help::help(QWidget* parent) : QWidget(parent) {
     // The box keeps lines as the text has them; only their CR LF ends become its own line ends.
     Text1->setPlainText(text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     Text1->setReadOnly(true);
+    // Each line stands as written; where the box is too narrow, it scrolls sideways.
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The box is narrow; a font no larger than the classic 8 points keeps most lines whole.
     QFont font = Text1->font();
     if (font.pointSizeF() > 8) font.setPointSizeF(8);

@@ -5,6 +5,7 @@
 #include "store/EngineerRegistry.h"
 #include "store/Specialty.h"
 #include "ui/services/Dialogs.h"
+#include "ui/services/EnterKey.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
 
@@ -67,6 +68,7 @@ Form14::Form14(QWidget* parent) : QWidget(parent) {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::rect(1800, 2640, 1215, 435));
     connect(Command1, &QPushButton::clicked, this, &Form14::Command1_Click);
+    EnterKey::presses(this, Command1);
 
     resize(Twips::size(4860, 3210));
 }

@@ -102,6 +102,7 @@ stoixeia::stoixeia(QWidget* parent) : QWidget(parent) {
     engineerCaption->setGeometry(Twips::rect(120, 120, 5445, 255));
     Combo1 = new QComboBox(picOptions[2]);
     Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setPlaceholderText(QStringLiteral("Επιλέξτε μηχανικό"));
     Combo1->setGeometry(Twips::rect(120, 390, 5445, kRowHeight));
     engineerCaption->setBuddy(Combo1);
 
@@ -150,6 +151,9 @@ std::vector<store::Engineer> stoixeia::loadEngineers() {
     std::vector<store::Engineer> engineers =
         store::EngineerRegistry::readAll(StudyAccess::installation());
     const int count = static_cast<int>(engineers.size());
+    // The combo box picks the first entry added to an empty list by itself; the pick stays the
+    // user's, so an engineer shows as chosen only once the boxes hold that engineer.
+    const int picked = Combo1->currentIndex();
     for (int i = 0; i < count; ++i) {
         const store::Engineer& engineer = engineers[static_cast<std::size_t>(i)];
         const QString entry = QString::fromStdString(engineer.firstName + ' ' + engineer.surname);
@@ -161,6 +165,7 @@ std::vector<store::Engineer> stoixeia::loadEngineers() {
     // A registry trimmed by hand: offer only engineers that are still there.
     while (Combo1->count() > count)
         Combo1->removeItem(Combo1->count() - 1);
+    Combo1->setCurrentIndex(picked < count ? picked : -1);
     return engineers;
 }
 
@@ -214,6 +219,7 @@ void stoixeia::cmdOK_Click() {
 }
 
 void stoixeia::showWorkSelection() {
+    if (Form1* open = WindowRegistry::find<Form1>()) open->reload();
     WindowRegistry::show<Form1>();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/works/EntryWindow.h"
 
+#include "ui/services/EnterKey.h"
 #include "ui/services/WindowFrame.h"
 
 #include <QHBoxLayout>
@@ -46,8 +47,7 @@ QLineEdit* EntryWindow::addField(const char* labelName, const QString& labelText
 QPushButton* EntryWindow::finish(const char* buttonName, int widthTwips, int heightTwips) {
     auto* button = new QPushButton(QStringLiteral("Υποβολή"), this);
     button->setObjectName(QString::fromLatin1(buttonName));
-    button->setDefault(true);
-    button->setAutoDefault(true);
+    EnterKey::presses(this, button);
     connect(button, &QPushButton::clicked, this, [this] {
         if (submit()) close();
     });

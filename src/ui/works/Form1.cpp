@@ -10,6 +10,7 @@
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"
+#include "ui/services/ValueLabel.h"
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/error_trig.h"
@@ -57,10 +58,11 @@ QLabel* heading(QWidget* parent, const char* name, const QString& text) {
     return made;
 }
 
-// A value label: study data, shown as it stands and never read as markup.
+// A value label: study data, shown as it stands and never read as markup; the column's width
+// is the label's, and a longer value shows whole in its tooltip.
 QLabel* value(QWidget* parent, const char* name) {
-    QLabel* made = label(parent, name, QString());
-    made->setWordWrap(true);
+    auto* made = new ValueLabel(parent);
+    made->setObjectName(QString::fromLatin1(name));
     made->setTextInteractionFlags(Qt::TextSelectableByMouse);
     made->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return made;
@@ -135,7 +137,7 @@ void Form1::build() {
     εντος->setObjectName(QStringLiteral("εντος"));
     εκτος = new QRadioButton(QStringLiteral("Εκτός Σχεδίου"), this);
     εκτος->setObjectName(QStringLiteral("εκτος"));
-    auto* zone = new QButtonGroup(this);
+    zone = new QButtonGroup(this);
     zone->addButton(εντος);
     zone->addButton(εκτος);
 
@@ -273,6 +275,19 @@ QString Form1::lambdaText(const std::filesystem::path& study) {
     const int at = text.startsWith(QLatin1Char('-')) ? 1 : 0;
     if (text.size() > at && text[at] == QLatin1Char(separator)) text.insert(at, QLatin1Char('0'));
     return text;
+}
+
+void Form1::reload() {
+    Combo1->setCurrentIndex(-1);
+    zone->setExclusive(false);
+    εντος->setChecked(false);
+    εκτος->setChecked(false);
+    zone->setExclusive(true);
+    for (QLabel* shown :
+         {l, onoma, eponymo, dnsh, poli, dimos, dd, uesi, onm, Epm, dnsm, polim, eidikot})
+        shown->clear();
+    load();
+    εντος->setFocus();
 }
 
 void Form1::load() {

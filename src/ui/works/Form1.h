@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -80,7 +81,13 @@ public:
     // decimal separator, a zero before it ("0,85"); empty when the study's λ cannot be read.
     static QString lambdaText(const std::filesystem::path& study);
 
+    // Shows the study that is current now, as a window opened afresh would: a study created
+    // while this window is open must not be shown with the details of the one before.
+    void reload();
+
 private:
+    QButtonGroup* zone;
+
     void build();
     void load();
     void Combo1_Click(int index);

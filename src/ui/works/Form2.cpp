@@ -3,10 +3,11 @@
 #include "ui/works/Form2.h"
 
 #include "store/Catalogue.h"
-#include "store/NumberText.h"
 #include "store/TypedQuantity.h"
 #include "store/ValueFile.h"
+#include "store/WorkSelection.h"
 #include "ui/services/Dialogs.h"
+#include "ui/services/EnterKey.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
@@ -34,7 +35,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::rect(720, 1560, 1950, 555));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(ll1, &QLineEdit::returnPressed, this, &Form2::Command1_Click);
+    EnterKey::presses(this, Command1);
 
     WindowFrame::apply(this, WindowFrame::Frame::FixedDialog, 3390, 2505);
     WindowFrame::centre(this);
@@ -42,20 +43,25 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
 }
 
 void Form2::Command1_Click() {
-    // λ multiplies every amount of the study and of every study after it: nothing but a
-    // positive number that single precision can hold is taken.
-    auto reading = store::TypedQuantity::read(ll1->text().toStdString());
-    std::optional<float> lambda;
-    if (reading && !ll1->text().trimmed().isEmpty())
-        lambda = store::NumberText::toSingle(reading->value);
-    if (!lambda || !(*lambda > 0)) {
+    // λ multiplies every amount of the study and of every study after it.
+    const std::string typed = ll1->text().toStdString();
+    const store::TypedQuantity::Verdict verdict = store::TypedQuantity::check(typed);
+    const auto& reading = verdict.reading;
+    if (!reading || !store::WorkSelection::lambdaOf(reading->stored)) {
         QuantityBoxes::mark(ll1, true);
         ll1->setFocus();
         ll1->selectAll();
-        Dialogs::message(this, QStringLiteral("Ο συντελεστής λ πρέπει να είναι θετικός αριθμός, "
-                                              "π.χ. 1 ή 1,2. Η τιμή «%1» δεν έγινε δεκτή και ο "
-                                              "συντελεστής δεν άλλαξε.")
-                                   .arg(ll1->text()));
+        // "1.500" is a number, but which one is for the user to say.
+        QString ambiguity;
+        if (verdict.fault == store::TypedQuantity::Fault::ThousandsPoint)
+            ambiguity = QString::fromStdString(store::TypedQuantity::problem(
+                            QuantityBoxes::fieldName(Label1).toStdString(), typed)) +
+                        QStringLiteral("\n\n");
+        Dialogs::message(this,
+                         ambiguity + QStringLiteral("Ο συντελεστής λ πρέπει να είναι θετικός "
+                                                    "αριθμός, π.χ. 1 ή 1,2. Η τιμή «%1» δεν έγινε "
+                                                    "δεκτή και ο συντελεστής δεν άλλαξε.")
+                                         .arg(ll1->text()));
         return;
     }
     QuantityBoxes::mark(ll1, false);

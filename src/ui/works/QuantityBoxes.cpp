@@ -17,29 +17,26 @@ constexpr const char* kWrong = "velmoraWrong";
 std::optional<std::vector<store::TypedQuantity::Reading>>
 QuantityBoxes::read(QWidget* window, const std::vector<QuantityField>& fields) {
     std::vector<store::TypedQuantity::Reading> readings;
-    QStringList wrong;
+    QStringList problems;
     QLineEdit* first = nullptr;
     for (const QuantityField& field : fields) {
-        auto reading = store::TypedQuantity::read(field.box->text().toStdString());
+        const std::string typed = field.box->text().toStdString();
+        auto reading = store::TypedQuantity::read(typed);
         mark(field.box, !reading);
         if (reading) {
             readings.push_back(std::move(*reading));
             continue;
         }
         if (first == nullptr) first = field.box;
-        wrong << QStringLiteral("«%1» στο πεδίο «%2»").arg(field.box->text(), field.name);
+        problems << QString::fromStdString(
+            store::TypedQuantity::problem(field.name.toStdString(), typed));
     }
     if (first == nullptr) return readings;
 
     first->setFocus();
     first->selectAll();
-    const QString what = wrong.size() == 1
-                             ? QStringLiteral("Η τιμή %1 δεν είναι αριθμός.").arg(wrong[0])
-                             : QStringLiteral("Οι τιμές αυτές δεν είναι αριθμοί:\n%1")
-                                   .arg(wrong.join(QStringLiteral("\n")));
-    Dialogs::message(window, what + QStringLiteral("\n\nΓράψτε έναν αριθμό (π.χ. 12 ή 12,5) ή "
-                                                   "αφήστε το πεδίο κενό για 0. Δεν "
-                                                   "αποθηκεύτηκε τίποτα."));
+    Dialogs::message(window, problems.join(QStringLiteral("\n")) +
+                                 QStringLiteral("\n\nΔεν αποθηκεύτηκε τίποτα."));
     return std::nullopt;
 }
 

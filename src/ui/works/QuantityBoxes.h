@@ -21,13 +21,13 @@ struct QuantityField {
     QString name;
 };
 
-// How every entry window takes its quantities: each box must hold a number (a decimal comma is
-// fine) or nothing; otherwise the wrong boxes are marked, a message names their fields, and
-// nothing is written.
+// How every entry window takes its quantities: each box must hold a quantity as the core reads
+// typed quantities, or nothing; otherwise the wrong boxes are marked, a message names their
+// fields and tells how to type them, and nothing is written.
 class QuantityBoxes {
 public:
     // The readings of the boxes in order; nothing, after marking and telling, when any box
-    // does not hold a number.
+    // does not hold a quantity.
     static std::optional<std::vector<store::TypedQuantity::Reading>>
     read(QWidget* window, const std::vector<QuantityField>& fields);
 

@@ -3,6 +3,7 @@
 #include "ui/works/form5.h"
 
 #include "store/Catalogue.h"
+#include "ui/services/EnterKey.h"
 #include "ui/services/TabCycler.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
@@ -101,6 +102,7 @@ form5::form5(QWidget* parent) : QWidget(parent) {
     connect(tbsOptions, &QTabBar::currentChanged, this, &form5::tbsOptions_Click);
     connect(Submite, &QPushButton::clicked, this, &form5::Submite_Click);
     TabCycler::install(this, tbsOptions);
+    EnterKey::presses(this, Submite);
 
     tbsOptions->setCurrentIndex(0);
     tbsOptions_Click();

@@ -5,13 +5,17 @@
 #include "ui/report/Form13.h"
 #include "ui/services/Regional.h"
 #include "ui/services/Twips.h"
+#include "ui/services/ValueLabel.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/works/Form2.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace velmora::test {
 namespace {
@@ -131,6 +135,22 @@ INSTANTIATE_TEST_SUITE_P(Separators, Form13SeparatorTest,
                          ::testing::Values(Separator{',', "12,5", "1,2", ",25"},
                                            Separator{'.', "12.5", "1.2", ".25"}));
 
+TEST_F(Form13Test, AValueTooLongForItsLabelShowsWholeInItsTooltip) {
+    std::vector<std::string> details = kDetails;
+    details[2] = "Λεωφόρος Βασιλίσσης Σοφίας 124";
+    makeStudy("Σ", Files{{"stoixeia.dat", details}, {"l.dat", {"1"}}, {"entos.dat", {" 1 "}}});
+    open();
+    auto* address = window->findChild<ui::ValueLabel*>(QStringLiteral("dnsh"));
+    ASSERT_NE(address, nullptr);
+    EXPECT_EQ(address->text(), QStringLiteral("Λεωφόρος Βασιλίσσης Σοφίας 124"));
+    EXPECT_EQ(address->size(), ui::Twips::size(1335, 255));
+    EXPECT_TRUE(address->isCut());
+    EXPECT_FALSE(window->findChild<ui::ValueLabel*>(QStringLiteral("poli"))->isCut());
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), address->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(address, &hover);
+    EXPECT_EQ(QToolTip::text(), address->text());
+}
+
 TEST_F(Form13Test, OnlyAZoneOfOneIsInsideThePlan) {
     for (const auto& [stored, expected] :
          std::vector<std::pair<std::string, QString>>{{" 1 ", QStringLiteral("ΕΝΤΟΣ ΣΧΕΔΙΟΥ")},
@@ -148,7 +168,7 @@ TEST_F(Form13Test, OnlyAZoneOfOneIsInsideThePlan) {
     }
 }
 
-TEST_F(Form13Test, QuantitiesThatCannotBeReadShowZeroItemByItem) {
+TEST_F(Form13Test, AnItemThatIsNoNumberEndsTheReadingOfItsFile) {
     makeStudy("Σ", Files{{"stoixeia.dat", kDetails},
                          {"l.dat", {"1"}},
                          {"entos.dat", {" 1 "}},
@@ -158,7 +178,7 @@ TEST_F(Form13Test, QuantitiesThatCannotBeReadShowZeroItemByItem) {
     open();
     EXPECT_EQ(shown("q0"), QStringLiteral("1"));
     EXPECT_EQ(shown("q5"), QStringLiteral("0"));
-    EXPECT_EQ(shown("q20"), QStringLiteral("3"));
+    EXPECT_EQ(shown("q20"), QStringLiteral("0"));
     EXPECT_EQ(shown("q50"), QStringLiteral("0"));
     EXPECT_EQ(shown("hh"), QStringLiteral("Ο Χ Ι"));
     EXPECT_EQ(shown("ajj"), QStringLiteral("5"));

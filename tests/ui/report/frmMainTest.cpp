@@ -8,6 +8,10 @@
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 
+#include "store/AtomicFile.h"
+#include "store/ValueFile.h"
+
+#include <QDate>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -143,6 +147,58 @@ TEST_F(frmMainTest, ControlsOfTheShell) {
     EXPECT_EQ(panels[0]->text(), QStringLiteral("Status"));
     for (QLabel* panel : panels)
         EXPECT_GE(panel->minimumWidth(), Twips::toPixels(1440));
+}
+
+TEST_F(frmMainTest, ReportWindowsFillAWidenedShellUntilOneIsRestored) {
+    frmMain::showPrincipal();
+    shell()->resize(1200, 700);
+    settle();
+    // Each report window fills the workspace when it comes to the front.
+    for (QMdiSubWindow* window : shell()->mdiArea->subWindowList()) {
+        shell()->mdiArea->setActiveSubWindow(window);
+        EXPECT_EQ(window->size(), shell()->mdiArea->viewport()->size());
+    }
+    QMdiSubWindow* restored = shell()->mdiArea->activeSubWindow();
+    restored->showNormal();
+    const QSize own = restored->size();
+    EXPECT_LT(own.width(), shell()->mdiArea->viewport()->width());
+    shell()->resize(1300, 800);
+    settle();
+    EXPECT_EQ(restored->size(), own);
+}
+
+TEST_F(frmMainTest, PreviewAndPdfActOnTheActiveReportWindowOnly) {
+    ASSERT_TRUE(store::ValueFile::writeLines(
+                    study, "stoixeia.dat",
+                    {"Γιώργος", "Παπα/δόπουλος", "", "", "", "", "", "", "", "", "", ""})
+                    .ok());
+    frmMain::showPrincipal();
+    frmMain* window = shell();
+    EXPECT_EQ(window->Preview->text(), QStringLiteral("Προεπισκόπηση"));
+    EXPECT_EQ(window->Pdf->text(), QStringLiteral("Αποθήκευση PDF"));
+    window->tbToolBar_ButtonClick(window->Preview);
+    EXPECT_EQ(dialogs.previews, 1);
+
+    const auto pdf = home() / "αμοιβή.pdf";
+    dialogs.saveAs = QString::fromStdString(pdf.string());
+    window->tbToolBar_ButtonClick(window->Pdf);
+    ASSERT_EQ(dialogs.proposedFiles.size(), 1);
+    EXPECT_TRUE(dialogs.proposedFiles[0].endsWith(
+        QStringLiteral("/Γιώργος Παπα δόπουλος %1.pdf")
+            .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")))))
+        << dialogs.proposedFiles[0].toStdString();
+    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("ΓΕΝΙΚΟ ΣΥΝΟΛΟ")));
+    for (const auto& entry : std::filesystem::directory_iterator(home()))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+
+    window->mdiArea->closeAllSubWindows();
+    settle();
+    for (QAction* button : {window->Print, window->Preview, window->Pdf})
+        window->tbToolBar_ButtonClick(button);
+    EXPECT_EQ(dialogs.previews, 1);
+    EXPECT_EQ(dialogs.printDialogs, 0);
+    EXPECT_EQ(dialogs.proposedFiles.size(), 1);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(frmMainTest, ExitButtonClosesTheShellAndItsWindows) {

@@ -4,6 +4,7 @@
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/TabCycler.h"
+#include "ui/services/Translation.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 
@@ -11,8 +12,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace velmora::test {
 namespace {
@@ -32,6 +39,23 @@ protected:
         Probe::loads = 0;
     }
 };
+
+TEST_F(WindowServicesTest, QtsOwnDialogsAndMenusSpeakGreek) {
+    ASSERT_TRUE(ui::Translation::installGreek());
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmora"), QStringLiteral("…"),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("Εντάξει"));
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Ακύρωση"));
+    QLineEdit line;
+    QStringList items;
+    const std::unique_ptr<QMenu> menu(line.createStandardContextMenu());
+    for (QAction* action : menu->actions())
+        items << action->text().section(QLatin1Char('\t'), 0, 0);
+    EXPECT_TRUE(items.contains(QStringLiteral("&Αντιγραφή"))) << items.join(' ').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("Επιλογή όλων"))) << items.join(' ').toStdString();
+    QPrintPreviewDialog preview;
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Προεπισκόπηση εκτύπωσης"));
+}
 
 TEST_F(WindowServicesTest, SecondShowBringsTheSameWindowWithoutLoadingAgain) {
     Probe* first = ui::WindowRegistry::show<Probe>();

@@ -20,6 +20,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <fstream>
+
 namespace velmora::test {
 namespace {
 
@@ -136,6 +138,20 @@ TEST_F(Form9Test, ASectionThatCannotBeWrittenIsToldInGreek) {
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("telos.dat")));
     // The other sections were still written.
     EXPECT_EQ(bytes(study / "synola.dat"), bytes(testData(fullSections()) / "synola.dat"));
+}
+
+TEST_F(Form9Test, WhatDoesNotAddUpIsToldInOneMessageAndTheSectionsAreWritten) {
+    auto study = fullStudy();
+    std::ofstream(study / "polygon.dat", std::ios::binary) << " -4 \r\n";
+    std::ofstream(study / "l.dat", std::ios::binary) << "abc\r\n";
+    menu->Command8->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("polygon.dat: ")))
+        << dialogs.messages[0].toStdString();
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("l.dat: ")))
+        << dialogs.messages[0].toStdString();
+    EXPECT_EQ(bytes(study / "polygon1.dat"), "");
+    EXPECT_EQ(bytes(study / "trig1.dat"), bytes(testData("golden/full-comma/trig1.dat")));
 }
 
 TEST_F(Form9Test, PrintShowsTheReportAndKeepsTheOpenOneUntilClosed) {

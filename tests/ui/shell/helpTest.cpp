@@ -4,8 +4,12 @@
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/help.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 namespace velmora::test {
 namespace {
@@ -52,6 +56,12 @@ TEST_F(helpTest, WindowShowsTheTextAndClosesWithOk) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Βοήθεια......"));
     EXPECT_EQ(window->Text1->toPlainText(),
               QString(help::text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Every line stands on one line of the box, however narrow the box is for it.
+    const QTextDocument* document = window->Text1->document();
+    for (QTextBlock line = document->begin(); line.isValid(); line = line.next()) {
+        document->documentLayout()->blockBoundingRect(line);
+        EXPECT_EQ(line.layout()->lineCount(), 1) << line.text().toStdString();
+    }
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     window->OKButton->click();

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace velmora::test {
 namespace {
@@ -72,9 +73,9 @@ TEST_F(Form14Test, OkAppendsTheRecordThroughTheScratchFileAndCloses) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(Form14Test, ATypedSpecialtyAndEmptyFieldsAreStoredAsTheyStand) {
+TEST_F(Form14Test, ATypedSpecialtyAndEmptyFieldsAreStoredAsTheyStandWithEnterForOk) {
     fill(QString(), QString(), QString(), QString(), QStringLiteral("τοπογράφος "));
-    window->Command1->click();
+    QTest::keyClick(window->eidikot->lineEdit(), Qt::Key_Return);
     std::vector<std::string> expected = kTwoRecords;
     for (const char* item : {"", "", "", "", "τοπογράφος "})
         expected.push_back(item);

@@ -3,6 +3,7 @@
 
 #include "store/Specialty.h"
 #include "store/TextPath.h"
+#include "store/ValueFile.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/study/Form14.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 
 namespace velmora::test {
@@ -188,6 +190,17 @@ TEST_F(stoixeiaTest, AnEmptyOrMissingRegistryGivesAnEmptyList) {
     EXPECT_EQ(window->Combo1->count(), 0);
     EXPECT_EQ(bytes(home() / "mix.dat"), "");
     EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // The first engineer added is listed, but shows as picked only once the user picks it.
+    put("mix.dat", {"Ελένη", "Βλάχου", "", "", "Πολιτικός Μηχανικός"});
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(window, &activate);
+    ASSERT_EQ(window->Combo1->count(), 1);
+    EXPECT_EQ(window->Combo1->currentIndex(), -1);
+    EXPECT_EQ(window->Combo1->placeholderText(), QStringLiteral("Επιλέξτε μηχανικό"));
+    pick(0);
+    EXPECT_EQ(window->Epm->text(), QStringLiteral("Βλάχου"));
+    EXPECT_EQ(window->Combo1->currentIndex(), 0);
 }
 
 TEST_F(stoixeiaTest, OkCreatesTheStudyFilesInTheirFormAndCloses) {
@@ -217,6 +230,23 @@ TEST_F(stoixeiaTest, OkCreatesTheStudyFilesInTheirFormAndCloses) {
     // The registry is only read.
     EXPECT_EQ(bytes(home() / "mix.dat"), StudyFiles::stored(kRegistry));
     EXPECT_FALSE(std::filesystem::exists(home() / "mix1.dat"));
+}
+
+TEST_F(stoixeiaTest, AWorkSelectionStillOpenFollowsTheNewStudy) {
+    makeStudy("ΆνναΛύρα", {{"stoixeia.dat", {"Άννα", "Λύρα"}}, {"entos.dat", {" 0 "}}});
+    auto* previous = ui::WindowRegistry::show<ui::Form1>();
+    previous->Combo1->setCurrentIndex(2);
+    ASSERT_EQ(previous->onoma->text(), QStringLiteral("Άννα"));
+    fillOwnerAndSite();
+    pick(0);
+    window->cmdOK->click();
+    settle();
+    auto* shown = ui::WindowRegistry::find<ui::Form1>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->onoma->text(), QStringLiteral("Γιώργος"));
+    EXPECT_EQ(shown->Epm->text(), QStringLiteral("Νικολάου"));
+    EXPECT_EQ(shown->Combo1->currentIndex(), -1);
+    EXPECT_TRUE(shown->εντος->isChecked());
 }
 
 TEST_F(stoixeiaTest, TheSpecialtyCodeFollowsTheExactName) {
@@ -302,6 +332,28 @@ TEST_F(stoixeiaTest, AFieldTheStudyCannotKeepIsNamedAndNothingIsWritten) {
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«Δημοτικό Διαμέρισμα»")));
     EXPECT_EQ(StudyFiles::snapshot(home()), before);
+}
+
+TEST_F(stoixeiaTest, APastedNameWithSeparateAccentsIsStoredAsMonotonicGreek) {
+    // As text copied from a PDF often comes: the accents apart, or in polytonic letters.
+    tab(0);
+    window->onoma->insert(QString::fromUtf8("Γιω\u0301ργος"));
+    window->eponymo->insert(QString::fromUtf8("Παππα\u0301ς"));
+    tab(1);
+    window->uesi->insert(QString::fromUtf8("\u1FBBγιος Νικ\u1F79λαος"));
+    tab(2);
+    pick(0);
+    window->cmdOK->click();
+    settle();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    const auto folder = study("ΓιώργοςΠαππάς");
+    ASSERT_TRUE(std::filesystem::is_directory(folder));
+    const auto details = store::ValueFile::read(folder, "stoixeia.dat").value();
+    ASSERT_EQ(details.size(), 12u);
+    EXPECT_EQ(details[0], "Γιώργος");
+    EXPECT_EQ(details[1], "Παππάς");
+    EXPECT_EQ(details[6], "Άγιος Νικόλαος");
+    EXPECT_EQ(bytes(home() / "ergasies.dat"), StudyFiles::stored({"Γιώργος", "Παππάς"}));
 }
 
 TEST_F(stoixeiaTest, TwoStudiesOfTheSameOwnerNameAreRefusedTheSecondTime) {

@@ -16,12 +16,23 @@
 
 namespace velmora::test {
 
-void FakeDialogs::message(QWidget*, const QString& text) { messages << text; }
+void FakeDialogs::message(QWidget*, const QString& text) {
+    messages << text;
+}
 
 bool FakeDialogs::print(QPrintDialog& dialog) {
     ++printDialogs;
     if (onPrint) onPrint(dialog);
     return confirmPrint;
+}
+
+void FakeDialogs::preview(QPrintPreviewDialog&) {
+    ++previews;
+}
+
+QString FakeDialogs::saveFile(QWidget*, const QString&, const QString& proposed, const QString&) {
+    proposedFiles << proposed;
+    return saveAs;
 }
 
 void UiTest::SetUp() {
@@ -67,8 +78,8 @@ std::string UiTest::bytes(const std::filesystem::path& file) {
 }
 
 std::string UiTest::text(const std::filesystem::path& file) {
-    auto lines = store::ValueFile::readLines(file.parent_path(),
-                                             store::TextPath::toUtf8(file.filename()));
+    auto lines =
+        store::ValueFile::readLines(file.parent_path(), store::TextPath::toUtf8(file.filename()));
     std::string joined;
     if (!lines) return joined;
     for (const std::string& line : *lines)

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QPrintDialog;
+class QPrintPreviewDialog;
 class QWidget;
 
 namespace velmora::test {
@@ -23,6 +24,9 @@ class FakeDialogs : public ui::Dialogs::Handler {
 public:
     void message(QWidget* parent, const QString& text) override;
     bool print(QPrintDialog& dialog) override;
+    void preview(QPrintPreviewDialog& dialog) override;
+    QString saveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                     const QString& filter) override;
 
     QStringList messages;
     bool confirmPrint = true;
@@ -30,6 +34,10 @@ public:
     // Runs inside the print dialog, before it is answered: a test can look at its options or
     // point its printer at a PDF file.
     std::function<void(QPrintDialog&)> onPrint;
+    int previews = 0;
+    // The paths proposed by save dialogs; each is answered with `saveAs` (empty: cancelled).
+    QStringList proposedFiles;
+    QString saveAs;
 };
 
 // A fixture for window tests: a fresh installation folder in VELMORA_HOME and a fresh settings

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <fstream>
 #include <functional>
@@ -116,7 +117,22 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"form3", {}, "\r\n\r\n\r\n\r\n"}, Typed{"Form4", {{0, "12"}}, "12\r\n"},
         Typed{"Form6", {{0, "3,5"}}, "3.5\r\n"}, Typed{"Form7", {{0, "0.8"}}, "0.8\r\n"},
         Typed{"Form8", {{1, "7"}}, "\r\n7\r\n"}, Typed{"Form10", {{0, "15"}}, "15\r\n"},
-        Typed{"Form11", {{0, " 8 "}}, "\" 8 \"\r\n"}, Typed{"Form12", {}, " 4 \r\n"}));
+        Typed{"Form11", {{0, " 8 "}}, "\" 8 \"\r\n"}, Typed{"Form12", {}, " 4 \r\n"},
+        // Without grouping, and with a decimal comma before three digits.
+        Typed{"Form4", {{0, "1500"}}, "1500\r\n"}, Typed{"Form12", {{0, "1500"}}, " 124 \r\n"},
+        Typed{"Form7", {{0, "12,500"}}, "12.500\r\n"}));
+
+TEST_F(EntryWindowsTest, EnterInABoxSubmits) {
+    for (const Entry& e : entries()) {
+        QLineEdit* box = e.show()->fields().front().box;
+        box->setFocus();
+        type(box, QStringLiteral("5"));
+        QTest::keyClick(box, Qt::Key_Return);
+        settle();
+        EXPECT_FALSE(e.isOpen()) << e.window;
+        EXPECT_TRUE(std::filesystem::exists(folder / e.file)) << e.window;
+    }
+}
 
 TEST_F(EntryWindowsTest, LinesExampleReadsBackAsNumbersAfterSubmit) {
     const Entry& e = find("Form8");
@@ -141,12 +157,14 @@ struct Refused {
     std::vector<std::pair<int, QString>> typed;
     int wrong;
     const char* field;
+    // What the message tells the user to do instead.
+    const char* hint = "";
 };
 
 class EntryWindowsRefuseTest : public EntryWindowsTest,
                                public ::testing::WithParamInterface<Refused> {};
 
-TEST_P(EntryWindowsRefuseTest, TextThatIsNotANumberIsMarkedNamedAndNothingIsWritten) {
+TEST_P(EntryWindowsRefuseTest, WhatIsNoQuantityIsMarkedNamedAndNothingIsWritten) {
     const Entry& e = find(GetParam().window);
     put(e.file, "earlier\r\n");
     EntryWindow* window = submit(e, GetParam().typed);
@@ -154,6 +172,8 @@ TEST_P(EntryWindowsRefuseTest, TextThatIsNotANumberIsMarkedNamedAndNothingIsWrit
     EXPECT_EQ(file(e), "earlier\r\n");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QString::fromUtf8(GetParam().field)))
+        << dialogs.messages[0].toStdString();
+    EXPECT_TRUE(dialogs.messages[0].contains(QString::fromUtf8(GetParam().hint)))
         << dialogs.messages[0].toStdString();
     for (int i = 0; i < static_cast<int>(window->fields().size()); ++i)
         EXPECT_EQ(ui::QuantityBoxes::isMarked(window->fields()[i].box), i == GetParam().wrong) << i;
@@ -176,7 +196,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"Form6", {{0, "1.2.3"}}, 0, "Εμβαδό"},
         Refused{"form3", {{2, "δύο"}}, 2, "Εμπροσθοτομία"},
         Refused{"Form7", {{0, "1,2,3"}}, 0, "Συνολικό Μήκος Προσώπων Οικοπέδων"},
-        Refused{"Form12", {{0, "εκατό"}}, 0, "Εμβαδό οικοδομής σε m2"}));
+        Refused{"Form12", {{0, "εκατό"}}, 0, "Εμβαδό οικοδομής σε m2"},
+        // A point a Greek user may have meant as a thousands separator.
+        Refused{"Form12", {{0, "1.500"}}, 0, "Εμβαδό οικοδομής σε m2", "«1500»"},
+        Refused{
+            "Form8", {{0, "3"}, {1, "12.000"}}, 1, "Κορυφές Οικοδομικών Τετραγώνων", "«12,000»"},
+        Refused{"Form4", {{0, "-5"}}, 0, "Πλήθος πολυγωνομετρικών σημείων", "αρνητική"}));
 
 struct Count {
     const char* area;

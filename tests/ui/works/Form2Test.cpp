@@ -81,7 +81,7 @@ TEST_P(Form2RefuseTest, RefusesWhatIsNotAPositiveNumberAndTouchesNeitherFile) {
 
 INSTANTIATE_TEST_SUITE_P(Refused, Form2RefuseTest,
                          ::testing::Values("", "   ", "abc", "λάμδα", "0", "0,0", "-1", "-0.5",
-                                           "1.2.3", "1E39", "1E-50"));
+                                           "1.2.3", "1E39", "1E-50", "1.500"));
 
 TEST_F(Form2Test, TheNextNewStudyStartsWithTheSavedLambda) {
     save("1,2");

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTest>
 
 namespace velmora::test {
 namespace {
@@ -111,8 +112,8 @@ TEST_F(form5Test, AreaOnTheThirdTabWithLevellingIsStoredAndNormalised) {
     EXPECT_EQ(taxi(), " 0 \r\n 0 \r\n 12 \r\n 0 \r\n 0 \r\n 1 \r\n");
 }
 
-TEST_F(form5Test, UntouchedWindowWritesFiveEmptyLinesAndNoLevelling) {
-    window->Submite->click();
+TEST_F(form5Test, UntouchedWindowSubmittedWithEnterWritesFiveEmptyLinesAndNoLevelling) {
+    QTest::keyClick(window->E[0], Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(taxi(), "\r\n\r\n\r\n\r\n\r\n 0 \r\n");
 }
 
