@@ -2,13 +2,26 @@
 
 #include "calc/SectionLines.h"
 
+#include "Version.h"
+
+#include <string>
+
 namespace velmora::calc {
 namespace {
 
 enum Detail {
-    kOwnerName, kOwnerSurname, kOwnerAddress, kOwnerCity,
-    kMunicipality, kDistrict, kLocation,
-    kEngineerName, kEngineerSurname, kEngineerAddress, kEngineerCity, kSpecialty,
+    kOwnerName,
+    kOwnerSurname,
+    kOwnerAddress,
+    kOwnerCity,
+    kMunicipality,
+    kDistrict,
+    kLocation,
+    kEngineerName,
+    kEngineerSurname,
+    kEngineerAddress,
+    kEngineerCity,
+    kSpecialty,
 };
 
 } // namespace
@@ -17,13 +30,13 @@ std::vector<std::string> ReportFrame::head(const NumberField& field) const {
     const auto& d = details;
     SectionLines out(field);
     out.tabbed(kCredit);
-    out.tabbed("Gorvanth  v 1.0.0 for windows");
+    out.tabbed(std::string("Gorvanth  v ") + kVersion + " for windows");
     out.plain(SectionLines::repeat('_', 83));
     out.plain("");
     out.plain("ΙΔΙΟΚΤΗΤΗΣ:" + d[kOwnerName] + " " + d[kOwnerSurname]);
     out.plain(d[kOwnerAddress] + " " + d[kOwnerCity]);
-    out.plain("ΘΕΣΗ:" + d[kLocation] + "  Δημοτικού Διαμερίσματος " + d[kDistrict] +
-              " του Δήμου " + d[kMunicipality]);
+    out.plain("ΘΕΣΗ:" + d[kLocation] + "  Δημοτικού Διαμερίσματος " + d[kDistrict] + " του Δήμου " +
+              d[kMunicipality]);
     out.plain("");
     out.plain("\t\t\tVELMORA ΤΟΠΟΓΡΑΦΙΚΩΝ ΕΡΓΑΣΙΩΝ");
     out.plain("\t\t\t" + SectionLines::repeat('=', 34));

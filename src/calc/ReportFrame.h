@@ -24,8 +24,7 @@ struct ReportFrame {
     std::vector<std::string> head(const NumberField& field) const;
     std::vector<std::string> foot() const;
 
-    static constexpr const char* kCredit =
-        "Αμοιβές τοπογραφικών εργασιών σύμφωνα με το ΠΔ 696";
+    static constexpr const char* kCredit = "Αμοιβές τοπογραφικών εργασιών σύμφωνα με το ΠΔ 696";
 };
 
 } // namespace velmora::calc

@@ -18,9 +18,8 @@ StudyFee StudyFee::compute(float runningTotal, float lambda) {
     StudyFee f;
     f.runningTotal = runningTotal;
     f.lambda = lambda;
-    double fee = std::floor(static_cast<double>(runningTotal) * static_cast<double>(lambda) *
-                            100.0) /
-                 100.0;
+    double fee =
+        std::floor(static_cast<double>(runningTotal) * static_cast<double>(lambda) * 100.0) / 100.0;
     // A fee beyond single precision cannot be held; it stays 0, as does everything from it.
     const auto single = store::NumberText::toSingle(fee);
     f.feeFits = single.has_value();

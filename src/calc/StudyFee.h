@@ -12,11 +12,11 @@ struct StudyFee {
     float runningTotal = 0;
     float lambda = 0;
     float fee = 0;
-    double vat = 0;         // 18%
-    double fem = 0;         // 4%
-    double tsmede = 0;      // 3%
-    double tee = 0;         // 2%
-    double finalTotal = 0;  // fee plus 27% of it, cut on its own
+    double vat = 0;        // 18%
+    double fem = 0;        // 4%
+    double tsmede = 0;     // 3%
+    double tee = 0;        // 2%
+    double finalTotal = 0; // fee plus 27% of it, cut on its own
     // False when the fee is beyond single precision and so left at 0, with everything from it.
     bool feeFits = true;
 

@@ -278,23 +278,22 @@ TEST_P(CliUnreadable, IsNamedAndTheOtherSectionsAreStillWritten) {
 
 const UnreadableCase kUnreadable[] = {
 #ifndef _WIN32
-        UnreadableCase{"APipe", "taxi.dat",
-                       [](const auto& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0); },
-                       "δεν είναι κανονικό αρχείο"},
-        UnreadableCase{"ALinkToADevice", "trig.dat",
-                       [](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
-                       "δεν είναι κανονικό αρχείο"},
+    UnreadableCase{"APipe", "taxi.dat",
+                   [](const auto& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0); },
+                   "δεν είναι κανονικό αρχείο"},
+    UnreadableCase{"ALinkToADevice", "trig.dat",
+                   [](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
+                   "δεν είναι κανονικό αρχείο"},
 #endif
-        UnreadableCase{"AFolder", "polygon.dat",
-                       [](const auto& file) { std::filesystem::create_directory(file); },
-                       "δεν είναι κανονικό αρχείο"},
-        UnreadableCase{"OverAMegabyte", "asti.dat",
-                       [](const auto& file) { TestFiles::put(file, std::string(3 << 20, ',')); },
-                       "μεγαλύτερο από 1 MB"}};
+    UnreadableCase{"AFolder", "polygon.dat",
+                   [](const auto& file) { std::filesystem::create_directory(file); },
+                   "δεν είναι κανονικό αρχείο"},
+    UnreadableCase{"OverAMegabyte", "asti.dat",
+                   [](const auto& file) { TestFiles::put(file, std::string(3 << 20, ',')); },
+                   "μεγαλύτερο από 1 MB"}};
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CliUnreadable, ::testing::ValuesIn(kUnreadable),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, CliUnreadable, ::testing::ValuesIn(kUnreadable),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace velmora::cli

@@ -19,10 +19,10 @@ namespace {
 using velmora::store::Catalogue;
 
 constexpr std::array<std::string_view, 14> kInputs = {
-    Catalogue::kDetails,       Catalogue::kLambda,         Catalogue::kScale,
-    Catalogue::kZone,          Catalogue::kSpecialty,      Catalogue::kTriangulation,
-    Catalogue::kPolygonometry, Catalogue::kTachymetry,     Catalogue::kUrban,
-    Catalogue::kApportionment, Catalogue::kLines,          Catalogue::kThousandths,
+    Catalogue::kDetails,       Catalogue::kLambda,     Catalogue::kScale,
+    Catalogue::kZone,          Catalogue::kSpecialty,  Catalogue::kTriangulation,
+    Catalogue::kPolygonometry, Catalogue::kTachymetry, Catalogue::kUrban,
+    Catalogue::kApportionment, Catalogue::kLines,      Catalogue::kThousandths,
     Catalogue::kPlots,         Catalogue::kBuildings};
 
 // In memory where the system has it: every run syncs twelve files, which a disk makes slow.
@@ -30,10 +30,10 @@ const std::filesystem::path& study() {
     static const std::filesystem::path folder = [] {
         std::error_code ec;
         const std::filesystem::path memory = "/dev/shm";
-        auto path = (std::filesystem::is_directory(memory, ec)
-                         ? memory
-                         : std::filesystem::temp_directory_path()) /
-                    ("velmora-fuzz-" + std::to_string(::getpid()));
+        auto path =
+            (std::filesystem::is_directory(memory, ec) ? memory
+                                                       : std::filesystem::temp_directory_path()) /
+            ("velmora-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
         return path;
     }();

@@ -4,6 +4,8 @@
 
 namespace velmora::ui {
 
-void Program::endNow() { QCoreApplication::exit(0); }
+void Program::endNow() {
+    QCoreApplication::exit(0);
+}
 
 } // namespace velmora::ui

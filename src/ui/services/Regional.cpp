@@ -17,6 +17,8 @@ char Regional::decimalSeparator() {
     return store::RegionalSeparator::fromEnvironment();
 }
 
-void Regional::overrideSeparator(std::optional<char> separator) { overridden() = separator; }
+void Regional::overrideSeparator(std::optional<char> separator) {
+    overridden() = separator;
+}
 
 } // namespace velmora::ui

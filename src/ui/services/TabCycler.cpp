@@ -7,11 +7,14 @@
 
 namespace velmora::ui {
 
-TabCycler::TabCycler(QWidget* window, QTabBar* tabs) : QObject(window), window_(window), tabs_(tabs) {
+TabCycler::TabCycler(QWidget* window, QTabBar* tabs)
+    : QObject(window), window_(window), tabs_(tabs) {
     qApp->installEventFilter(this);
 }
 
-void TabCycler::install(QWidget* window, QTabBar* tabs) { new TabCycler(window, tabs); }
+void TabCycler::install(QWidget* window, QTabBar* tabs) {
+    new TabCycler(window, tabs);
+}
 
 bool TabCycler::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
