@@ -102,14 +102,12 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
                change;
     // "." and ".." name folders that exist already; Windows reads any run of dots and blanks
     // as one of them.
-    if (name.find_first_not_of(". \t") == std::string::npos)
-        return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
-               "μελέτης «" +
-               name + "», που δεν επιτρέπεται: δεν μπορεί να αποτελείται μόνο από τελείες." +
-               change;
     const std::string prefix =
         "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της μελέτης «" +
         name + "»";
+    if (name.find_first_not_of(". \t") == std::string::npos)
+        return prefix + ", που δεν επιτρέπεται: δεν μπορεί να αποτελείται μόνο από τελείες." +
+               change;
     for (char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
