@@ -1,0 +1,73 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace velmora::store {
+
+// Why something the program asked of the disk did not happen. The core says what went wrong,
+// with which file and in the operating system's own words; the windows and the command-line tool
+// turn that into a sentence for the user.
+struct Error {
+    enum class Kind {
+        NoStudy,        // there is no current study to work on
+        NotFound,       // the file or folder is not there
+        NotReadable,    // it is there but cannot be read
+        NotRegularFile, // a pipe, a device or a folder stands where a file was expected
+        TooLarge,       // larger than any file the program writes
+        NotStorable,    // a text the code page or the file format cannot keep
+        WriteFailed,    // the file could not be written or replaced
+        Refused,        // the input makes no sense; `detail` says why
+        Unexpected,     // a fault nobody foresaw; `detail` says what is known
+    };
+
+    Kind kind = Kind::Unexpected;
+    // The file or folder it concerns, as UTF-8; empty when none.
+    std::string file;
+    // The operating system's reason, as it gives it; empty when it gave none.
+    std::string reason;
+    // Anything else the sentence needs: the refused text, what was being done.
+    std::string detail;
+};
+
+// A value, or why there is none.
+template <class T>
+class Result {
+public:
+    Result(T value) : state_(std::move(value)) {}
+    Result(Error error) : state_(std::move(error)) {}
+
+    bool ok() const { return state_.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    T& value() { return std::get<0>(state_); }
+    const T& value() const { return std::get<0>(state_); }
+    T& operator*() { return value(); }
+    const T& operator*() const { return value(); }
+    T* operator->() { return &value(); }
+    const T* operator->() const { return &value(); }
+
+    const Error& error() const { return std::get<1>(state_); }
+
+private:
+    std::variant<T, Error> state_;
+};
+
+// Done, or why not.
+template <>
+class Result<void> {
+public:
+    Result() = default;
+    Result(Error error) : error_(std::move(error)), ok_(false) {}
+
+    bool ok() const { return ok_; }
+    explicit operator bool() const { return ok_; }
+    const Error& error() const { return error_; }
+
+private:
+    Error error_;
+    bool ok_ = true;
+};
+
+} // namespace velmora::store
