@@ -7,6 +7,7 @@
 #include "calc/WorkSections.h"
 #include "store/Catalogue.h"
 #include "store/NumberText.h"
+#include "store/Study.h"
 #include "store/ValueFile.h"
 #include "store/WorkSelection.h"
 
@@ -20,53 +21,55 @@ namespace {
 
 using store::Catalogue;
 using store::NumberText;
+using store::Study;
 using store::ValueFile;
+using store::Work;
 
 class Run {
 public:
     Run(const std::filesystem::path& study, char separator) : study_(study), field_(separator) {}
 
     CalculationRun::Outcome operator()() {
-        scale_ = firstNumber(Catalogue::kScale);
+        scale_ = told(study_.scale()).maybe();
         if (!scale_ || !(*scale_ > 0))
             warn(Catalogue::kScale, "η κλίμακα δεν είναι θετικός αριθμός (" +
-                                        shown(Catalogue::kScale) +
+                                        shown(study_.scaleItem()) +
                                         "), οπότε οι ταχυμετρικές και οι αστικές αποτυπώσεις "
                                         "δεν έχουν τιμή μονάδος.");
         readZone();
         readLambda();
         const ScalePrices prices = PriceTable::forScale(scale_);
 
-        work(Catalogue::kApportionment, Catalogue::kApportionmentSection,
-             WorkSections::apportionment(quantity(Catalogue::kApportionment), field_));
-        const std::vector<double> survey = quantities(Catalogue::kTachymetry, 6, 5);
+        work(Work::Apportionment, Catalogue::kApportionmentSection,
+             WorkSections::apportionment(quantity(Work::Apportionment), field_));
+        const std::vector<double> survey = quantities(Work::Tachymetry, 5);
         if (survey[5] != 0 && survey[5] != 1)
-            warn(Catalogue::kTachymetry,
+            warn(Study::fileOf(Work::Tachymetry).name,
                  "η επιλογή υψομετρίας (θέση 6) είναι " + text(survey[5]) +
                      " αντί για 0 ή 1, οπότε το ποσό των ταχυμετρικών αποτυπώσεων "
                      "πολλαπλασιάζεται με " +
                      text(1 + 0.6 * survey[5]) + " χωρίς γραμμή υψομετρίας στην έκθεση.");
-        work(Catalogue::kTachymetry, Catalogue::kTachymetrySection,
+        work(Work::Tachymetry, Catalogue::kTachymetrySection,
              WorkSections::tachymetry(survey, prices, field_));
-        work(Catalogue::kUrban, Catalogue::kUrbanSection,
-             WorkSections::urban(quantity(Catalogue::kUrban), prices, field_));
-        work(Catalogue::kPolygonometry, Catalogue::kPolygonometrySection,
-             WorkSections::polygonometry(quantity(Catalogue::kPolygonometry), zone_, field_));
-        work(Catalogue::kLines, Catalogue::kLinesSection,
-             WorkSections::lines(quantities(Catalogue::kLines, 2), field_));
-        work(Catalogue::kTriangulation, Catalogue::kTriangulationSection,
-             WorkSections::triangulation(quantities(Catalogue::kTriangulation, 4), field_));
-        work(Catalogue::kBuildings, Catalogue::kBuildingsSection,
-             WorkSections::buildings(quantity(Catalogue::kBuildings), field_));
-        work(Catalogue::kThousandths, Catalogue::kThousandthsSection,
-             WorkSections::thousandths(quantity(Catalogue::kThousandths), field_));
-        work(Catalogue::kPlots, Catalogue::kPlotsSection,
-             WorkSections::plots(quantity(Catalogue::kPlots), field_));
+        work(Work::Urban, Catalogue::kUrbanSection,
+             WorkSections::urban(quantity(Work::Urban), prices, field_));
+        work(Work::Polygonometry, Catalogue::kPolygonometrySection,
+             WorkSections::polygonometry(quantity(Work::Polygonometry), zone_, field_));
+        work(Work::Lines, Catalogue::kLinesSection,
+             WorkSections::lines(quantities(Work::Lines), field_));
+        work(Work::Triangulation, Catalogue::kTriangulationSection,
+             WorkSections::triangulation(quantities(Work::Triangulation), field_));
+        work(Work::Buildings, Catalogue::kBuildingsSection,
+             WorkSections::buildings(quantity(Work::Buildings), field_));
+        work(Work::Thousandths, Catalogue::kThousandthsSection,
+             WorkSections::thousandths(quantity(Work::Thousandths), field_));
+        work(Work::Plots, Catalogue::kPlotsSection,
+             WorkSections::plots(quantity(Work::Plots), field_));
 
         readLambda();
-        if (!store::WorkSelection::lambdaOf(firstItem(Catalogue::kLambda).value_or("")))
+        if (!store::WorkSelection::lambdaOf(told(study_.lambdaItem()).maybe().value_or("")))
             warn(Catalogue::kLambda, "ο συντελεστής λ δεν είναι θετικός αριθμός (" +
-                                         shown(Catalogue::kLambda) +
+                                         shown(study_.lambdaItem()) +
                                          "), οπότε η αμοιβή μελέτης υπολογίστηκε με λ = " +
                                          text(lambda_, NumberText::kSingleDigits) + ".");
         const StudyFee fee = StudyFee::compute(total_, lambda_);
@@ -77,7 +80,7 @@ public:
         write(Catalogue::kTotalsSection, fee.section(field_));
 
         ReportFrame frame;
-        if (auto details = items(Catalogue::kDetails))
+        if (auto details = told(study_.details()))
             for (std::size_t i = 0; i < frame.details.size() && i < details->size(); ++i)
                 frame.details[i] = (*details)[i];
         readZone();
@@ -90,57 +93,40 @@ public:
     }
 
 private:
-    // The items of a value file; one that is there but cannot be read is told, once, and counts
-    // as missing.
-    std::optional<std::vector<std::string>> items(std::string_view name) {
-        store::FileContents file = ValueFile::load(study_, name);
-        if (file.state == store::FileContents::State::Unreadable) fail(file.problem);
-        if (file.state != store::FileContents::State::Read) return std::nullopt;
-        return std::move(file.items);
-    }
-
-    // The first item of a file, when it can be read and holds one.
-    std::optional<std::string> firstItem(std::string_view name) {
-        auto read = items(name);
-        if (!read || read->empty()) return std::nullopt;
-        return std::move(read->front());
-    }
-
-    // The first item of a file as a number, when it can be read as one.
-    std::optional<double> firstNumber(std::string_view name) {
-        auto item = firstItem(name);
-        if (!item) return std::nullopt;
-        return NumberText::parse(*item);
+    // What a read gave; a file that is there but cannot be read is told, once, and counts as
+    // missing.
+    template <class T> const store::Result<T>& told(const store::Result<T>& read) {
+        if (!read && read.error().kind == store::Error::Kind::NotReadable)
+            fail(read.error().detail);
+        return read;
     }
 
     // Reads that fail keep what the variable held before.
     void readZone() {
-        if (auto value = firstNumber(Catalogue::kZone))
-            if (auto narrow = NumberText::toInt16(*value)) zone_ = *narrow;
+        if (auto zone = told(study_.roundedZone())) zone_ = *zone;
     }
     void readLambda() {
-        if (auto value = firstNumber(Catalogue::kLambda))
-            if (auto narrow = NumberText::toSingle(*value)) lambda_ = *narrow;
+        if (auto lambda = told(study_.lambda())) lambda_ = *lambda;
     }
 
-    double quantity(std::string_view name) { return quantities(name, 1)[0]; }
+    double quantity(Work work) { return quantities(work)[0]; }
 
-    // The first `count` numbers of a work file; the first `checked` of them are quantities,
-    // which the report only shows when they are above 0.
-    std::vector<double> quantities(std::string_view name, std::size_t count,
-                                   std::size_t checked = SIZE_MAX) {
+    // The numbers of a work file; the first `checked` of them are quantities, which the report
+    // only shows when they are above 0.
+    std::vector<double> quantities(Work work, std::size_t checked = SIZE_MAX) {
+        const Study::WorkFile& file = Study::fileOf(work);
         std::vector<double> values =
-            ValueFile::numbersOf(items(name).value_or(std::vector<std::string>{}), count);
-        for (std::size_t i = 0; i < count && i < checked; ++i)
+            told(study_.quantities(work)).maybe().value_or(std::vector<double>(file.items, 0.0));
+        for (std::size_t i = 0; i < values.size() && i < checked; ++i)
             if (values[i] < 0)
-                warn(name, "αρνητική ποσότητα " + text(values[i]) + " στη θέση " +
-                               std::to_string(i + 1) +
-                               ". Η έκθεση δεν δείχνει αρνητικές ποσότητες, οπότε τα ποσά της "
-                               "δεν συμφωνούν με το σύνολο.");
+                warn(file.name, "αρνητική ποσότητα " + text(values[i]) + " στη θέση " +
+                                    std::to_string(i + 1) +
+                                    ". Η έκθεση δεν δείχνει αρνητικές ποσότητες, οπότε τα ποσά "
+                                    "της δεν συμφωνούν με το σύνολο.");
         return values;
     }
 
-    void work(std::string_view file, std::string_view section, const WorkSection& result) {
+    void work(Work work, std::string_view section, const WorkSection& result) {
         write(section, result.lines);
         // The total is kept in single precision; a sum that single precision cannot hold is
         // not taken.
@@ -148,12 +134,13 @@ private:
         if (sum)
             total_ = *sum;
         else
-            warn(file, "το ποσό της εργασίας είναι πολύ μεγάλο για τον υπολογισμό και έμεινε "
-                       "έξω από το γενικό σύνολο.");
+            warn(Study::fileOf(work).name,
+                 "το ποσό της εργασίας είναι πολύ μεγάλο για τον υπολογισμό και έμεινε "
+                 "έξω από το γενικό σύνολο.");
     }
 
     void write(std::string_view section, const std::vector<std::string>& lines) {
-        store::Status written = ValueFile::writeLines(study_, section, lines);
+        store::Status written = ValueFile::writeLines(study_.folder(), section, lines);
         if (!written) fail(written.message());
     }
 
@@ -173,14 +160,13 @@ private:
     }
 
     // The first item of a file as a warning quotes it.
-    std::string shown(std::string_view name) const {
-        auto read = ValueFile::read(study_, name);
-        if (!read) return "το αρχείο λείπει ή δεν διαβάζεται";
-        if (read->empty()) return "το αρχείο είναι κενό";
-        return "«" + read->front() + "»";
+    static std::string shown(const store::Result<std::string>& item) {
+        if (item) return "«" + *item + "»";
+        if (item.error().kind == store::Error::Kind::Short) return "το αρχείο είναι κενό";
+        return "το αρχείο λείπει ή δεν διαβάζεται";
     }
 
-    std::filesystem::path study_;
+    Study study_;
     NumberField field_;
     std::optional<double> scale_;
     std::int16_t zone_ = 0;

@@ -34,8 +34,7 @@ struct Error {
 };
 
 // A value, or why there is none.
-template <class T>
-class Result {
+template <class T> class Result {
 public:
     Result(T value) : state_(std::move(value)) {}
     Result(Error error) : state_(std::move(error)) {}
@@ -63,8 +62,7 @@ private:
 };
 
 // Done, or why not.
-template <>
-class Result<void> {
+template <> class Result<void> {
 public:
     Result() = default;
     Result(Error error) : error_(std::move(error)), ok_(false) {}

@@ -2,7 +2,9 @@
 
 #include "store/Catalogue.h"
 #include "store/FileLock.h"
+#include "store/Installation.h"
 #include "store/ListFile.h"
+#include "store/TextPath.h"
 #include "store/ValueFile.h"
 
 #include <algorithm>
@@ -96,6 +98,27 @@ Status StudyList::writeIndex(const std::filesystem::path& installation,
 std::vector<std::string> StudyList::readIndex(const std::filesystem::path& installation) {
     return ValueFile::read(installation, Catalogue::kStudyIndex)
         .value_or(std::vector<std::string>{});
+}
+
+StudyList::Offer StudyList::offer(const std::filesystem::path& installation) {
+    Offer offer{readAll(installation), Status::success()};
+    offer.index = writeIndex(installation, offer.studies);
+    return offer;
+}
+
+Status StudyList::choose(const std::filesystem::path& installation, std::size_t place,
+                         const StudyEntry& listed) {
+    std::string folderName;
+    const std::vector<std::string> places = readIndex(installation);
+    if (place < places.size()) folderName = places[place];
+    if (folderName.empty()) folderName = listed.folderName();
+    // Pointing at the installation folder itself would pass its own files off as a study.
+    if (folderName.empty())
+        return Status::failure("Η μελέτη «" + listed.display() +
+                               "» δεν έχει όνομα ιδιοκτήτη, οπότε δεν έχει φάκελο. Η τρέχουσα "
+                               "μελέτη δεν άλλαξε.");
+    return Installation::setCurrentStudy(installation,
+                                         installation / TextPath::fromUtf8(folderName));
 }
 
 } // namespace velmora::store

@@ -51,6 +51,19 @@ public:
     // The folder names of the index in order, an empty text for a free place; none at all when
     // the index cannot be read.
     static std::vector<std::string> readIndex(const std::filesystem::path& installation);
+
+    // What the previous-study selection offers: every listed study, with the index written anew
+    // beside the list.
+    struct Offer {
+        std::vector<StudyEntry> studies;
+        Status index;
+    };
+    static Offer offer(const std::filesystem::path& installation);
+
+    // Makes the study at `place` of the offer current. The first hundred are found through the
+    // index, as they always were; the list itself knows every one of them.
+    static Status choose(const std::filesystem::path& installation, std::size_t place,
+                         const StudyEntry& listed);
 };
 
 } // namespace velmora::store

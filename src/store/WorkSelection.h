@@ -2,8 +2,6 @@
 
 #include "store/Status.h"
 
-#include <array>
-#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -18,30 +16,15 @@ public:
     // The scale a study gets when none was picked (1:200).
     static constexpr double kDefaultScale = 200;
 
-    struct WorkFile {
-        std::string_view name;
-        std::size_t items;
-    };
-    // The files the submit rewrites, in the order it rewrites them; the scale comes last.
-    static const std::array<WorkFile, 10>& submitOrder();
-
     // Rewrites every work file of the study as number items, 0 for whatever is missing or not a
     // number, and the scale as 200 unless a positive one is stored. A file that is there but
     // cannot be read is left as it is; neither it nor a file that cannot be written stops the
     // others, and the messages of those that failed are given back, in Greek.
     static std::vector<Status> submit(const std::filesystem::path& study);
 
-    // Whether the study lies inside the town plan: its zone reads as 1. Nothing when the zone
-    // file cannot be read or holds no item.
-    static std::optional<bool> insidePlan(const std::filesystem::path& study);
-
     // λ as an item gives it: a positive number that single precision can hold, since λ
     // multiplies every amount of a study. Nothing for anything else, 0 and an empty item included.
     static std::optional<float> lambdaOf(std::string_view item);
-
-    // The specialty code of the study's engineer; nothing when the file cannot be read or its
-    // first item is not a whole number that fits.
-    static std::optional<int> specialtyCode(const std::filesystem::path& study);
 };
 
 } // namespace velmora::store

@@ -1,7 +1,9 @@
 #include "calc/CalculationRun.h"
 
 #include "store/FileName.h"
+#include "store/Study.h"
 #include "store/ValueFile.h"
+#include "store/WorkSelection.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"
@@ -317,6 +319,43 @@ TEST_F(CalculationRunTest, AFolderWithNoFilesStillGetsEverySection) {
     ASSERT_EQ(totals.size(), 12u);
     EXPECT_EQ(totals[4], "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  0  X  0  =  0 ");
     EXPECT_EQ(sectionLines(study, "telos.dat").size(), 9u);
+}
+
+// One study read by the calculation, the summary and the work selection: they agree on every
+// value, and part only where the zone is read two ways on purpose.
+TEST_F(CalculationRunTest, CalculationSummaryAndWorkSelectionReadTheSameStudy) {
+    const auto folder = copyStudy("full");
+    ASSERT_TRUE(ValueFile::write(folder, "entos.dat", {ValueItem::number(0.6)}));
+    const store::Study study(folder);
+    ASSERT_TRUE(CalculationRun::run(folder, ',').ok());
+    const auto sections = TestFiles::snapshot(folder);
+    const std::vector<std::string> head = sectionLines(folder, "arxi1.dat");
+    auto inHead = [&](const std::string& line) {
+        return std::find(head.begin(), head.end(), line) != head.end();
+    };
+
+    const store::Study::Summary summary = study.summary(',');
+    EXPECT_TRUE(summary.missing.empty());
+    ASSERT_TRUE(summary.scale && summary.lambda);
+    EXPECT_TRUE(inHead("Κλίμακα 1: " + *summary.scale + " ")) << *summary.scale;
+    EXPECT_TRUE(inHead("Συντελεστής λ= " + *summary.lambda + " ")) << *summary.lambda;
+    EXPECT_TRUE(inHead("ΠΕΡΙΟΧΗ ΕΝΤΟΣ ΣΧΕΔΙΟΥ ΠΟΛΕΩΣ Ή ΕΝΤΟΣ ΟΙΚΙΣΜΟY"));
+    EXPECT_EQ(summary.inside, true);
+    EXPECT_EQ(study.equalsInside().maybe(), false);
+
+    // The submit rewrites every work file as the numbers both read, so neither sees a change.
+    EXPECT_TRUE(store::WorkSelection::submit(folder).empty());
+    const store::Study::Summary submitted = study.summary(',');
+    for (const auto& work : store::Study::works()) {
+        EXPECT_EQ(submitted.of(work.work), summary.of(work.work)) << work.name;
+        EXPECT_EQ(study.quantities(work.work).maybe(), summary.of(work.work)) << work.name;
+    }
+    ASSERT_TRUE(CalculationRun::run(folder, ',').ok());
+    const auto rewritten = TestFiles::snapshot(folder);
+    for (const std::string& name : kSections) {
+        ASSERT_TRUE(sections.contains(name)) << name;
+        EXPECT_EQ(rewritten.at(name), sections.at(name)) << name;
+    }
 }
 
 } // namespace

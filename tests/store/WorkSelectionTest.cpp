@@ -1,4 +1,5 @@
 #include "store/WorkSelection.h"
+#include "store/Study.h"
 #include "store/TypedQuantity.h"
 
 #include "store/ValueFile.h"
@@ -95,30 +96,30 @@ TEST_F(WorkSelectionTest, SubmitGoesOnPastAFileItCannotWrite) {
 }
 
 TEST_F(WorkSelectionTest, ZoneInsideOnlyWhenItReadsAsOne) {
-    EXPECT_EQ(WorkSelection::insidePlan(study.path()), std::nullopt);
+    EXPECT_EQ(Study(study.path()).equalsInside().maybe(), std::nullopt);
     put("entos.dat", "");
-    EXPECT_EQ(WorkSelection::insidePlan(study.path()), std::nullopt);
+    EXPECT_EQ(Study(study.path()).equalsInside().maybe(), std::nullopt);
     for (const char* inside : {" 1 \r\n", "1\r\n", "1.0\r\n"}) {
         put("entos.dat", inside);
-        EXPECT_EQ(WorkSelection::insidePlan(study.path()), true) << inside;
+        EXPECT_EQ(Study(study.path()).equalsInside().maybe(), true) << inside;
     }
     for (const char* outside : {" 0 \r\n", "2\r\n", "-1\r\n", "\r\n", "ναι\r\n", "1.5\r\n"}) {
         put("entos.dat", outside);
-        EXPECT_EQ(WorkSelection::insidePlan(study.path()), false) << outside;
+        EXPECT_EQ(Study(study.path()).equalsInside().maybe(), false) << outside;
     }
 }
 
 TEST_F(WorkSelectionTest, SpecialtyCodeReadsAWholeNumber) {
-    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), std::nullopt);
+    EXPECT_EQ(Study(study.path()).specialtyCode().maybe(), std::nullopt);
     put("eid.dat", " 4 \r\n");
-    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), 4);
+    EXPECT_EQ(Study(study.path()).specialtyCode().maybe(), 4);
     std::filesystem::remove(study / "eid.dat");
     put("EID.DAT", "0\r\n");
-    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), 0);
+    EXPECT_EQ(Study(study.path()).specialtyCode().maybe(), 0);
     put("eid.dat", "τέσσερα\r\n");
-    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), std::nullopt);
+    EXPECT_EQ(Study(study.path()).specialtyCode().maybe(), std::nullopt);
     put("eid.dat", "99999\r\n");
-    EXPECT_EQ(WorkSelection::specialtyCode(study.path()), std::nullopt);
+    EXPECT_EQ(Study(study.path()).specialtyCode().maybe(), std::nullopt);
 }
 
 using Fault = TypedQuantity::Fault;

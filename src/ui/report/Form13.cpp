@@ -2,11 +2,8 @@
 
 #include "ui/report/Form13.h"
 
-#include "store/Catalogue.h"
-#include "store/Installation.h"
 #include "store/NumberText.h"
 #include "store/TextPath.h"
-#include "store/ValueFile.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"
@@ -49,14 +46,6 @@ QString fromUtf8(const std::string& text) {
 
 QString number(double value, int digits = store::NumberText::kDoubleDigits) {
     return fromUtf8(store::NumberText::general(value, digits, Regional::decimalSeparator()));
-}
-
-// An item that reads as a number is shown as one, in the user's format; anything else as it is
-// stored.
-QString numberOrText(const std::string& item, int digits) {
-    if (item.find_first_not_of(" \t") == std::string::npos) return {};
-    if (auto value = store::NumberText::parse(item)) return number(*value, digits);
-    return fromUtf8(item);
 }
 
 } // namespace
@@ -232,95 +221,65 @@ void Form13::Form_Load() {
     for (QLabel* label : works)
         label->clear();
 
-    const auto study = store::Installation::currentStudy(StudyAccess::installation());
-    if (study.state != store::Installation::CurrentStudy::State::Found) {
-        problem_ = fromUtf8(study.message);
+    const auto study = store::Study::current(StudyAccess::installation());
+    if (!study) {
+        problem_ = fromUtf8(study.error().detail);
         return;
     }
-    const std::filesystem::path& folder = study.folder;
-    auto items = [&](std::string_view name) { return store::ValueFile::read(folder, name); };
+    const store::Study::Summary summary = study->summary(Regional::decimalSeparator());
 
-    // Stage A: the files every created study has (the scale only once one was picked). What is
-    // missing stays empty, and the user is told which files those are.
-    std::vector<std::string> missing;
-    auto shortOf = [&](std::string_view name, const std::optional<std::vector<std::string>>& read,
-                       std::size_t needed) {
-        if (read && read->size() >= needed) return false;
-        missing.push_back(std::string(name) + (read ? " (ελλιπές)" : ""));
-        return true;
-    };
-
-    const auto zone = items(store::Catalogue::kZone);
-    if (!shortOf(store::Catalogue::kZone, zone, 1)) {
-        const auto value = store::NumberText::parse(zone->front());
-        const auto whole = value ? store::NumberText::toInt16(*value) : std::nullopt;
-        ent->setText(whole == 1 ? QStringLiteral("ΕΝΤΟΣ ΣΧΕΔΙΟΥ")
-                                : QStringLiteral("ΕΚΤΟΣ ΣΧΕΔΙΟΥ"));
-    }
-
-    if (const auto scale = items(store::Catalogue::kScale); scale && !scale->empty())
-        klim->setText(numberOrText(scale->front(), store::NumberText::kDoubleDigits));
-
-    const auto lambda = items(store::Catalogue::kLambda);
-    if (!shortOf(store::Catalogue::kLambda, lambda, 1)) {
-        const auto value = store::NumberText::parse(lambda->front());
-        const auto single = value ? store::NumberText::toSingle(*value) : std::nullopt;
-        l->setText(single ? number(*single, store::NumberText::kSingleDigits)
-                          : fromUtf8(lambda->front()));
-    }
-
-    const auto fields = items(store::Catalogue::kDetails);
-    shortOf(store::Catalogue::kDetails, fields, details.size());
-    for (std::size_t i = 0; fields && i < details.size() && i < fields->size(); ++i)
-        details[i]->setText(fromUtf8((*fields)[i]));
-
-    if (!missing.empty()) {
+    // Stage A: what is missing stays empty, and the user is told which files those are.
+    if (summary.inside)
+        ent->setText(*summary.inside ? QStringLiteral("ΕΝΤΟΣ ΣΧΕΔΙΟΥ")
+                                     : QStringLiteral("ΕΚΤΟΣ ΣΧΕΔΙΟΥ"));
+    if (summary.scale) klim->setText(fromUtf8(*summary.scale));
+    if (summary.lambda) l->setText(fromUtf8(*summary.lambda));
+    for (std::size_t i = 0; i < details.size() && i < summary.details.size(); ++i)
+        details[i]->setText(fromUtf8(summary.details[i]));
+    if (!summary.missing.empty()) {
         std::string list;
-        for (const std::string& name : missing)
-            list += (list.empty() ? "" : ", ") + name;
-        problem_ = fromUtf8("Λείπουν αρχεία της μελέτης «" + store::TextPath::toUtf8(folder) +
-                            "»: " + list + ". Τα στοιχεία τους εμφανίζονται κενά.");
+        for (const auto& missing : summary.missing)
+            list +=
+                (list.empty() ? "" : ", ") + missing.file + (missing.tooShort ? " (ελλιπές)" : "");
+        problem_ =
+            fromUtf8("Λείπουν αρχεία της μελέτης «" + store::TextPath::toUtf8(study->folder()) +
+                     "»: " + list + ". Τα στοιχεία τους εμφανίζονται κενά.");
     }
 
-    // Stage B: quantities. A work never entered shows 0; an item that is no number ends the
-    // reading of its file, so it and the items after it show 0.
-    constexpr auto kStop = store::ValueFile::OnFault::ZeroTheRest;
-    auto show = [&](std::string_view name, const std::vector<QLabel*>& labels) {
-        const std::vector<double> values =
-            store::ValueFile::readNumbers(folder, name, labels.size(), kStop);
+    // Stage B: the quantities of every work.
+    using store::Work;
+    auto show = [&](Work work, const std::vector<QLabel*>& labels) {
+        const std::vector<double>& values = summary.of(work);
         for (std::size_t i = 0; i < labels.size(); ++i)
             labels[i]->setText(number(values[i]));
     };
-    show(store::Catalogue::kApportionment, {kma});
-    const std::vector<double> taxi =
-        store::ValueFile::readNumbers(folder, store::Catalogue::kTachymetry, 6, kStop);
-    const std::vector<QLabel*> slopes = {q0, q5, q20, q50, q100};
-    for (std::size_t i = 0; i < slopes.size(); ++i)
-        slopes[i]->setText(number(taxi[i]));
-    hh->setText(taxi[5] != 0 ? QStringLiteral("Ν Α Ι") : QStringLiteral("Ο Χ Ι"));
-    show(store::Catalogue::kUrban, {ae});
-    show(store::Catalogue::kPolygonometry, {polo});
-    show(store::Catalogue::kLines, {ajj, ot});
-    show(store::Catalogue::kTriangulation, {iii, iv, empr, opi});
-    show(store::Catalogue::kBuildings, {XK});
-    show(store::Catalogue::kThousandths, {xilio});
-    show(store::Catalogue::kPlots, {xoi});
+    show(Work::Apportionment, {kma});
+    show(Work::Tachymetry, {q0, q5, q20, q50, q100});
+    hh->setText(summary.of(Work::Tachymetry)[5] != 0 ? QStringLiteral("Ν Α Ι")
+                                                     : QStringLiteral("Ο Χ Ι"));
+    show(Work::Urban, {ae});
+    show(Work::Polygonometry, {polo});
+    show(Work::Lines, {ajj, ot});
+    show(Work::Triangulation, {iii, iv, empr, opi});
+    show(Work::Buildings, {XK});
+    show(Work::Thousandths, {xilio});
+    show(Work::Plots, {xoi});
 }
 
 void Form13::Command1_Click() {
     showLambdaChange();
     // λ as stored now: the change window stores a new one later, and this label does not follow.
-    auto folder = StudyAccess::currentOrWarn(this);
-    if (!folder) return;
-    const auto lambda = store::ValueFile::read(*folder, store::Catalogue::kLambda);
-    if (!lambda || lambda->empty()) {
+    auto study = StudyAccess::currentOrWarn(this);
+    if (!study) return;
+    const auto lambda = study->lambdaItem();
+    if (!lambda) {
         l->clear();
-        Dialogs::message(this,
-                         fromUtf8("Λείπει το αρχείο «" + std::string(store::Catalogue::kLambda) +
-                                  "» της μελέτης: ο συντελεστής λ εμφανίζεται κενός."));
+        Dialogs::message(this, fromUtf8("Λείπει το αρχείο «" + lambda.error().file +
+                                        "» της μελέτης: ο συντελεστής λ εμφανίζεται κενός."));
         return;
     }
-    l->setText(numberOrText(lambda->front(), store::NumberText::kDoubleDigits));
+    l->setText(fromUtf8(store::Study::showLambda(
+        *lambda, store::Study::LambdaShown::SummaryAfterChange, Regional::decimalSeparator())));
 }
 
 void Form13::showLambdaChange() {

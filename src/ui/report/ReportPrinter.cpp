@@ -1,7 +1,6 @@
 #include "ui/report/ReportPrinter.h"
 
-#include "store/AtomicFile.h"
-#include "store/RegularFile.h"
+#include "store/ExportFile.h"
 #include "store/TextPath.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Fonts.h"
@@ -107,10 +106,9 @@ store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem
         printer.setOutputFileName(drawn);
         if (!print(text, printer)) return cannotWrite();
     }
-    const store::RegularFile::Contents pdf =
-        store::RegularFile::read(store::TextPath::fromUtf8(drawn.toStdString()), kPdfLimit);
-    if (pdf.state != store::RegularFile::State::Read) return cannotWrite();
-    if (store::Status written = store::AtomicFile::replace(file, pdf.bytes); !written)
+    if (store::Status written =
+            store::ExportFile::put(store::TextPath::fromUtf8(drawn.toStdString()), file, kPdfLimit);
+        !written)
         return store::Status::failure(cannotWrite().message() + " " + written.message());
     return store::Status::success();
 }

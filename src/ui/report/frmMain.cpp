@@ -1,10 +1,9 @@
 // The report shell: holds the report windows, prints the active one and keeps its placement.
 #include "ui/report/frmMain.h"
 
-#include "store/Catalogue.h"
 #include "store/NumberText.h"
+#include "store/Study.h"
 #include "store/TextPath.h"
-#include "store/ValueFile.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/frmDocument.h"
 #include "ui/services/Dialogs.h"
@@ -286,7 +285,7 @@ void frmMain::tbToolBar_ButtonClick(QAction* button) {
 
 QString frmMain::pdfFileName(const std::filesystem::path& study, const QDate& date) {
     QString owner;
-    if (auto details = store::ValueFile::read(study, store::Catalogue::kDetails))
+    if (auto details = store::Study(study).details())
         for (std::size_t i = 0; i < 2 && i < details->size(); ++i)
             owner += QString::fromStdString((*details)[i]).simplified() + QLatin1Char(' ');
     // Characters that a file name cannot hold on Windows become blanks.

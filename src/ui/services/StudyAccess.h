@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Study.h"
+
 #include <filesystem>
 #include <optional>
 
@@ -13,9 +15,12 @@ class StudyAccess {
 public:
     static std::filesystem::path installation();
 
-    // The current study folder; when there is none (first run, or a folder that is gone), shows
-    // a message in Greek over `parent` and gives nothing.
-    static std::optional<std::filesystem::path> currentOrWarn(QWidget* parent);
+    // The current study; when there is none (first run, or a folder that is gone), shows a
+    // message in Greek over `parent` and gives nothing.
+    static std::optional<store::Study> currentOrWarn(QWidget* parent);
+
+    // Tells the user what was not stored, over `parent`; true when everything was.
+    static bool stored(QWidget* parent, const store::Status& status);
 };
 
 } // namespace velmora::ui

@@ -97,7 +97,7 @@ void Form9::Command8_Click() {
     auto study = StudyAccess::currentOrWarn(this);
     if (!study) return;
     calc::CalculationRun::Outcome outcome =
-        calc::CalculationRun::run(*study, Regional::decimalSeparator());
+        calc::CalculationRun::run(study->folder(), Regional::decimalSeparator());
     QStringList message;
     for (const std::string& failure : outcome.failures)
         message << QString::fromStdString(failure);

@@ -3,7 +3,6 @@
 #include "ui/shell/error_trig.h"
 
 #include "store/Specialty.h"
-#include "store/WorkSelection.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
@@ -52,12 +51,13 @@ error_trig::error_trig(QWidget* parent) : QWidget(parent) {
         label->setTextFormat(Qt::PlainText);
 
     if (auto study = StudyAccess::currentOrWarn(this)) {
-        if (auto code = store::WorkSelection::specialtyCode(*study)) {
+        if (auto code = study->specialtyCode()) {
             if (auto name = store::Specialty::nameOf(*code))
                 Label2->setText(QString::fromUtf8(name->data(), static_cast<int>(name->size())));
         } else {
             Dialogs::message(this, QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ειδικότητας "
-                                                  "του μηχανικού της μελέτης (αρχείο eid.dat)."));
+                                                  "του μηχανικού της μελέτης (αρχείο %1).")
+                                       .arg(QString::fromStdString(code.error().file)));
         }
     }
 

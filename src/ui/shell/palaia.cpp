@@ -2,9 +2,6 @@
 
 #include "ui/shell/palaia.h"
 
-#include "store/Installation.h"
-#include "store/StudyList.h"
-#include "store/TextPath.h"
 #include "ui/report/Form13.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
@@ -43,36 +40,19 @@ palaia::palaia(QWidget* parent) : QWidget(parent) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().topLeft() + Twips::point(2400, 1800));
 
-    const std::filesystem::path installation = StudyAccess::installation();
-    const std::vector<store::StudyEntry> studies = store::StudyList::readAll(installation);
-    for (const store::StudyEntry& study : studies)
-        EPILOGI->addItem(QString::fromStdString(study.display()),
-                         QString::fromStdString(study.folderName()));
+    store::StudyList::Offer offer = store::StudyList::offer(StudyAccess::installation());
+    studies_ = std::move(offer.studies);
+    for (const store::StudyEntry& study : studies_)
+        EPILOGI->addItem(QString::fromStdString(study.display()));
     EPILOGI->setCurrentIndex(-1);
-    if (store::Status written = store::StudyList::writeIndex(installation, studies); !written)
-        Dialogs::message(this, QString::fromStdString(written.message()));
+    StudyAccess::stored(this, offer.index);
 }
 
 void palaia::EPILOGI_Click(int index) {
-    if (index < 0) return;
-    const std::filesystem::path installation = StudyAccess::installation();
-    // The first hundred studies are found through the index, as they always were; the list
-    // itself knows every one of them.
-    std::string folderName;
-    const std::vector<std::string> places = store::StudyList::readIndex(installation);
-    if (static_cast<std::size_t>(index) < places.size())
-        folderName = places[static_cast<std::size_t>(index)];
-    if (folderName.empty()) folderName = EPILOGI->itemData(index).toString().toStdString();
-    if (folderName.empty()) {
-        // Pointing at the installation folder itself would pass its own files off as a study.
-        Dialogs::message(this, QStringLiteral("Η μελέτη «%1» δεν έχει όνομα ιδιοκτήτη, οπότε δεν "
-                                              "έχει φάκελο. Η τρέχουσα μελέτη δεν άλλαξε.")
-                                   .arg(EPILOGI->itemText(index)));
-        return;
-    }
-    store::Status pointed = store::Installation::setCurrentStudy(
-        installation, installation / store::TextPath::fromUtf8(folderName));
-    if (!pointed) Dialogs::message(this, QString::fromStdString(pointed.message()));
+    if (index < 0 || static_cast<std::size_t>(index) >= studies_.size()) return;
+    StudyAccess::stored(this, store::StudyList::choose(StudyAccess::installation(),
+                                                       static_cast<std::size_t>(index),
+                                                       studies_[static_cast<std::size_t>(index)]));
 }
 
 void palaia::OKButton_Click() {

@@ -1,7 +1,11 @@
 // Choice of an earlier study, which becomes the current study again.
 #pragma once
 
+#include "store/StudyList.h"
+
 #include <QWidget>
+
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -21,6 +25,9 @@ public:
 private:
     void EPILOGI_Click(int index);
     void OKButton_Click();
+
+    // The studies offered, in the order of the list.
+    std::vector<store::StudyEntry> studies_;
 };
 
 } // namespace velmora::ui

@@ -1,6 +1,7 @@
 #include "ui/works/EntryWindow.h"
 
 #include "ui/services/EnterKey.h"
+#include "ui/services/StudyAccess.h"
 #include "ui/services/WindowFrame.h"
 
 #include <QHBoxLayout>
@@ -64,10 +65,11 @@ QPushButton* EntryWindow::finish(const char* buttonName, int widthTwips, int hei
     return button;
 }
 
-bool EntryWindow::storeAsTyped(std::string_view file) {
+bool EntryWindow::storeAsTyped(store::Work work) {
     auto readings = QuantityBoxes::read(this, fields_);
     if (!readings) return false;
-    return QuantityBoxes::write(this, file, QuantityBoxes::textItems(*readings));
+    auto study = StudyAccess::currentOrWarn(this);
+    return study && StudyAccess::stored(this, study->storeTyped(work, *readings));
 }
 
 } // namespace velmora::ui

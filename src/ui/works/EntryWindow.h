@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Study.h"
 #include "ui/works/QuantityBoxes.h"
 
 #include <QWidget>
@@ -35,8 +36,8 @@ protected:
     // Stores what was typed; true when the window may close.
     virtual bool submit() = 0;
 
-    // The usual store: each box as the text typed, into `file`.
-    bool storeAsTyped(std::string_view file);
+    // The usual store: each box as the text typed, as the quantities of `work`.
+    bool storeAsTyped(store::Work work);
 
 private:
     QVBoxLayout* layout_;

@@ -2,10 +2,7 @@
 
 #include "ui/works/Form1.h"
 
-#include "store/Catalogue.h"
-#include "store/NumberText.h"
 #include "store/Specialty.h"
-#include "store/ValueFile.h"
 #include "store/WorkSelection.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
@@ -22,7 +19,6 @@
 #include "ui/works/Form6.h"
 #include "ui/works/Form7.h"
 #include "ui/works/Form8.h"
-#include "ui/works/QuantityBoxes.h"
 #include "ui/works/form3.h"
 #include "ui/works/form5.h"
 
@@ -261,20 +257,11 @@ void Form1::build() {
     connect(EXIT, &QPushButton::clicked, this, &Form1::EXIT_Click);
 }
 
-QString Form1::lambdaText(const std::filesystem::path& study) {
-    auto items = store::ValueFile::read(study, store::Catalogue::kLambda);
-    if (!items || items->empty()) return {};
-    auto number = store::NumberText::parse(items->front());
-    if (!number) return QString::fromStdString(items->front());
-    auto single = store::NumberText::toSingle(*number);
-    if (!single) return QString::fromStdString(items->front());
-    const char separator = Regional::decimalSeparator();
-    QString text = QString::fromStdString(
-        store::NumberText::general(*single, store::NumberText::kSingleDigits, separator));
-    // A label reads better with the zero that value files leave out: "0,85", not ",85".
-    const int at = text.startsWith(QLatin1Char('-')) ? 1 : 0;
-    if (text.size() > at && text[at] == QLatin1Char(separator)) text.insert(at, QLatin1Char('0'));
-    return text;
+QString Form1::lambdaText(const store::Study& study) {
+    auto item = study.lambdaItem();
+    if (!item) return {};
+    return QString::fromStdString(store::Study::showLambda(
+        *item, store::Study::LambdaShown::WorkSelection, Regional::decimalSeparator()));
 }
 
 void Form1::reload() {
@@ -295,11 +282,14 @@ void Form1::load() {
     if (!study) return;
     QStringList unread;
 
+    auto fileOf = [](const store::Error& error) { return QString::fromStdString(error.file); };
+
     l->setText(lambdaText(*study));
-    if (l->text().isEmpty()) unread << QStringLiteral("ο συντελεστής λ (l.dat)");
+    if (auto lambda = study->lambdaItem(); !lambda)
+        unread << QStringLiteral("ο συντελεστής λ (%1)").arg(fileOf(lambda.error()));
 
     // Any zone but 1 is outside the plan, and is stored from now on as 0.
-    if (auto inside = store::WorkSelection::insidePlan(*study)) {
+    if (auto inside = study->equalsInside()) {
         if (*inside) {
             εντος->setChecked(true);
         } else {
@@ -307,17 +297,18 @@ void Form1::load() {
             zoneChosen(false);
         }
     } else {
-        unread << QStringLiteral("η ζώνη σχεδίου (entos.dat): επιλέξτε «Εντός Σχεδίου» ή "
-                                 "«Εκτός Σχεδίου»");
+        unread << QStringLiteral("η ζώνη σχεδίου (%1): επιλέξτε «Εντός Σχεδίου» ή "
+                                 "«Εκτός Σχεδίου»")
+                      .arg(fileOf(inside.error()));
     }
 
-    const std::array<QLabel*, 12> fields = {onoma, eponymo, dnsh, poli, dimos, dd,
-                                            uesi,  onm,     Epm,  dnsm, polim, eidikot};
-    if (auto details = store::ValueFile::read(*study, store::Catalogue::kDetails)) {
+    const std::array<QLabel*, store::Study::kDetails> fields = {
+        onoma, eponymo, dnsh, poli, dimos, dd, uesi, onm, Epm, dnsm, polim, eidikot};
+    if (auto details = study->details()) {
         for (std::size_t i = 0; i < fields.size() && i < details->size(); ++i)
             fields[i]->setText(QString::fromStdString((*details)[i]));
     } else {
-        unread << QStringLiteral("τα στοιχεία της μελέτης (stoixeia.dat)");
+        unread << QStringLiteral("τα στοιχεία της μελέτης (%1)").arg(fileOf(details.error()));
     }
 
     if (!unread.isEmpty())
@@ -327,12 +318,13 @@ void Form1::load() {
 
 void Form1::Combo1_Click(int index) {
     if (index < 0) return;
-    QuantityBoxes::write(this, store::Catalogue::kScale,
-                         {store::ValueItem::text(Combo1->itemText(index).toStdString())});
+    if (auto study = StudyAccess::currentOrWarn(this))
+        StudyAccess::stored(this, study->storeScale(Combo1->itemText(index).toStdString()));
 }
 
 void Form1::zoneChosen(bool inside) {
-    QuantityBoxes::write(this, store::Catalogue::kZone, {store::ValueItem::number(inside ? 1 : 0)});
+    if (auto study = StudyAccess::currentOrWarn(this))
+        StudyAccess::stored(this, study->storeZone(inside));
 }
 
 void Form1::Command1_Click() {
@@ -344,12 +336,13 @@ void Form1::Command1_Click() {
 void Form1::Command2_Click() {
     auto study = StudyAccess::currentOrWarn(this);
     if (!study) return;
-    auto code = store::WorkSelection::specialtyCode(*study);
+    auto code = study->specialtyCode();
     if (!code) {
         Dialogs::message(this, QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ειδικότητας του "
-                                              "μηχανικού της μελέτης (αρχείο eid.dat), οπότε δεν "
+                                              "μηχανικού της μελέτης (αρχείο %1), οπότε δεν "
                                               "είναι γνωστό αν έχει δικαίωμα για εργασίες "
-                                              "τριγωνισμού."));
+                                              "τριγωνισμού.")
+                                   .arg(QString::fromStdString(code.error().file)));
         return;
     }
     if (store::Specialty::mayTriangulate(*code))
@@ -361,7 +354,7 @@ void Form1::Command2_Click() {
 void Form1::EXIT_Click() {
     auto study = StudyAccess::currentOrWarn(this);
     if (!study) return;
-    auto failures = store::WorkSelection::submit(*study);
+    auto failures = store::WorkSelection::submit(study->folder());
     if (!failures.empty()) {
         // Everything that could be written was; the user can press again once the cause is gone.
         QStringList lines;

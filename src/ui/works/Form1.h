@@ -1,9 +1,10 @@
 // Work selection: scale, plan zone and λ of a new study, its work windows, and the submit.
 #pragma once
 
+#include "store/Study.h"
+
 #include <QWidget>
 
-#include <filesystem>
 #include <optional>
 
 class QButtonGroup;
@@ -79,7 +80,7 @@ public:
 
     // λ as the window shows it: single precision, at most 7 significant digits, the regional
     // decimal separator, a zero before it ("0,85"); empty when the study's λ cannot be read.
-    static QString lambdaText(const std::filesystem::path& study);
+    static QString lambdaText(const store::Study& study);
 
     // Shows the study that is current now, as a window opened afresh would: a study created
     // while this window is open must not be shown with the details of the one before.

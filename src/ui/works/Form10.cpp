@@ -2,8 +2,6 @@
 
 #include "ui/works/Form10.h"
 
-#include "store/Catalogue.h"
-
 namespace velmora::ui {
 
 Form10::Form10(QWidget* parent)
@@ -20,7 +18,7 @@ Form10::Form10(QWidget* parent)
 }
 
 bool Form10::submit() {
-    return storeAsTyped(store::Catalogue::kThousandths);
+    return storeAsTyped(store::Work::Thousandths);
 }
 
 } // namespace velmora::ui

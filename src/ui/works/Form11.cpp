@@ -2,8 +2,6 @@
 
 #include "ui/works/Form11.h"
 
-#include "store/Catalogue.h"
-
 namespace velmora::ui {
 
 Form11::Form11(QWidget* parent)
@@ -16,7 +14,7 @@ Form11::Form11(QWidget* parent)
 }
 
 bool Form11::submit() {
-    return storeAsTyped(store::Catalogue::kPlots);
+    return storeAsTyped(store::Work::Plots);
 }
 
 } // namespace velmora::ui

@@ -2,13 +2,11 @@
 
 #include "ui/works/Form12.h"
 
-#include "store/Catalogue.h"
 #include "store/NumberText.h"
 #include "ui/services/Dialogs.h"
+#include "ui/services/StudyAccess.h"
 
 #include <QLineEdit>
-
-#include <cmath>
 
 namespace velmora::ui {
 
@@ -29,10 +27,6 @@ Form12::Form12(QWidget* parent)
     Command1 = finish("Command1", 5070, 3750);
 }
 
-double Form12::pointCount(float area) {
-    return std::floor(static_cast<double>(area) * 2 / 25) + 4;
-}
-
 bool Form12::submit() {
     auto readings = QuantityBoxes::read(this, fields());
     if (!readings) return false;
@@ -45,9 +39,8 @@ bool Form12::submit() {
                                    .arg(www->text()));
         return false;
     }
-    // The count is kept as the number it is, however large: the file holds a number.
-    return QuantityBoxes::write(this, store::Catalogue::kBuildings,
-                                {store::ValueItem::number(pointCount(*area))});
+    auto study = StudyAccess::currentOrWarn(this);
+    return study && StudyAccess::stored(this, study->storeBuildingArea(*area));
 }
 
 } // namespace velmora::ui

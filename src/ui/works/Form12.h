@@ -15,7 +15,6 @@ public:
     explicit Form12(QWidget* parent = nullptr);
 
     // Points for a building of `area` square metres: area × 2 / 25 rounded down, plus 4.
-    static double pointCount(float area);
 
     QLabel* Label1;
     QLabel* Label2;

@@ -2,9 +2,7 @@
 
 #include "ui/works/Form2.h"
 
-#include "store/Catalogue.h"
 #include "store/TypedQuantity.h"
-#include "store/ValueFile.h"
 #include "store/WorkSelection.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/EnterKey.h"
@@ -68,18 +66,13 @@ void Form2::Command1_Click() {
 
     auto study = StudyAccess::currentOrWarn(this);
     if (!study) return;
-    const std::vector<store::ValueItem> items = {store::ValueItem::text(reading->stored)};
-    store::Status written = store::ValueFile::write(*study, store::Catalogue::kLambda, items);
-    if (!written) {
-        Dialogs::message(this, QString::fromStdString(written.message()));
-        return;
-    }
-    written = store::ValueFile::write(StudyAccess::installation(), store::Catalogue::kDefaultLambda,
-                                      items);
-    if (!written) {
+    const store::Study::LambdaChange change =
+        study->changeLambda(StudyAccess::installation(), *reading);
+    if (!StudyAccess::stored(this, change.study)) return;
+    if (!change.defaults) {
         Dialogs::message(this, QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν "
                                               "έγινε ο προεπιλεγμένος για τις νέες μελέτες:\n") +
-                                   QString::fromStdString(written.message()));
+                                   QString::fromStdString(change.defaults.message()));
         return;
     }
     close();

@@ -2,8 +2,6 @@
 
 #include "ui/works/Form4.h"
 
-#include "store/Catalogue.h"
-#include "store/WorkSelection.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 
@@ -20,13 +18,14 @@ Form4::Form4(QWidget* parent) : EntryWindow("Form4", QStringLiteral("Πολυγ�
     // How many points to count per stremma depends on the plan zone.
     auto study = StudyAccess::currentOrWarn(this);
     if (!study) return;
-    auto inside = store::WorkSelection::insidePlan(*study);
+    auto inside = study->equalsInside();
     if (!inside) {
         Dialogs::message(this, QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ζώνης σχεδίου της "
-                                              "μελέτης (αρχείο entos.dat), οπότε δεν φαίνεται "
+                                              "μελέτης (αρχείο %1), οπότε δεν φαίνεται "
                                               "πόσα σημεία αντιστοιχούν ανά στρέμμα. Επιλέξτε "
                                               "«Εντός Σχεδίου» ή «Εκτός Σχεδίου» στην επιλογή "
-                                              "εργασιών."));
+                                              "εργασιών.")
+                                   .arg(QString::fromStdString(inside.error().file)));
         return;
     }
     tex->setText(*inside ? QStringLiteral("ΕΝΑ ΣΗΜΕΙΟ ΑΝΑ ΣΤΡΕΜΑ")
@@ -34,7 +33,7 @@ Form4::Form4(QWidget* parent) : EntryWindow("Form4", QStringLiteral("Πολυγ�
 }
 
 bool Form4::submit() {
-    return storeAsTyped(store::Catalogue::kPolygonometry);
+    return storeAsTyped(store::Work::Polygonometry);
 }
 
 } // namespace velmora::ui

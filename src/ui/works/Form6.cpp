@@ -2,8 +2,6 @@
 
 #include "ui/works/Form6.h"
 
-#include "store/Catalogue.h"
-
 namespace velmora::ui {
 
 Form6::Form6(QWidget* parent)
@@ -13,7 +11,7 @@ Form6::Form6(QWidget* parent)
 }
 
 bool Form6::submit() {
-    return storeAsTyped(store::Catalogue::kUrban);
+    return storeAsTyped(store::Work::Urban);
 }
 
 } // namespace velmora::ui

@@ -2,8 +2,6 @@
 
 #include "ui/works/Form7.h"
 
-#include "store/Catalogue.h"
-
 namespace velmora::ui {
 
 Form7::Form7(QWidget* parent)
@@ -14,7 +12,7 @@ Form7::Form7(QWidget* parent)
 }
 
 bool Form7::submit() {
-    return storeAsTyped(store::Catalogue::kApportionment);
+    return storeAsTyped(store::Work::Apportionment);
 }
 
 } // namespace velmora::ui

@@ -2,8 +2,6 @@
 
 #include "ui/works/Form8.h"
 
-#include "store/Catalogue.h"
-
 namespace velmora::ui {
 
 Form8::Form8(QWidget* parent)
@@ -16,7 +14,7 @@ Form8::Form8(QWidget* parent)
 }
 
 bool Form8::submit() {
-    return storeAsTyped(store::Catalogue::kLines);
+    return storeAsTyped(store::Work::Lines);
 }
 
 } // namespace velmora::ui

@@ -1,7 +1,6 @@
 #include "ui/works/QuantityBoxes.h"
 
 #include "ui/services/Dialogs.h"
-#include "ui/services/StudyAccess.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,27 +37,6 @@ QuantityBoxes::read(QWidget* window, const std::vector<QuantityField>& fields) {
     Dialogs::message(window, problems.join(QStringLiteral("\n")) +
                                  QStringLiteral("\n\nΔεν αποθηκεύτηκε τίποτα."));
     return std::nullopt;
-}
-
-std::vector<store::ValueItem>
-QuantityBoxes::textItems(const std::vector<store::TypedQuantity::Reading>& readings) {
-    std::vector<store::ValueItem> items;
-    items.reserve(readings.size());
-    for (const auto& reading : readings)
-        items.push_back(store::ValueItem::text(reading.stored));
-    return items;
-}
-
-bool QuantityBoxes::write(QWidget* window, std::string_view file,
-                          const std::vector<store::ValueItem>& items) {
-    auto study = StudyAccess::currentOrWarn(window);
-    if (!study) return false;
-    store::Status written = store::ValueFile::write(*study, file, items);
-    if (!written) {
-        Dialogs::message(window, QString::fromStdString(written.message()));
-        return false;
-    }
-    return true;
 }
 
 QString QuantityBoxes::fieldName(const QLabel* label) {

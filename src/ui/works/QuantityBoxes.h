@@ -1,12 +1,10 @@
 #pragma once
 
 #include "store/TypedQuantity.h"
-#include "store/ValueFile.h"
 
 #include <QString>
 
 #include <optional>
-#include <string_view>
 #include <vector>
 
 class QLabel;
@@ -30,15 +28,6 @@ public:
     // does not hold a quantity.
     static std::optional<std::vector<store::TypedQuantity::Reading>>
     read(QWidget* window, const std::vector<QuantityField>& fields);
-
-    // The readings as the text items that store them.
-    static std::vector<store::ValueItem>
-    textItems(const std::vector<store::TypedQuantity::Reading>& readings);
-
-    // Replaces a value file of the current study; when there is no study or the file cannot be
-    // written, tells the user and gives false. Every handler of the work windows writes this way.
-    static bool write(QWidget* window, std::string_view file,
-                      const std::vector<store::ValueItem>& items);
 
     // The field name a label gives: its caption without the closing colon and blanks.
     static QString fieldName(const QLabel* label);

@@ -2,8 +2,6 @@
 
 #include "ui/works/form3.h"
 
-#include "store/Catalogue.h"
-
 namespace velmora::ui {
 
 form3::form3(QWidget* parent) : EntryWindow("form3", QStringLiteral("Τριγωνισμός"), parent) {
@@ -16,7 +14,7 @@ form3::form3(QWidget* parent) : EntryWindow("form3", QStringLiteral("Τριγω�
 }
 
 bool form3::submit() {
-    return storeAsTyped(store::Catalogue::kTriangulation);
+    return storeAsTyped(store::Work::Triangulation);
 }
 
 } // namespace velmora::ui

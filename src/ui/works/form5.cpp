@@ -2,8 +2,9 @@
 
 #include "ui/works/form5.h"
 
-#include "store/Catalogue.h"
+#include "store/Study.h"
 #include "ui/services/EnterKey.h"
+#include "ui/services/StudyAccess.h"
 #include "ui/services/TabCycler.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
@@ -134,9 +135,10 @@ void form5::Submite_Click() {
         }
     auto readings = QuantityBoxes::read(this, fields);
     if (!readings) return;
-    auto items = QuantityBoxes::textItems(*readings);
-    items.push_back(store::ValueItem::number(H->isChecked() ? 1 : 0));
-    if (QuantityBoxes::write(this, store::Catalogue::kTachymetry, items)) close();
+    auto study = StudyAccess::currentOrWarn(this);
+    if (study && StudyAccess::stored(
+                     this, study->storeTyped(store::Work::Tachymetry, *readings, H->isChecked())))
+        close();
 }
 
 } // namespace velmora::ui

@@ -120,7 +120,7 @@ TEST_F(WindowServicesTest, NoCurrentStudyGivesAGreekMessage) {
     auto study = makeStudy("AB", {{"l.dat", {"1"}}});
     auto found = ui::StudyAccess::currentOrWarn(nullptr);
     ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(*found, study);
+    EXPECT_EQ(found->folder(), study);
     EXPECT_EQ(dialogs.messages.size(), 1);
 }
 

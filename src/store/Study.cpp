@@ -1,0 +1,225 @@
+#include "store/Study.h"
+
+#include "store/Catalogue.h"
+#include "store/Installation.h"
+#include "store/NumberText.h"
+#include "store/TextPath.h"
+
+#include <cmath>
+
+namespace velmora::store {
+namespace {
+
+std::string shownNumber(double value, int digits, char separator) {
+    return NumberText::general(value, digits, separator);
+}
+
+// An item that reads as a number is shown as one, in the user's format; anything else as it is
+// stored, and a blank item as nothing.
+std::string numberOrText(std::string_view item, int digits, char separator) {
+    if (item.find_first_not_of(" \t") == std::string_view::npos) return {};
+    if (auto value = NumberText::parse(item)) return shownNumber(*value, digits, separator);
+    return std::string(item);
+}
+
+// The zone as the calculation and the summary take it: rounded to a whole number.
+std::optional<std::int16_t> rounded(std::string_view item) {
+    auto value = NumberText::parse(item);
+    return value ? NumberText::toInt16(*value) : std::nullopt;
+}
+
+} // namespace
+
+Result<Study> Study::current(const std::filesystem::path& installation) {
+    const Installation::CurrentStudy study = Installation::currentStudy(installation);
+    if (study.state == Installation::CurrentStudy::State::Found) return Study(study.folder);
+    return Error{Error::Kind::NoStudy, TextPath::toUtf8(study.folder), {}, study.message};
+}
+
+const std::array<Study::WorkFile, 9>& Study::works() {
+    static const std::array<WorkFile, 9> files = {{
+        {Work::Apportionment, Catalogue::kApportionment, 1},
+        {Work::Tachymetry, Catalogue::kTachymetry, 6},
+        {Work::Urban, Catalogue::kUrban, 1},
+        {Work::Polygonometry, Catalogue::kPolygonometry, 1},
+        {Work::Lines, Catalogue::kLines, 2},
+        {Work::Triangulation, Catalogue::kTriangulation, 4},
+        {Work::Buildings, Catalogue::kBuildings, 1},
+        {Work::Thousandths, Catalogue::kThousandths, 1},
+        {Work::Plots, Catalogue::kPlots, 1},
+    }};
+    return files;
+}
+
+const Study::WorkFile& Study::fileOf(Work work) {
+    return works()[static_cast<std::size_t>(work)];
+}
+
+Result<std::vector<std::string>> Study::items(std::string_view name) const {
+    FileContents file = ValueFile::load(folder_, name);
+    switch (file.state) {
+    case FileContents::State::Read:
+        return std::move(file.items);
+    case FileContents::State::Missing:
+        return Error{Error::Kind::NotFound, std::string(name), {}, {}};
+    case FileContents::State::Unreadable:
+        break;
+    }
+    return Error{Error::Kind::NotReadable, std::string(name), {}, file.problem};
+}
+
+Result<std::string> Study::firstItem(std::string_view name) const {
+    auto read = items(name);
+    if (!read) return read.error();
+    if (read->empty()) return Error{Error::Kind::Short, std::string(name), {}, {}};
+    return std::move(read->front());
+}
+
+Result<std::vector<std::string>> Study::details() const {
+    return items(Catalogue::kDetails);
+}
+
+Result<std::string> Study::lambdaItem() const {
+    return firstItem(Catalogue::kLambda);
+}
+
+// The first item of a file read by `read`; an item it does not take is refused.
+template <class T, class Read>
+Result<T> Study::numberOf(std::string_view name, Read read) const {
+    auto item = firstItem(name);
+    if (!item) return item.error();
+    std::optional<T> value = read(*item);
+    if (!value) return Error{Error::Kind::Refused, std::string(name), {}, *item};
+    return *value;
+}
+
+Result<float> Study::lambda() const {
+    return numberOf<float>(Catalogue::kLambda, [](std::string_view item) {
+        auto value = NumberText::parse(item);
+        return value ? NumberText::toSingle(*value) : std::nullopt;
+    });
+}
+
+Result<std::string> Study::scaleItem() const {
+    return firstItem(Catalogue::kScale);
+}
+
+Result<double> Study::scale() const {
+    return numberOf<double>(Catalogue::kScale, NumberText::parse);
+}
+
+Result<std::string> Study::zoneItem() const {
+    return firstItem(Catalogue::kZone);
+}
+
+Result<bool> Study::equalsInside() const {
+    auto item = zoneItem();
+    if (!item) return item.error();
+    auto value = NumberText::parse(*item);
+    return value && *value == 1;
+}
+
+Result<std::int16_t> Study::roundedZone() const {
+    return numberOf<std::int16_t>(Catalogue::kZone, rounded);
+}
+
+Result<int> Study::specialtyCode() const {
+    // A code is rounded to a whole number, as the zone is.
+    return numberOf<int>(Catalogue::kSpecialty, [](std::string_view item) -> std::optional<int> {
+        if (auto code = rounded(item)) return *code;
+        return std::nullopt;
+    });
+}
+
+Result<std::vector<double>> Study::quantities(Work work, ValueFile::OnFault onFault) const {
+    const WorkFile& file = fileOf(work);
+    auto read = items(file.name);
+    if (!read && read.error().kind != Error::Kind::NotFound) return read.error();
+    return ValueFile::numbersOf(read.maybe().value_or(std::vector<std::string>{}), file.items,
+                                onFault);
+}
+
+Status Study::storeTyped(Work work, const std::vector<TypedQuantity::Reading>& readings,
+                         std::optional<bool> elevation) const {
+    std::vector<ValueItem> items;
+    items.reserve(readings.size() + 1);
+    for (const auto& reading : readings)
+        items.push_back(ValueItem::text(reading.stored));
+    if (elevation) items.push_back(ValueItem::number(*elevation ? 1 : 0));
+    return ValueFile::write(folder_, fileOf(work).name, items);
+}
+
+double Study::buildingPoints(float area) {
+    return std::floor(static_cast<double>(area) * 2 / 25) + 4;
+}
+
+Status Study::storeBuildingArea(float area) const {
+    // The count is kept as the number it is, however large: the file holds a number.
+    return ValueFile::write(folder_, Catalogue::kBuildings,
+                            {ValueItem::number(buildingPoints(area))});
+}
+
+Status Study::storeScale(std::string_view shown) const {
+    return ValueFile::write(folder_, Catalogue::kScale, {ValueItem::text(std::string(shown))});
+}
+
+Status Study::storeZone(bool inside) const {
+    return ValueFile::write(folder_, Catalogue::kZone, {ValueItem::number(inside ? 1 : 0)});
+}
+
+Study::LambdaChange Study::changeLambda(const std::filesystem::path& installation,
+                                        const TypedQuantity::Reading& reading) const {
+    const std::vector<ValueItem> items = {ValueItem::text(reading.stored)};
+    LambdaChange change{ValueFile::write(folder_, Catalogue::kLambda, items), Status::success()};
+    if (change.study) change.defaults = ValueFile::write(installation, Catalogue::kDefaultLambda, items);
+    return change;
+}
+
+std::string Study::showLambda(std::string_view item, LambdaShown how, char separator) {
+    if (how == LambdaShown::SummaryAfterChange)
+        return numberOrText(item, NumberText::kDoubleDigits, separator);
+    auto value = NumberText::parse(item);
+    auto single = value ? NumberText::toSingle(*value) : std::nullopt;
+    if (!single) return std::string(item);
+    std::string text = shownNumber(*single, NumberText::kSingleDigits, separator);
+    if (how == LambdaShown::WorkSelection) {
+        // A label reads better with the zero that value files leave out: "0,85", not ",85".
+        const std::size_t at = text.starts_with('-') ? 1 : 0;
+        if (text.size() > at && text[at] == separator) text.insert(at, 1, '0');
+    }
+    return text;
+}
+
+Study::Summary Study::summary(char separator) const {
+    Summary summary;
+    auto missing = [&](const Error& error) {
+        summary.missing.push_back({error.file, error.kind == Error::Kind::Short});
+    };
+
+    if (auto zone = zoneItem())
+        summary.inside = rounded(*zone) == 1;
+    else
+        missing(zone.error());
+    if (auto scale = scaleItem())
+        summary.scale = numberOrText(*scale, NumberText::kDoubleDigits, separator);
+    if (auto lambda = lambdaItem())
+        summary.lambda = showLambda(*lambda, LambdaShown::Summary, separator);
+    else
+        missing(lambda.error());
+    if (auto read = details()) {
+        summary.details = std::move(*read);
+        if (summary.details.size() < kDetails)
+            summary.missing.push_back({std::string(Catalogue::kDetails), true});
+    } else {
+        missing(read.error());
+    }
+
+    for (const WorkFile& file : works())
+        summary.quantities[static_cast<std::size_t>(file.work)] =
+            quantities(file.work, ValueFile::OnFault::ZeroTheRest)
+                .maybe()
+                .value_or(std::vector<double>(file.items, 0.0));
+    return summary;
+}
+
+} // namespace velmora::store
