@@ -2,7 +2,7 @@
 #include "ui/report/frmDocument.h"
 
 #include "calc/ReportText.h"
-#include "store/Installation.h"
+#include "store/Study.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
@@ -33,13 +33,13 @@ frmDocument::frmDocument(const QString& caption, QWidget* parent) : QWidget(pare
 
 void frmDocument::Form_Load() {
     Form_Resize();
-    auto study = store::Installation::currentStudy(StudyAccess::installation());
-    if (study.state != store::Installation::CurrentStudy::State::Found) {
-        problem_ = QString::fromStdString(study.message);
+    auto study = store::Study::current(StudyAccess::installation());
+    if (!study) {
+        problem_ = QString::fromStdString(study.error().detail);
         return;
     }
-    study_ = study.folder;
-    calc::ReportText::Report report = calc::ReportText::join(study.folder);
+    study_ = study->folder();
+    calc::ReportText::Report report = calc::ReportText::join(study_);
     if (!report.whole()) problem_ = QString::fromStdString(report.problem());
     // The box keeps paragraphs, not line ends: each CR LF becomes one paragraph break.
     rtfText->setPlainText(
