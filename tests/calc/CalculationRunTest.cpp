@@ -198,11 +198,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "synola.dat", 4, "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  70080,7  X  1E+35  =  0 "}),
     [](const auto& info) { return info.param.name; });
 
-std::string upper(std::string name) {
-    for (char& c : name)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return name;
-}
 std::string lower(std::string name) {
     for (char& c : name)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -211,11 +206,10 @@ std::string lower(std::string name) {
 
 TEST_F(CalculationRunTest, StudyCopiedWithUpperCaseNamesIsReadAndRewrittenInPlace) {
     const auto study = home / "FROMWINDOWS";
-    std::filesystem::create_directories(study);
-    for (const auto& entry : std::filesystem::directory_iterator(TestFiles::data("studies/full"))) {
-        std::string name = upper(entry.path().filename().string());
-        std::filesystem::copy_file(entry.path(), study / (name == "L.DAT" ? "L.dat" : name));
-    }
+    TestFiles::copyFiles(TestFiles::data("studies/full"), study, [](const std::string& name) {
+        const std::string copied = TestFiles::capitals(name);
+        return copied == "L.DAT" ? "L.dat" : copied;
+    });
     // Left by an earlier run on the other machine.
     TestFiles::put(study / "ARXI1.DAT", "old head\r\n");
     TestFiles::put(study / "Synola.dat", "old totals\r\n");

@@ -5,18 +5,16 @@
 
 #include "TempFolder.h"
 #include "TestFiles.h"
+#include "TestProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
 #ifndef _WIN32
 #include <sys/stat.h>
-#include <sys/wait.h>
 #endif
 
 namespace velmora::cli {
@@ -28,45 +26,27 @@ using store::Installation;
 using testing::TempFolder;
 using testing::TestFiles;
 
-struct Result {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using Result = testing::ProcessRun;
 
 class CliTest : public ::testing::Test {
 public:
-    // Runs velmora-cli on the test's own installation folder; its output goes to a separate
-    // folder so that the installation only holds what the tool itself writes, or to `outTo`,
-    // which is not read back. `environment` is put before the command, as a shell's "env"
-    // arguments.
+    // Runs velmora-cli on the test's own installation folder; with `outTo`, its standard output
+    // goes there and is not read back. `environment` is put before the command, as a shell's
+    // "env" arguments.
     Result cli(const std::string& arguments, const std::string& environment = "",
                const char* outTo = nullptr) {
-        const std::filesystem::path out = outTo ? outTo : output / "stdout";
-        const auto err = output / "stderr";
-        std::string command = environment + "\"" + std::string(VELMORA_CLI) + "\" " + arguments +
-                              " --home \"" + home.path().string() + "\" > \"" + out.string() +
-                              "\" 2> \"" + err.string() + "\"";
-#ifdef _WIN32
-        // cmd.exe takes away the first and the last quote of a command that begins with one.
-        command = "\"" + command + "\"";
-#endif
-        int status = std::system(command.c_str());
-#ifndef _WIN32
-        status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-        return {status, outTo ? std::string() : TestFiles::bytes(out), TestFiles::bytes(err)};
+        return testing::TestProcess::run(VELMORA_CLI,
+                                         arguments + " --home \"" + home.path().string() + "\"",
+                                         environment, outTo ? outTo : std::filesystem::path());
     }
 
     std::filesystem::path copyStudy(const std::string& name) {
-        const auto study = home / store::TextPath::fromUtf8("ΓιώργοςΠαπαδόπουλος");
+        const auto study = TestFiles::makeStudy(home.path(), "ΓιώργοςΠαπαδόπουλος");
         TestFiles::copyFiles(TestFiles::data("studies/" + name), study);
-        EXPECT_TRUE(Installation::setCurrentStudy(home.path(), study));
         return study;
     }
 
     TempFolder home;
-    TempFolder output;
 };
 
 TEST_F(CliTest, CalcThenReportGivesTheFeeReport) {
@@ -86,13 +66,7 @@ TEST_F(CliTest, CalcThenReportGivesTheFeeReport) {
 // folder, and its files are in capitals.
 TEST_F(CliTest, AnInstallationOfTheOlderProgramIsComputedAtOnce) {
     const auto study = home / store::TextPath::fromUtf8("ΝίκοςΑλεξίου");
-    std::filesystem::create_directories(study);
-    for (const auto& entry : std::filesystem::directory_iterator(TestFiles::data("studies/full"))) {
-        std::string name = entry.path().filename().string();
-        for (char& c : name)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        std::filesystem::copy_file(entry.path(), study / name);
-    }
+    TestFiles::copyFiles(TestFiles::data("studies/full"), study, TestFiles::capitals);
     TestFiles::put(home / "TEMP.DAT", "c:\\program files\\velmora\\\xCD\xDF\xEA\xEF\xF2"
                                       "\xC1\xEB\xE5\xEE\xDF\xEF\xF5\r\n");
     const std::string pointer = TestFiles::bytes(home / "TEMP.DAT");

@@ -87,7 +87,7 @@ TEST_P(OldProgramPointer, LeadsToTheStudyInsideTheInstallationFolder) {
     const OldPointerCase& c = GetParam();
     std::filesystem::create_directory(home / TextPath::fromUtf8("ΝίκοςΑλεξίου"));
     // The older program wrote its names in capitals.
-    TestFiles::put(home / "TEMP.DAT", Cp1253::encode(std::string(c.pointer) + "\r\n").value());
+    TestFiles::putLines(home / "TEMP.DAT", {c.pointer});
     const auto before = TestFiles::snapshot(home.path());
     auto study = Installation::currentStudy(home.path());
     if (*c.study) {
@@ -122,7 +122,7 @@ TEST_F(InstallationTest, APathThatExistsAsItStandsWins) {
     const std::string old = "c:\\program files\\velmora\\ΝίκοςΑλεξίου";
     std::filesystem::create_directory(home / TextPath::fromUtf8("ΝίκοςΑλεξίου"));
     std::filesystem::create_directory(home / TextPath::fromUtf8(old));
-    TestFiles::put(home / "temp.dat", Cp1253::encode(old + "\r\n").value());
+    TestFiles::putLines(home / "temp.dat", {old});
     EXPECT_EQ(Installation::currentStudy(home.path()).folder, home / TextPath::fromUtf8(old));
 }
 

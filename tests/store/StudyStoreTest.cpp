@@ -1,4 +1,3 @@
-#include "store/Cp1253.h"
 #include "store/EngineerRegistry.h"
 #include "store/StudyCreation.h"
 #include "store/StudyList.h"
@@ -19,19 +18,11 @@ namespace {
 using testing::TempFolder;
 using testing::TestFiles;
 
-// The bytes the program stores for these UTF-8 lines.
-std::string stored(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += Cp1253::encode(line).value() + "\r\n";
-    return bytes;
-}
-
 class StudyStoreTest : public ::testing::Test {
 protected:
     std::string bytes(const std::string& name) const { return TestFiles::bytes(home / name); }
     void put(const std::string& name, const std::vector<std::string>& lines) const {
-        TestFiles::put(home / name, stored(lines));
+        TestFiles::putLines(home / name, lines);
     }
     std::map<std::string, std::string> snapshot() const { return TestFiles::snapshot(home.path()); }
 
@@ -68,8 +59,8 @@ TEST_F(StudyStoreTest, AppendToTwoRecordsGivesFifteenLinesAndKeepsTheOldOnesInTh
     std::vector<std::string> expected = old;
     for (const char* item : {"Ελένη", "Κώστα", "", "Πάτρα", "Αγρονόμος Τοπογράφος Μηχανικός"})
         expected.push_back(item);
-    EXPECT_EQ(bytes("mix.dat"), stored(expected));
-    EXPECT_EQ(bytes("mix1.dat"), stored(old));
+    EXPECT_EQ(bytes("mix.dat"), TestFiles::stored(expected));
+    EXPECT_EQ(bytes("mix1.dat"), TestFiles::stored(old));
 
     const auto engineers = EngineerRegistry::readAll(home.path());
     ASSERT_EQ(engineers.size(), 3u);
@@ -81,13 +72,13 @@ TEST_F(StudyStoreTest, AppendToTwoRecordsGivesFifteenLinesAndKeepsTheOldOnesInTh
 TEST_F(StudyStoreTest, AppendWithEveryFieldEmptyAddsFiveEmptyLines) {
     put("mix.dat", {"Α", "Β", "Γ", "Δ", "Ε"});
     ASSERT_TRUE(EngineerRegistry::append(home.path(), {}));
-    EXPECT_EQ(bytes("mix.dat"), stored({"Α", "Β", "Γ", "Δ", "Ε", "", "", "", "", ""}));
+    EXPECT_EQ(bytes("mix.dat"), TestFiles::stored({"Α", "Β", "Γ", "Δ", "Ε", "", "", "", "", ""}));
     EXPECT_EQ(EngineerRegistry::readAll(home.path()).size(), 2u);
 }
 
 TEST_F(StudyStoreTest, AppendToAMissingRegistryStartsIt) {
     ASSERT_TRUE(EngineerRegistry::append(home.path(), {"Α", "Β", "Γ", "Δ", "Ε"}));
-    EXPECT_EQ(bytes("mix.dat"), stored({"Α", "Β", "Γ", "Δ", "Ε"}));
+    EXPECT_EQ(bytes("mix.dat"), TestFiles::stored({"Α", "Β", "Γ", "Δ", "Ε"}));
     EXPECT_EQ(bytes("mix1.dat"), "");
 }
 
@@ -146,7 +137,7 @@ TEST_F(StudyStoreTest, AMissingListOfStudiesIsEmptyAndCreated) {
 TEST_F(StudyStoreTest, AppendWritesTheScratchCopyAndTheListWithTheNewPairLast) {
     put("ergasies.dat", {"Γιώργος", "Παππάς"});
     ASSERT_TRUE(StudyList::append(home.path(), {"Γιώργος", "Παππάς"}));
-    const std::string expected = stored({"Γιώργος", "Παππάς", "Γιώργος", "Παππάς"});
+    const std::string expected = TestFiles::stored({"Γιώργος", "Παππάς", "Γιώργος", "Παππάς"});
     EXPECT_EQ(bytes("ergasies.dat"), expected);
     EXPECT_EQ(bytes("erga.dat"), expected);
 }
@@ -160,7 +151,7 @@ TEST_F(StudyStoreTest, IndexHoldsAHundredLinesWithABlankForEachFreePlace) {
     StudyList::writeIndex(home.path(), {{"Α", "Β"}, {"Γ", "Δ"}, {"Ε", "Ζ"}});
     std::vector<std::string> lines = {"ΑΒ", "ΓΔ", "ΕΖ"};
     lines.resize(100, " ");
-    EXPECT_EQ(bytes("temp1.dat"), stored(lines));
+    EXPECT_EQ(bytes("temp1.dat"), TestFiles::stored(lines));
     auto index = StudyList::readIndex(home.path());
     ASSERT_EQ(index.size(), 100u);
     EXPECT_EQ(index[2], "ΕΖ");
@@ -187,12 +178,12 @@ TEST_F(StudyStoreTest, CreationWritesEveryFileInItsForm) {
 
     const auto folder = home / TextPath::fromUtf8("ΓιώργοςΠαππάς");
     EXPECT_EQ(outcome.folder, folder);
-    EXPECT_EQ(bytes("ergasies.dat"), stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
     EXPECT_EQ(bytes("erga.dat"), bytes("ergasies.dat"));
-    EXPECT_EQ(bytes("temp.dat"), stored({TextPath::toUtf8(folder)}));
+    EXPECT_EQ(bytes("temp.dat"), TestFiles::stored({TextPath::toUtf8(folder)}));
     const auto fields = details().fields();
     EXPECT_EQ(TestFiles::bytes(folder / "stoixeia.dat"),
-              stored(std::vector<std::string>(fields.begin(), fields.end())));
+              TestFiles::stored(std::vector<std::string>(fields.begin(), fields.end())));
     EXPECT_EQ(TestFiles::bytes(folder / "l.dat"), "1.2\r\n");
     EXPECT_EQ(TestFiles::bytes(folder / "entos.dat"), " 1 \r\n");
     EXPECT_EQ(TestFiles::bytes(folder / "eid.dat"), " 2 \r\n");
@@ -222,8 +213,8 @@ TEST_F(StudyStoreTest, PastedDecomposedAndPolytonicLettersAreKeptAsMonotonicGree
     EXPECT_EQ(outcome.folder, folder);
     const auto fields = details().fields();
     EXPECT_EQ(TestFiles::bytes(folder / "stoixeia.dat"),
-              stored(std::vector<std::string>(fields.begin(), fields.end())));
-    EXPECT_EQ(bytes("ergasies.dat"), stored({"Γιώργος", "Παππάς"}));
+              TestFiles::stored(std::vector<std::string>(fields.begin(), fields.end())));
+    EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Γιώργος", "Παππάς"}));
     EXPECT_EQ(TestFiles::bytes(folder / "eid.dat"), " 2 \r\n");
 
     Engineer engineer = details().engineer;
@@ -236,7 +227,7 @@ TEST_F(StudyStoreTest, AMissingDefaultLambdaStartsTheStudyAtOne) {
     auto outcome = StudyCreation::create(home.path(), details());
     ASSERT_TRUE(outcome.status) << outcome.status.message();
     EXPECT_EQ(TestFiles::bytes(outcome.folder / "l.dat"), "1\r\n");
-    EXPECT_EQ(bytes("ergasies.dat"), stored({"Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Γιώργος", "Παππάς"}));
 }
 
 struct Refusal {
@@ -349,8 +340,8 @@ TEST_F(StudyStoreTest, ACreationThatFailsHalfWayLeavesNothingAndCanBeTriedAgain)
     std::filesystem::remove_all(home / "temp.dat");
     outcome = StudyCreation::create(home.path(), details());
     ASSERT_TRUE(outcome.status) << outcome.status.message();
-    EXPECT_EQ(bytes("ergasies.dat"), stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
-    EXPECT_EQ(bytes("temp.dat"), stored({TextPath::toUtf8(outcome.folder)}));
+    EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes("temp.dat"), TestFiles::stored({TextPath::toUtf8(outcome.folder)}));
     EXPECT_EQ(TestFiles::snapshot(outcome.folder).size(), 4u);
 }
 
@@ -392,7 +383,8 @@ TEST_F(StudyStoreTest, OwnerNamesThatAreFineOnEverySystemAreAccepted) {
 TEST_F(StudyStoreTest, AStudyOfAnOwnerWithACommaIsPointedAtInQuotes) {
     auto outcome = StudyCreation::create(home.path(), details("Γιώργος,", "Παππάς"));
     ASSERT_TRUE(outcome.status) << outcome.status.message();
-    EXPECT_EQ(bytes("temp.dat"), stored({"\"" + TextPath::toUtf8(outcome.folder) + "\""}));
+    EXPECT_EQ(bytes("temp.dat"),
+              TestFiles::stored({"\"" + TextPath::toUtf8(outcome.folder) + "\""}));
     auto listed = StudyList::readAll(home.path());
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0], (StudyEntry{"Γιώργος,", "Παππάς"}));

@@ -1,7 +1,14 @@
 #include "TestFiles.h"
 
 #include "store/AtomicFile.h"
+#include "store/Cp1253.h"
+#include "store/Installation.h"
+#include "store/TextPath.h"
+#include "store/ValueFile.h"
 
+#include <gtest/gtest.h>
+
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -23,23 +30,89 @@ void TestFiles::put(const std::filesystem::path& file, std::string_view bytes) {
     if (!out) throw std::runtime_error("cannot write test file " + file.string());
 }
 
+std::string TestFiles::stored(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += store::Cp1253::encode(line).value() + "\r\n";
+    return bytes;
+}
+
+void TestFiles::putLines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+    put(file, stored(lines));
+}
+
+std::string TestFiles::text(const std::filesystem::path& file) {
+    auto lines =
+        store::ValueFile::readLines(file.parent_path(), store::TextPath::toUtf8(file.filename()));
+    std::string joined;
+    if (!lines) return joined;
+    for (const std::string& line : *lines)
+        joined += line + "\r\n";
+    return joined;
+}
+
+std::vector<std::string> TestFiles::lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find("\r\n", at);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    return lines;
+}
+
+void TestFiles::copyFiles(const std::filesystem::path& from, const std::filesystem::path& to,
+                          const std::function<std::string(const std::string&)>& rename) {
+    std::filesystem::create_directories(to);
+    for (const auto& entry : std::filesystem::directory_iterator(from)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string name = entry.path().filename().string();
+        std::filesystem::copy_file(entry.path(), to / (rename ? rename(name) : name),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+std::string TestFiles::capitals(std::string name) {
+    for (char& c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
+std::filesystem::path
+TestFiles::makeStudy(const std::filesystem::path& home, const std::string& folderName,
+                     const std::map<std::string, std::vector<std::string>>& files) {
+    std::filesystem::path study = home / store::TextPath::fromUtf8(folderName);
+    std::filesystem::create_directories(study);
+    for (const auto& [name, lines] : files)
+        EXPECT_TRUE(store::ValueFile::writeLines(study, name, lines).ok()) << name;
+    EXPECT_TRUE(store::Installation::setCurrentStudy(home, study).ok());
+    return study;
+}
+
 void TestFiles::blockReplacement(const std::filesystem::path& target) {
     for (int attempt = 0; attempt < store::AtomicFile::kAttempts; ++attempt)
         std::filesystem::create_directories(store::AtomicFile::temporaryFor(target, attempt));
 }
 
-void TestFiles::copyFiles(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::filesystem::create_directories(to);
-    for (const auto& entry : std::filesystem::directory_iterator(from))
-        if (entry.is_regular_file())
-            std::filesystem::copy_file(entry.path(), to / entry.path().filename());
+std::map<std::string, std::string> TestFiles::snapshot(const std::filesystem::path& folder) {
+    return listing(folder, true);
 }
 
-std::map<std::string, std::string> TestFiles::snapshot(const std::filesystem::path& folder) {
+std::map<std::string, std::string> TestFiles::fileSnapshot(const std::filesystem::path& folder) {
+    return listing(folder, false);
+}
+
+std::map<std::string, std::string> TestFiles::listing(const std::filesystem::path& folder,
+                                                      bool withFolders) {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         const std::string name = entry.path().lexically_relative(folder).generic_string();
-        files[name] = entry.is_regular_file() ? bytes(entry.path()) : "<folder>";
+        if (entry.is_regular_file())
+            files[name] = bytes(entry.path());
+        else if (withFolders)
+            files[name] = "<folder>";
     }
     return files;
 }

@@ -44,18 +44,6 @@ template <class W> W* opened() {
     return window;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find("\r\n", at);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(at, end - at));
-        at = end + 2;
-    }
-    return lines;
-}
-
 class JourneyTest : public UiTest {};
 
 // A new engineer, a new study, every work entered through its window, submit, calculation and
@@ -173,7 +161,7 @@ TEST_F(JourneyTest, FromNewStudyToPrintedReport) {
     ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
     auto report = calc::ReportText::join(current.folder);
     ASSERT_TRUE(report.missing.empty());
-    const std::vector<std::string> text = linesOf(report.text);
+    const std::vector<std::string> text = TestFiles::lines(report.text);
     auto has = [&](const std::string& line) {
         return std::find(text.begin(), text.end(), line) != text.end();
     };

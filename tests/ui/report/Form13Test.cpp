@@ -1,4 +1,3 @@
-#include "study/StudyFiles.h"
 #include "support/UiTest.h"
 
 #include "store/StudyCreation.h"
@@ -238,7 +237,7 @@ TEST_F(Form13Test, TheLambdaButtonShowsLambdaAsStoredAtThatMoment) {
         "Σ", Files{{"stoixeia.dat", kDetails}, {"l.dat", {"1.2"}}, {"entos.dat", {" 1 "}}});
     open();
     EXPECT_EQ(shown("l"), regional(QStringLiteral("1,2")));
-    StudyFiles::put(study / "l.dat", {"1.35"});
+    putLines(study / "l.dat", {"1.35"});
     window->Command1->click();
     EXPECT_EQ(shown("l"), regional(QStringLiteral("1,35")));
     auto* change = ui::WindowRegistry::find<ui::Form2>();
@@ -250,7 +249,7 @@ TEST_F(Form13Test, TheLambdaButtonShowsLambdaAsStoredAtThatMoment) {
     settle();
     EXPECT_EQ(UiTest::text(study / "l.dat"), "1.5\r\n");
     EXPECT_EQ(shown("l"), regional(QStringLiteral("1,35")));
-    StudyFiles::put(study / "l.dat", {"χ"});
+    putLines(study / "l.dat", {"χ"});
     window->Command1->click();
     EXPECT_EQ(shown("l"), QStringLiteral("χ"));
 }

@@ -2,13 +2,13 @@
 
 #include "report/ReportFixtures.h"
 
+#include "TestProcess.h"
+
 #include "ui/report/frmMain.h"
 #include "ui/services/WindowRegistry.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 namespace velmora::test {
 namespace {
@@ -29,21 +29,13 @@ protected:
 
     // Runs velmora-cli on the test's installation folder, without the test's screen settings.
     CliRun cli(const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(VELMORA_CLI),
-                      arguments + QStringList{QStringLiteral("--home"),
-                                              QString::fromStdString(home().string())});
-        CliRun run;
-        if (!process.waitForFinished(60000)) return run;
-        run.exitCode = process.exitCode();
-        run.out = process.readAllStandardOutput();
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        std::string words;
+        for (const QString& argument : arguments)
+            words += "\"" + argument.toStdString() + "\" ";
+        const auto run =
+            testing::TestProcess::run(VELMORA_CLI, words + "--home \"" + home().string() + "\"",
+                                      "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ");
+        return {run.exitCode, QByteArray::fromStdString(run.out), QString::fromStdString(run.err)};
     }
 
     std::filesystem::path study;
@@ -51,7 +43,7 @@ protected:
 };
 
 TEST_F(ReportPdfCliTest, WritesThePdfThatThePrintButtonPrints) {
-    copyData("golden/full-comma", study);
+    copyFiles(data("golden/full-comma"), study);
     const CliRun run = cli(
         {QStringLiteral("report"), QStringLiteral("--pdf"), QString::fromStdString(pdf.string())});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -73,7 +65,7 @@ TEST_F(ReportPdfCliTest, WritesThePdfThatThePrintButtonPrints) {
 }
 
 TEST_F(ReportPdfCliTest, MissingSectionsWriteNoFile) {
-    copyData("golden/short", study);
+    copyFiles(data("golden/short"), study);
     std::filesystem::remove(study / "synola.dat");
     const CliRun run = cli(
         {QStringLiteral("report"), QStringLiteral("--pdf"), QString::fromStdString(pdf.string())});
@@ -84,7 +76,7 @@ TEST_F(ReportPdfCliTest, MissingSectionsWriteNoFile) {
 }
 
 TEST_F(ReportPdfCliTest, AnUnwritablePlaceIsAnErrorWithNothingLeft) {
-    copyData("golden/short", study);
+    copyFiles(data("golden/short"), study);
     const auto nowhere = home() / "missing-folder" / "report.pdf";
     const CliRun run = cli({QStringLiteral("report"), QStringLiteral("--pdf"),
                             QString::fromStdString(nowhere.string())});

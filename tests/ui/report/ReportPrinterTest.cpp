@@ -26,7 +26,7 @@ protected:
     void SetUp() override {
         UiTest::SetUp();
         auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
-        copyData("golden/full-comma", study);
+        copyFiles(data("golden/full-comma"), study);
         pdf = home() / "printed.pdf";
         dialogs.onPrint = [this](QPrintDialog& dialog) {
             title = dialog.windowTitle();

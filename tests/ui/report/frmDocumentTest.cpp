@@ -24,7 +24,7 @@ class frmDocumentTest : public UiTest {
 protected:
     std::filesystem::path studyWith(const std::string& sections) {
         auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
-        copyData("golden/" + sections, study);
+        copyFiles(data("golden/" + sections), study);
         return study;
     }
 };

@@ -48,7 +48,7 @@ protected:
     void SetUp() override {
         UiTest::SetUp();
         study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
-        copyData("golden/short", study);
+        copyFiles(data("golden/short"), study);
     }
 
     static frmMain* shell() { return WindowRegistry::find<frmMain>(); }
@@ -98,7 +98,7 @@ TEST_F(frmMainTest, ReopeningTheShellNumbersTheNextWindow) {
 TEST_F(frmMainTest, PrincipalStaysOneWindowWithTheTextItLoaded) {
     frmDocument* principal = frmMain::showPrincipal();
     const QString loaded = principal->rtfText->toPlainText();
-    copyData("golden/full-comma", study);
+    copyFiles(data("golden/full-comma"), study);
 
     EXPECT_EQ(frmMain::showPrincipal(), principal);
     EXPECT_EQ(shell()->mdiArea->subWindowList().size(), 2);
@@ -109,7 +109,7 @@ TEST_F(frmMainTest, PrincipalStaysOneWindowWithTheTextItLoaded) {
 TEST_F(frmMainTest, ClosedPrincipalReopensAloneWithFreshText) {
     frmDocument* principal = frmMain::showPrincipal();
     const QString old = principal->rtfText->toPlainText();
-    copyData("golden/full-comma", study);
+    copyFiles(data("golden/full-comma"), study);
     const int counted = frmMain::documentCounter();
     principal->parentWidget()->close();
     settle();

@@ -24,7 +24,7 @@ class frmMainWmTest : public UiTest {
 protected:
     void SetUp() override {
         UiTest::SetUp();
-        copyData("golden/short", makeStudy("ΓιώργοςΠαπαδόπουλος", {}));
+        copyFiles(data("golden/short"), makeStudy("ΓιώργοςΠαπαδόπουλος", {}));
         QSettings settings;
         for (int i = 0; i < kKeys.size(); ++i)
             settings.setValue(QStringLiteral("Settings/") + kKeys[i], kStarting[i]);

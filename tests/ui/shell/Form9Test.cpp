@@ -39,17 +39,8 @@ protected:
 
     std::filesystem::path fullStudy() {
         auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
-        copyData("studies/full", study);
+        copyFiles(data("studies/full"), study);
         return study;
-    }
-
-    // Every file under a folder with its bytes, to tell that nothing was written.
-    static std::map<std::string, std::string> snapshot(const std::filesystem::path& folder) {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-            if (entry.is_regular_file())
-                files[entry.path().lexically_relative(folder).string()] = bytes(entry.path());
-        return files;
     }
 
     // The button shows its window; a second press brings the same one forward.
@@ -112,13 +103,13 @@ TEST_F(Form9Test, NewStudyPreviousStudyAndHelpOpenTheirWindowsOnce) {
 }
 
 TEST_F(Form9Test, WithoutACurrentStudyBothActionsSayWhyAndWriteNothing) {
-    const auto before = snapshot(home());
+    const auto before = fileSnapshot(home());
     menu->Command8->click();
     menu->print->click();
     ASSERT_EQ(dialogs.messages.size(), 2);
     for (const QString& message : dialogs.messages)
         EXPECT_TRUE(message.contains(QStringLiteral("μελέτη"))) << message.toStdString();
-    EXPECT_EQ(snapshot(home()), before);
+    EXPECT_EQ(fileSnapshot(home()), before);
     EXPECT_EQ(WindowRegistry::find<frmMain>(), nullptr);
 }
 
@@ -127,7 +118,7 @@ TEST_F(Form9Test, CalculationWritesTheSectionsWithTheRegionalSeparator) {
     menu->Command8->click();
     EXPECT_TRUE(dialogs.messages.isEmpty());
     for (const char* section : {"arxi1.dat", "trig1.dat", "synola.dat", "telos.dat"})
-        EXPECT_EQ(bytes(study / section), bytes(testData(fullSections()) / section)) << section;
+        EXPECT_EQ(bytes(study / section), bytes(data(fullSections()) / section)) << section;
 }
 
 TEST_F(Form9Test, ASectionThatCannotBeWrittenIsToldInGreek) {
@@ -137,13 +128,13 @@ TEST_F(Form9Test, ASectionThatCannotBeWrittenIsToldInGreek) {
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("telos.dat")));
     // The other sections were still written.
-    EXPECT_EQ(bytes(study / "synola.dat"), bytes(testData(fullSections()) / "synola.dat"));
+    EXPECT_EQ(bytes(study / "synola.dat"), bytes(data(fullSections()) / "synola.dat"));
 }
 
 TEST_F(Form9Test, WhatDoesNotAddUpIsToldInOneMessageAndTheSectionsAreWritten) {
     auto study = fullStudy();
-    std::ofstream(study / "polygon.dat", std::ios::binary) << " -4 \r\n";
-    std::ofstream(study / "l.dat", std::ios::binary) << "abc\r\n";
+    put(study / "polygon.dat", " -4 \r\n");
+    put(study / "l.dat", "abc\r\n");
     menu->Command8->click();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("polygon.dat: ")))
@@ -151,12 +142,12 @@ TEST_F(Form9Test, WhatDoesNotAddUpIsToldInOneMessageAndTheSectionsAreWritten) {
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("l.dat: ")))
         << dialogs.messages[0].toStdString();
     EXPECT_EQ(bytes(study / "polygon1.dat"), "");
-    EXPECT_EQ(bytes(study / "trig1.dat"), bytes(testData("golden/full-comma/trig1.dat")));
+    EXPECT_EQ(bytes(study / "trig1.dat"), bytes(data("golden/full-comma/trig1.dat")));
 }
 
 TEST_F(Form9Test, PrintShowsTheReportAndKeepsTheOpenOneUntilClosed) {
     auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
-    copyData("golden/short", study);
+    copyFiles(data("golden/short"), study);
     menu->print->click();
     frmMain* shell = WindowRegistry::find<frmMain>();
     ASSERT_NE(shell, nullptr);
@@ -166,7 +157,7 @@ TEST_F(Form9Test, PrintShowsTheReportAndKeepsTheOpenOneUntilClosed) {
     const QString loaded = principal->rtfText->toPlainText();
 
     // A new calculation, then print again: the open window comes forward unchanged.
-    copyData("studies/full", study);
+    copyFiles(data("studies/full"), study);
     menu->Command8->click();
     menu->print->click();
     EXPECT_EQ(shell->activeDocument(), principal);
@@ -183,7 +174,7 @@ TEST_F(Form9Test, PrintShowsTheReportAndKeepsTheOpenOneUntilClosed) {
 
 TEST_F(Form9Test, ExitEndsTheProgramWithoutTheShellSavingItsPlacement) {
     auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
-    copyData("golden/short", study);
+    copyFiles(data("golden/short"), study);
     menu->print->click();
     ASSERT_NE(WindowRegistry::find<frmMain>(), nullptr);
 

@@ -1,4 +1,3 @@
-#include "study/StudyFiles.h"
 #include "support/UiTest.h"
 
 #include "store/TextPath.h"
@@ -24,7 +23,7 @@ protected:
             std::filesystem::create_directory(
                 folder("Ν" + std::to_string(i) + "Σ" + std::to_string(i)));
         }
-        StudyFiles::put(home() / "ergasies.dat", lines);
+        putLines(home() / "ergasies.dat", lines);
     }
     std::filesystem::path folder(const std::string& name) const {
         return home() / store::TextPath::fromUtf8(name);
@@ -37,14 +36,7 @@ protected:
     std::string pointerAt(const std::string& name) const {
         return store::TextPath::toUtf8(folder(name)) + "\r\n";
     }
-    std::vector<std::string> indexLines() const {
-        std::vector<std::string> lines;
-        const std::string all = text(home() / "temp1.dat");
-        for (std::size_t start = 0, end; (end = all.find("\r\n", start)) != std::string::npos;
-             start = end + 2)
-            lines.push_back(all.substr(start, end - start));
-        return lines;
-    }
+    std::vector<std::string> indexLines() const { return lines(text(home() / "temp1.dat")); }
     void open() { window = ui::WindowRegistry::show<ui::palaia>(); }
 
     ui::palaia* window = nullptr;
@@ -114,13 +106,13 @@ TEST_F(palaiaTest, TheFirstHundredAreFoundThroughTheIndex) {
     open();
     std::vector<std::string> index = {"Ν1Σ1", "Άλλος", "Ν3Σ3"};
     index.resize(100, " ");
-    StudyFiles::put(home() / "temp1.dat", index);
+    putLines(home() / "temp1.dat", index);
     choose(1);
     EXPECT_EQ(pointer(), pointerAt("Άλλος"));
 }
 
 TEST_F(palaiaTest, TwoStudiesOfTheSameOwnerLeadToTheSameFolder) {
-    StudyFiles::put(home() / "ergasies.dat", {"Ν", "Σ", "Ν", "Σ"});
+    putLines(home() / "ergasies.dat", {"Ν", "Σ", "Ν", "Σ"});
     open();
     ASSERT_EQ(window->EPILOGI->count(), 2);
     EXPECT_EQ(window->EPILOGI->itemText(0), window->EPILOGI->itemText(1));
@@ -129,7 +121,7 @@ TEST_F(palaiaTest, TwoStudiesOfTheSameOwnerLeadToTheSameFolder) {
 }
 
 TEST_F(palaiaTest, AStudyWhoseFolderIsGoneStillBecomesCurrentAndItsSummarySaysSo) {
-    StudyFiles::put(home() / "ergasies.dat", {"Ν", "Σ"});
+    putLines(home() / "ergasies.dat", {"Ν", "Σ"});
     open();
     choose(0);
     EXPECT_EQ(pointer(), pointerAt("ΝΣ"));
@@ -151,7 +143,7 @@ TEST_F(palaiaTest, AMissingListIsEmptyAndCreated) {
 }
 
 TEST_F(palaiaTest, AnEntryWithoutOwnerNameNeverPointsAtTheInstallationFolder) {
-    StudyFiles::put(home() / "ergasies.dat", {"", ""});
+    putLines(home() / "ergasies.dat", {"", ""});
     makeStudy("ΆνναΛύρα", {});
     const std::string before = pointer();
     open();

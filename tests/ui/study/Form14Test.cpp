@@ -1,4 +1,4 @@
-#include "study/StudyFiles.h"
+#include "study/EngineerRecords.h"
 #include "support/UiTest.h"
 
 #include "store/Specialty.h"
@@ -15,7 +15,7 @@
 namespace velmora::test {
 namespace {
 
-const std::vector<std::string>& kTwoRecords = StudyFiles::twoEngineers();
+const std::vector<std::string>& kTwoRecords = twoEngineers();
 
 class Form14Test : public UiTest {
 protected:
@@ -25,7 +25,7 @@ protected:
         window = ui::WindowRegistry::show<ui::Form14>();
     }
     void put(const std::string& name, const std::vector<std::string>& lines) {
-        StudyFiles::put(home() / name, lines);
+        putLines(home() / name, lines);
     }
     void fill(const QString& first, const QString& surname, const QString& address,
               const QString& city, const QString& specialty) {
@@ -67,8 +67,8 @@ TEST_F(Form14Test, OkAppendsTheRecordThroughTheScratchFileAndCloses) {
          {"Ελένη", "Κώστα", "Ερμού 5", "Πάτρα", "Αγρονόμος Τοπογράφος Μηχανικός"})
         expected.push_back(item);
     ASSERT_EQ(expected.size(), 15u);
-    EXPECT_EQ(bytes(home() / "mix.dat"), StudyFiles::stored(expected));
-    EXPECT_EQ(bytes(home() / "mix1.dat"), StudyFiles::stored(kTwoRecords));
+    EXPECT_EQ(bytes(home() / "mix.dat"), stored(expected));
+    EXPECT_EQ(bytes(home() / "mix1.dat"), stored(kTwoRecords));
     EXPECT_EQ(ui::WindowRegistry::find<ui::Form14>(), nullptr);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -79,7 +79,7 @@ TEST_F(Form14Test, ATypedSpecialtyAndEmptyFieldsAreStoredAsTheyStandWithEnterFor
     std::vector<std::string> expected = kTwoRecords;
     for (const char* item : {"", "", "", "", "τοπογράφος "})
         expected.push_back(item);
-    EXPECT_EQ(bytes(home() / "mix.dat"), StudyFiles::stored(expected));
+    EXPECT_EQ(bytes(home() / "mix.dat"), stored(expected));
 }
 
 TEST_F(Form14Test, ClosingWithTheCloseBoxWritesNothing) {
@@ -100,7 +100,7 @@ TEST_F(Form14Test, AnEntryTheRegistryCannotKeepIsRefusedWithTheWindowLeftOpen) {
     settle();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«Δ/νση»")));
-    EXPECT_EQ(bytes(home() / "mix.dat"), StudyFiles::stored(kTwoRecords));
+    EXPECT_EQ(bytes(home() / "mix.dat"), stored(kTwoRecords));
     EXPECT_FALSE(std::filesystem::exists(home() / "mix1.dat"));
     EXPECT_EQ(ui::WindowRegistry::find<ui::Form14>(), window);
 }

@@ -1,4 +1,4 @@
-#include "study/StudyFiles.h"
+#include "study/EngineerRecords.h"
 #include "support/UiTest.h"
 
 #include "store/Specialty.h"
@@ -23,7 +23,7 @@
 namespace velmora::test {
 namespace {
 
-const std::vector<std::string>& kRegistry = StudyFiles::twoEngineers();
+const std::vector<std::string>& kRegistry = twoEngineers();
 
 class stoixeiaTest : public UiTest {
 protected:
@@ -34,7 +34,7 @@ protected:
         window = ui::WindowRegistry::show<ui::stoixeia>();
     }
     void put(const std::string& name, const std::vector<std::string>& lines) {
-        StudyFiles::put(home() / name, lines);
+        putLines(home() / name, lines);
     }
     void pick(int index) {
         window->Combo1->setCurrentIndex(index);
@@ -215,20 +215,19 @@ TEST_F(stoixeiaTest, OkCreatesTheStudyFilesInTheirFormAndCloses) {
     EXPECT_NE(ui::WindowRegistry::find<ui::Form1>(), nullptr);
 
     const auto folder = study("ΓιώργοςΠαππάς");
-    EXPECT_EQ(bytes(home() / "ergasies.dat"),
-              StudyFiles::stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes(home() / "ergasies.dat"), stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
     EXPECT_EQ(bytes(home() / "erga.dat"), bytes(home() / "ergasies.dat"));
-    EXPECT_EQ(bytes(home() / "temp.dat"), StudyFiles::stored({store::TextPath::toUtf8(folder)}));
+    EXPECT_EQ(bytes(home() / "temp.dat"), stored({store::TextPath::toUtf8(folder)}));
     EXPECT_EQ(bytes(folder / "stoixeia.dat"),
-              StudyFiles::stored({"Γιώργος", "Παππάς", "Ερμού 5", "Αθήνα", "Δήμος Αθηναίων",
-                                  "Πλάκα", "Άγιος Νικόλαος", "Μαρία", "Νικολάου", "Σόλωνος 10",
-                                  "Αθήνας", "Πολιτικός Μηχανικός"}));
+              stored({"Γιώργος", "Παππάς", "Ερμού 5", "Αθήνα", "Δήμος Αθηναίων", "Πλάκα",
+                      "Άγιος Νικόλαος", "Μαρία", "Νικολάου", "Σόλωνος 10", "Αθήνας",
+                      "Πολιτικός Μηχανικός"}));
     EXPECT_EQ(bytes(folder / "l.dat"), "1.2\r\n");
     EXPECT_EQ(bytes(folder / "entos.dat"), " 1 \r\n");
     EXPECT_EQ(bytes(folder / "eid.dat"), " 2 \r\n");
-    EXPECT_EQ(StudyFiles::snapshot(folder).size(), 4u);
+    EXPECT_EQ(snapshot(folder).size(), 4u);
     // The registry is only read.
-    EXPECT_EQ(bytes(home() / "mix.dat"), StudyFiles::stored(kRegistry));
+    EXPECT_EQ(bytes(home() / "mix.dat"), stored(kRegistry));
     EXPECT_FALSE(std::filesystem::exists(home() / "mix1.dat"));
 }
 
@@ -283,20 +282,20 @@ TEST_F(stoixeiaTest, TheSpecialtyCodeFollowsTheExactName) {
 
 TEST_F(stoixeiaTest, CancelWritesNothingAndKeepsTheCurrentStudy) {
     makeStudy("ΆνναΛύρα", {{"l.dat", {"1"}}});
-    const auto before = StudyFiles::snapshot(home());
+    const auto before = snapshot(home());
     fillOwnerAndSite();
     pick(0);
     window->cmdCancel->click();
     settle();
     EXPECT_EQ(ui::WindowRegistry::find<ui::stoixeia>(), nullptr);
     EXPECT_EQ(ui::WindowRegistry::find<ui::Form1>(), nullptr);
-    EXPECT_EQ(StudyFiles::snapshot(home()), before);
+    EXPECT_EQ(snapshot(home()), before);
 }
 
 TEST_F(stoixeiaTest, AnOwnerWhoseStudyExistsOrWhoseNameIsNoFolderIsRefusedWithNothingTouched) {
     makeStudy("ΓιώργοςΠαππάς", {{"l.dat", {"1"}}});
     put("ergasies.dat", {"Γιώργος", "Παππάς"});
-    const auto before = StudyFiles::snapshot(home());
+    const auto before = snapshot(home());
     pick(0);
     const std::vector<std::pair<QString, QString>> owners = {
         {QStringLiteral("Γιώργος"), QStringLiteral("Παππάς")},
@@ -312,7 +311,7 @@ TEST_F(stoixeiaTest, AnOwnerWhoseStudyExistsOrWhoseNameIsNoFolderIsRefusedWithNo
         window->cmdOK->click();
         settle();
         EXPECT_EQ(ui::WindowRegistry::find<ui::stoixeia>(), window) << first.toStdString();
-        EXPECT_EQ(StudyFiles::snapshot(home()), before) << first.toStdString();
+        EXPECT_EQ(snapshot(home()), before) << first.toStdString();
     }
     ASSERT_EQ(dialogs.messages.size(), static_cast<qsizetype>(owners.size()));
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("Υπάρχει ήδη")));
@@ -323,7 +322,7 @@ TEST_F(stoixeiaTest, AnOwnerWhoseStudyExistsOrWhoseNameIsNoFolderIsRefusedWithNo
 }
 
 TEST_F(stoixeiaTest, AFieldTheStudyCannotKeepIsNamedAndNothingIsWritten) {
-    const auto before = StudyFiles::snapshot(home());
+    const auto before = snapshot(home());
     fillOwnerAndSite();
     pick(0);
     window->DD->setText(QStringLiteral("Πλάκα, \"Άνω\""));
@@ -331,7 +330,7 @@ TEST_F(stoixeiaTest, AFieldTheStudyCannotKeepIsNamedAndNothingIsWritten) {
     settle();
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«Δημοτικό Διαμέρισμα»")));
-    EXPECT_EQ(StudyFiles::snapshot(home()), before);
+    EXPECT_EQ(snapshot(home()), before);
 }
 
 TEST_F(stoixeiaTest, APastedNameWithSeparateAccentsIsStoredAsMonotonicGreek) {
@@ -353,7 +352,7 @@ TEST_F(stoixeiaTest, APastedNameWithSeparateAccentsIsStoredAsMonotonicGreek) {
     EXPECT_EQ(details[0], "Γιώργος");
     EXPECT_EQ(details[1], "Παππάς");
     EXPECT_EQ(details[6], "Άγιος Νικόλαος");
-    EXPECT_EQ(bytes(home() / "ergasies.dat"), StudyFiles::stored({"Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes(home() / "ergasies.dat"), stored({"Γιώργος", "Παππάς"}));
 }
 
 TEST_F(stoixeiaTest, TwoStudiesOfTheSameOwnerNameAreRefusedTheSecondTime) {
@@ -366,7 +365,7 @@ TEST_F(stoixeiaTest, TwoStudiesOfTheSameOwnerNameAreRefusedTheSecondTime) {
         if (ui::WindowRegistry::find<ui::stoixeia>() == nullptr) window = nullptr;
     }
     EXPECT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(bytes(home() / "ergasies.dat"), StudyFiles::stored({"Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes(home() / "ergasies.dat"), stored({"Γιώργος", "Παππάς"}));
 }
 
 } // namespace

@@ -2,17 +2,12 @@
 
 #include "store/Installation.h"
 #include "store/TextPath.h"
-#include "store/ValueFile.h"
 #include "ui/services/Regional.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QSettings>
 #include <QWidget>
-
-#include <fstream>
-#include <iterator>
-#include <random>
 
 namespace velmora::test {
 
@@ -36,15 +31,11 @@ QString FakeDialogs::saveFile(QWidget*, const QString&, const QString& proposed,
 }
 
 void UiTest::SetUp() {
-    std::random_device random;
-    home_ = std::filesystem::temp_directory_path() /
-            ("velmora-ui-" + std::to_string(random()) + "-" + std::to_string(random()));
-    std::filesystem::create_directories(home_);
-    qputenv("VELMORA_HOME", QByteArray::fromStdString(store::TextPath::toUtf8(home_)));
-    const QString settings = QString::fromStdString(store::TextPath::toUtf8(home_ / "settings"));
+    qputenv("VELMORA_HOME", QByteArray::fromStdString(store::TextPath::toUtf8(home())));
+    const QString settings = QString::fromStdString(store::TextPath::toUtf8(home() / "settings"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
-    ASSERT_TRUE(store::Installation::prepare(home_).ok());
+    ASSERT_TRUE(store::Installation::prepare(home()).ok());
     ui::Dialogs::setHandler(&dialogs);
 }
 
@@ -57,34 +48,6 @@ void UiTest::TearDown() {
     settle();
     ui::Dialogs::setHandler(nullptr);
     ui::Regional::overrideSeparator(std::nullopt);
-    std::error_code ignored;
-    std::filesystem::remove_all(home_, ignored);
-}
-
-std::filesystem::path
-UiTest::makeStudy(const std::string& folderName,
-                  const std::map<std::string, std::vector<std::string>>& files) {
-    std::filesystem::path study = home_ / store::TextPath::fromUtf8(folderName);
-    std::filesystem::create_directories(study);
-    for (const auto& [name, lines] : files)
-        EXPECT_TRUE(store::ValueFile::writeLines(study, name, lines).ok()) << name;
-    EXPECT_TRUE(store::Installation::setCurrentStudy(home_, study).ok());
-    return study;
-}
-
-std::string UiTest::bytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-std::string UiTest::text(const std::filesystem::path& file) {
-    auto lines =
-        store::ValueFile::readLines(file.parent_path(), store::TextPath::toUtf8(file.filename()));
-    std::string joined;
-    if (!lines) return joined;
-    for (const std::string& line : *lines)
-        joined += line + "\r\n";
-    return joined;
 }
 
 void UiTest::type(QWidget* widget, const QString& text) {

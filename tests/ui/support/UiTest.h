@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TempFolder.h"
+#include "TestFiles.h"
 #include "ui/services/Dialogs.h"
 
 #include <QString>
@@ -41,22 +43,20 @@ public:
 };
 
 // A fixture for window tests: a fresh installation folder in VELMORA_HOME and a fresh settings
-// store for each test, dialogs answered by the test, and every window closed afterwards.
-class UiTest : public ::testing::Test {
+// store for each test, dialogs answered by the test, and every window closed afterwards. The file
+// helpers of every test program come with it.
+class UiTest : public ::testing::Test, protected testing::TestFiles {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    const std::filesystem::path& home() const { return home_; }
+    const std::filesystem::path& home() const { return home_.path(); }
 
-    // Creates a study folder in the installation folder holding the given files (UTF-8 lines,
-    // stored as the program stores them) and makes it the current study.
+    // A study folder of the installation folder, holding the given files, made the current study.
     std::filesystem::path makeStudy(const std::string& folderName,
-                                    const std::map<std::string, std::vector<std::string>>& files);
-
-    // The raw bytes of a file, and its text decoded from the code page.
-    static std::string bytes(const std::filesystem::path& file);
-    static std::string text(const std::filesystem::path& file);
+                                    const std::map<std::string, std::vector<std::string>>& files) {
+        return TestFiles::makeStudy(home(), folderName, files);
+    }
 
     // Types text into the focused-or-given widget key by key, as a user would, Greek included.
     static void type(QWidget* widget, const QString& text);
@@ -74,7 +74,7 @@ protected:
     FakeDialogs dialogs;
 
 private:
-    std::filesystem::path home_;
+    testing::TempFolder home_;
 };
 
 } // namespace velmora::test

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <fstream>
 #include <functional>
 
 namespace velmora::test {
@@ -86,7 +85,7 @@ protected:
     }
     std::string file(const Entry& e) const { return bytes(folder / e.file); }
     void put(const char* name, const std::string& content) const {
-        std::ofstream(folder / name, std::ios::binary) << content;
+        TestFiles::put(folder / name, content);
     }
 
     std::filesystem::path folder;

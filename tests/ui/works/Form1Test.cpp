@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <fstream>
 #include <functional>
 
 namespace velmora::test {
@@ -42,9 +41,6 @@ protected:
                                                  {"eid.dat", {code}}});
     }
     Form1* open() { return WindowRegistry::show<Form1>(); }
-    static void put(const std::filesystem::path& file, const std::string& bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
 };
 
 TEST_F(Form1Test, SubmitStraightAwayWritesEveryWorkFileWithZerosAndScale200) {
