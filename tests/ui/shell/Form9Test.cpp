@@ -4,6 +4,7 @@
 
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
+#include "ui/services/Program.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/Form9.h"
@@ -223,6 +224,13 @@ TEST_F(Form9Test, TheLastWindowToCloseEndsTheProgram) {
     copyData("golden/short", study);
     const std::pair<const char*, std::function<QWidget*()>> others[] = {
         {"palaia", [] { return WindowRegistry::show<ui::palaia>(); }},
+        // How Windows keeps it out of the task bar: it counts all the same.
+        {"palaia with an owner",
+         [] {
+             auto* window = WindowRegistry::show<ui::palaia>();
+             ui::Program::keepOutOfTaskBar(window);
+             return window;
+         }},
         {"help", [] { return WindowRegistry::show<ui::help>(); }},
         {"stoixeia", [] { return WindowRegistry::show<ui::stoixeia>(); }},
         {"frmMain",
