@@ -2,6 +2,7 @@
 
 #include "store/Installation.h"
 #include "ui/services/Dialogs.h"
+#include "ui/services/Program.h"
 #include "ui/services/Resources.h"
 #include "ui/services/Translation.h"
 #include "ui/services/WindowRegistry.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
         QApplication::setApplicationName(QStringLiteral("Velmora"));
         QApplication::setOrganizationName(QStringLiteral("Velmora"));
         velmora::ui::Translation::installGreek();
+        velmora::ui::Program::endWithLastWindow();
         QApplication::setWindowIcon(
             QIcon(velmora::ui::Resources::path(QStringLiteral("surveyor.svg"))));
 

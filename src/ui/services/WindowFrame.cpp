@@ -1,5 +1,6 @@
 #include "ui/services/WindowFrame.h"
 
+#include "ui/services/Program.h"
 #include "ui/services/Twips.h"
 
 #include <QGuiApplication>
@@ -23,6 +24,11 @@ void WindowFrame::apply(QWidget* window, Frame frame, int widthTwips, int height
         break;
     }
     window->setWindowFlags(flags);
+#ifdef Q_OS_WIN
+    // Windows gives every window without an owner a task bar button; on X11 a dialog stays out of
+    // the task bar by being one.
+    if (frame != Frame::Sizable) Program::keepOutOfTaskBar(window);
+#endif
 
     QSize size = Twips::size(widthTwips, heightTwips);
     if (QLayout* layout = window->layout()) {

@@ -11,9 +11,9 @@ public:
     enum class Frame {
         // Resizable, no control box.
         Sizable,
-        // Fixed size, no control box.
+        // Fixed size, no control box, not in the task bar.
         FixedDialog,
-        // Fixed size with the usual close box.
+        // Fixed size with the usual close box, not in the task bar.
         FixedDialogWithClose,
     };
 

@@ -4,9 +4,11 @@
 
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
+#include "ui/services/Program.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/Form9.h"
+#include "ui/shell/frmSplash.h"
 #include "ui/shell/help.h"
 #include "ui/shell/palaia.h"
 #include "ui/study/stoixeia.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QSvgWidget>
@@ -21,6 +24,7 @@
 #include <QTimer>
 
 #include <fstream>
+#include <functional>
 
 namespace velmora::test {
 namespace {
@@ -52,6 +56,23 @@ protected:
         EXPECT_TRUE(opened->isVisible());
         button->click();
         EXPECT_EQ(WindowRegistry::find<W>(), opened);
+    }
+
+    // Runs the program: it must run on after `first` and end with `last`, not before, not after.
+    static void expectRunsOnThenEnds(const std::function<void()>& first,
+                                     const std::function<void()>& last) {
+        QObject steps;
+        bool ranOn = false;
+        QTimer::singleShot(0, &steps, first);
+        QTimer::singleShot(200, &steps, [&] {
+            ranOn = true;
+            last();
+        });
+        // A guard so that a program that never ends fails the test instead of hanging it.
+        QTimer::singleShot(10000, &steps, [] { QCoreApplication::exit(7); });
+        EXPECT_EQ(QCoreApplication::exec(), 0);
+        EXPECT_TRUE(ranOn);
+        settle();
     }
 
     Form9* menu = nullptr;
@@ -186,6 +207,48 @@ TEST_F(Form9Test, ExitEndsTheProgramWithoutTheShellSavingItsPlacement) {
     guard.start(10000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(QSettings().contains(QStringLiteral("Settings/MainLeft")));
+}
+
+// The program ends when its last window closes, whichever that is, and not before.
+TEST_F(Form9Test, TheLastWindowToCloseEndsTheProgram) {
+    auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
+    copyData("golden/short", study);
+    const std::pair<const char*, std::function<QWidget*()>> others[] = {
+        {"palaia", [] { return WindowRegistry::show<ui::palaia>(); }},
+        // How Windows keeps it out of the task bar: it counts all the same.
+        {"palaia with an owner",
+         [] {
+             auto* window = WindowRegistry::show<ui::palaia>();
+             ui::Program::keepOutOfTaskBar(window);
+             return window;
+         }},
+        {"help", [] { return WindowRegistry::show<ui::help>(); }},
+        {"stoixeia", [] { return WindowRegistry::show<ui::stoixeia>(); }},
+        {"frmMain",
+         [this] {
+             menu->print->click();
+             return WindowRegistry::find<frmMain>();
+         }},
+    };
+    for (const auto& [name, open] : others)
+        for (const bool menuFirst : {true, false}) {
+            SCOPED_TRACE(std::string(name) + (menuFirst ? ", menu closed first" : ", menu last"));
+            menu = WindowRegistry::show<Form9>();
+            QPointer<QWidget> first = menu;
+            QPointer<QWidget> last = open();
+            ASSERT_TRUE(last);
+            if (!menuFirst) std::swap(first, last);
+            expectRunsOnThenEnds([first] { first->close(); }, [last] { last->close(); });
+        }
+}
+
+// The splash gives way to the menu without ending the program.
+TEST_F(Form9Test, TheSplashDoesNotEndTheProgram) {
+    menu->close();
+    settle();
+    auto* splash = WindowRegistry::show<ui::frmSplash>();
+    expectRunsOnThenEnds([splash] { splash->Timer1_Timer(); },
+                         [] { WindowRegistry::find<Form9>()->close(); });
 }
 
 } // namespace
