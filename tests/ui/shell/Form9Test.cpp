@@ -212,7 +212,7 @@ TEST_F(Form9Test, ExitEndsTheProgramWithoutTheShellSavingItsPlacement) {
 // The program ends when its last window closes, whichever that is, and not before.
 TEST_F(Form9Test, TheLastWindowToCloseEndsTheProgram) {
     auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
-    copyData("golden/short", study);
+    copyFiles(data("golden/short"), study);
     const std::pair<const char*, std::function<QWidget*()>> others[] = {
         {"palaia", [] { return WindowRegistry::show<ui::palaia>(); }},
         // How Windows keeps it out of the task bar: it counts all the same.
