@@ -84,8 +84,7 @@ Result<std::string> Study::lambdaItem() const {
 }
 
 // The first item of a file read by `read`; an item it does not take is refused.
-template <class T, class Read>
-Result<T> Study::numberOf(std::string_view name, Read read) const {
+template <class T, class Read> Result<T> Study::numberOf(std::string_view name, Read read) const {
     auto item = firstItem(name);
     if (!item) return item.error();
     std::optional<T> value = read(*item);
@@ -171,7 +170,8 @@ Study::LambdaChange Study::changeLambda(const std::filesystem::path& installatio
                                         const TypedQuantity::Reading& reading) const {
     const std::vector<ValueItem> items = {ValueItem::text(reading.stored)};
     LambdaChange change{ValueFile::write(folder_, Catalogue::kLambda, items), Status::success()};
-    if (change.study) change.defaults = ValueFile::write(installation, Catalogue::kDefaultLambda, items);
+    if (change.study)
+        change.defaults = ValueFile::write(installation, Catalogue::kDefaultLambda, items);
     return change;
 }
 

@@ -141,8 +141,7 @@ public:
     static constexpr std::size_t kDetails = 12;
 
 private:
-    template <class T, class Read>
-    Result<T> numberOf(std::string_view name, Read read) const;
+    template <class T, class Read> Result<T> numberOf(std::string_view name, Read read) const;
     Result<std::vector<std::string>> items(std::string_view name) const;
     Result<std::string> firstItem(std::string_view name) const;
 
