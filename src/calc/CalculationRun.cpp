@@ -94,7 +94,7 @@ private:
     // as missing.
     std::optional<std::vector<std::string>> items(std::string_view name) {
         store::FileContents file = ValueFile::load(study_, name);
-        if (file.state == store::FileContents::State::Unreadable) fail(file.problem);
+        if (file.state == store::FileContents::State::Unreadable) fail(file.error);
         if (file.state != store::FileContents::State::Read) return std::nullopt;
         return std::move(file.items);
     }
@@ -154,13 +154,13 @@ private:
 
     void write(std::string_view section, const std::vector<std::string>& lines) {
         store::Status written = ValueFile::writeLines(study_, section, lines);
-        if (!written) fail(written.message());
+        if (!written) fail(written.error());
     }
 
-    void fail(const std::string& message) {
+    void fail(const store::Error& error) {
         auto& failures = outcome_.failures;
-        if (std::find(failures.begin(), failures.end(), message) == failures.end())
-            failures.push_back(message);
+        if (std::find(failures.begin(), failures.end(), error) == failures.end())
+            failures.push_back(error);
     }
 
     void warn(std::string_view file, const std::string& what) {

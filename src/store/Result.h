@@ -19,6 +19,8 @@ struct Error {
         NotStorable,    // a text the code page or the file format cannot keep
         WriteFailed,    // the file could not be written or replaced
         Refused,        // the input makes no sense; `detail` says why
+        Busy,           // another program holds it at this moment
+        OutOfMemory,    // the memory ran out half way
         Unexpected,     // a fault nobody foresaw; `detail` says what is known
     };
 
@@ -29,11 +31,12 @@ struct Error {
     std::string reason;
     // Anything else the sentence needs: the refused text, what was being done.
     std::string detail;
+
+    bool operator==(const Error&) const = default;
 };
 
 // A value, or why there is none.
-template <class T>
-class Result {
+template <class T> class Result {
 public:
     Result(T value) : state_(std::move(value)) {}
     Result(Error error) : state_(std::move(error)) {}
@@ -55,8 +58,7 @@ private:
 };
 
 // Done, or why not.
-template <>
-class Result<void> {
+template <> class Result<void> {
 public:
     Result() = default;
     Result(Error error) : error_(std::move(error)), ok_(false) {}

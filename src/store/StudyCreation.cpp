@@ -2,6 +2,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/Catalogue.h"
+#include "store/Failure.h"
 #include "store/FieldCheck.h"
 #include "store/FileName.h"
 #include "store/Installation.h"
@@ -129,8 +130,16 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
     return {};
 }
 
-std::string StudyCreation::problemWith(const std::filesystem::path& installation,
-                                       const StudyDetails& typed) {
+Status StudyCreation::problemWith(const std::filesystem::path& installation,
+                                  const StudyDetails& typed) {
+    std::string refused = refusal(installation, typed);
+    if (!refused.empty()) return Error{Error::Kind::Refused, {}, {}, std::move(refused)};
+    // Last, since a missing list is created on the way.
+    return StudyList::canAppend(installation);
+}
+
+std::string StudyCreation::refusal(const std::filesystem::path& installation,
+                                   const StudyDetails& typed) {
     const StudyDetails details = typed.normalised();
     const std::string name = details.folderName();
     if (std::string problem = folderNameProblem(name); !problem.empty()) return problem;
@@ -160,24 +169,20 @@ std::string StudyCreation::problemWith(const std::filesystem::path& installation
                "». Ορίστε τον από την «Ανάγνωση Μελέτης» μιας προηγούμενης μελέτης, με το κουμπί "
                "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
                "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.";
-
-    // Last, since a missing list is created on the way.
-    if (Status listed = StudyList::canAppend(installation); !listed) return listed.message();
     return {};
 }
 
 StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& installation,
                                              const StudyDetails& typed) {
     const StudyDetails details = typed.normalised();
-    if (std::string problem = problemWith(installation, details); !problem.empty())
-        return {Status::failure(problem), {}};
+    if (Status refused = problemWith(installation, details); !refused) return {refused, {}};
 
     const double lambda = defaultLambda(installation).value.value_or(1.0);
     const std::filesystem::path folder = installation / TextPath::fromUtf8(details.folderName());
-    const Status cannotCreate = Status::failure(
-        "Δεν ήταν δυνατή η δημιουργία του φακέλου της μελέτης «" + TextPath::toUtf8(folder) +
-        "». Ελέγξτε ότι ο φάκελος του προγράμματος είναι προσβάσιμος για εγγραφή και δοκιμάστε "
-        "ξανά.");
+    const auto cannotCreate = [&folder](const std::error_code& why) {
+        return Failure::of(Error::Kind::WriteFailed, folder, why ? why.message() : std::string(),
+                           Failure::kStudyFolder);
+    };
 
     // The study is put together under a name of its own and appears whole, or not at all.
     std::filesystem::path staging;
@@ -189,7 +194,7 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
         made = std::filesystem::create_directory(staging, ec);
         if (ec && ec != std::errc::file_exists) break;
     }
-    if (!made) return {cannotCreate, folder};
+    if (!made) return {cannotCreate(ec), folder};
     // Undoes the folder made so far and says why.
     auto discard = [](const std::filesystem::path& path, Status why) {
         std::error_code ignored;
@@ -212,12 +217,11 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
 
     // A folder of that name made meanwhile by another program stays as it is.
     if (std::filesystem::exists(folder, ec)) {
-        const std::string problem = problemWith(installation, details);
-        return {discard(staging, problem.empty() ? cannotCreate : Status::failure(problem)),
-                folder};
+        const Status refused = problemWith(installation, details);
+        return {discard(staging, refused ? Status(cannotCreate({})) : refused), folder};
     }
     std::filesystem::rename(staging, folder, ec);
-    if (ec) return {discard(staging, cannotCreate), folder};
+    if (ec) return {discard(staging, cannotCreate(ec)), folder};
     if (Status s = AtomicFile::syncFolder(installation); !s) return {discard(folder, s), folder};
 
     const StudyEntry entry{details.ownerFirstName, details.ownerSurname};
@@ -226,7 +230,7 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
         StudyList::takeBack(installation, entry);
         return {discard(folder, s), folder};
     }
-    return {Status::success(), folder};
+    return {Status(), folder};
 }
 
 } // namespace velmora::store

@@ -39,16 +39,21 @@ public:
         std::filesystem::path folder;
     };
 
-    // Why the study cannot be created, in Greek and naming what to change; empty when it can.
+    // Whether the study can be created; refused, naming what to change, when it cannot.
     // The details are taken as typed, and normalised before they are checked and kept.
-    static std::string problemWith(const std::filesystem::path& installation,
-                                   const StudyDetails& typed);
+    static Status problemWith(const std::filesystem::path& installation, const StudyDetails& typed);
 
     static Outcome create(const std::filesystem::path& installation, const StudyDetails& typed);
 
     // Why a text cannot name a folder on any of the systems the program runs on; empty when it
     // can.
     static std::string folderNameProblem(const std::string& name);
+
+private:
+    // What in the details themselves keeps the study from being created, in Greek; empty when
+    // nothing does.
+    static std::string refusal(const std::filesystem::path& installation,
+                               const StudyDetails& typed);
 };
 
 } // namespace velmora::store

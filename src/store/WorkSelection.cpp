@@ -32,13 +32,13 @@ const std::array<WorkSelection::WorkFile, 10>& WorkSelection::submitOrder() {
     return order;
 }
 
-std::vector<Status> WorkSelection::submit(const std::filesystem::path& study) {
-    std::vector<Status> failures;
+std::vector<Error> WorkSelection::submit(const std::filesystem::path& study) {
+    std::vector<Error> failures;
     for (const WorkFile& file : submitOrder()) {
         // A file that is there but cannot be read may hold quantities: it is told, not zeroed.
         const FileContents read = ValueFile::load(study, file.name);
         if (read.state == FileContents::State::Unreadable) {
-            failures.push_back(Status::failure(read.problem));
+            failures.push_back(read.error);
             continue;
         }
         std::vector<double> values = ValueFile::numbersOf(read.items, file.items);
@@ -48,7 +48,7 @@ std::vector<Status> WorkSelection::submit(const std::filesystem::path& study) {
         for (double value : values)
             items.push_back(ValueItem::number(value));
         Status written = ValueFile::write(study, file.name, items);
-        if (!written) failures.push_back(std::move(written));
+        if (!written) failures.push_back(written.error());
     }
     return failures;
 }

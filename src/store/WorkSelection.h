@@ -28,8 +28,8 @@ public:
     // Rewrites every work file of the study as number items, 0 for whatever is missing or not a
     // number, and the scale as 200 unless a positive one is stored. A file that is there but
     // cannot be read is left as it is; neither it nor a file that cannot be written stops the
-    // others, and the messages of those that failed are given back, in Greek.
-    static std::vector<Status> submit(const std::filesystem::path& study);
+    // others, and why each of those failed is given back.
+    static std::vector<Error> submit(const std::filesystem::path& study);
 
     // Whether the study lies inside the town plan: its zone reads as 1. Nothing when the zone
     // file cannot be read or holds no item.

@@ -2,6 +2,7 @@
 
 #include "ui/report/Form13.h"
 
+#include "messages/Describe.h"
 #include "store/Catalogue.h"
 #include "store/Installation.h"
 #include "store/NumberText.h"
@@ -234,7 +235,7 @@ void Form13::Form_Load() {
 
     const auto study = store::Installation::currentStudy(StudyAccess::installation());
     if (study.state != store::Installation::CurrentStudy::State::Found) {
-        problem_ = fromUtf8(study.message);
+        problem_ = fromUtf8(messages::describe(study.error));
         return;
     }
     const std::filesystem::path& folder = study.folder;

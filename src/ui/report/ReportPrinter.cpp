@@ -1,6 +1,7 @@
 #include "ui/report/ReportPrinter.h"
 
 #include "store/AtomicFile.h"
+#include "store/Failure.h"
 #include "store/RegularFile.h"
 #include "store/TextPath.h"
 #include "ui/services/Dialogs.h"
@@ -90,11 +91,9 @@ void ReportPrinter::previewBox(QTextEdit& box, QWidget* parent) {
 }
 
 store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem::path& file) {
-    const auto cannotWrite = [&] {
-        return store::Status::failure(
-            QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «%1».")
-                .arg(QString::fromStdString(store::TextPath::toUtf8(file)))
-                .toStdString());
+    const auto cannotWrite = [&file](std::string reason = {}) {
+        return store::Failure::of(store::Error::Kind::WriteFailed, file, std::move(reason),
+                                  store::Failure::kPdf);
     };
     // The printer writes by name, so it writes into a folder of our own; the finished file then
     // takes its place the way every file of the program does.
@@ -107,12 +106,12 @@ store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem
         printer.setOutputFileName(drawn);
         if (!print(text, printer)) return cannotWrite();
     }
-    const store::RegularFile::Contents pdf =
+    const store::Result<std::string> pdf =
         store::RegularFile::read(store::TextPath::fromUtf8(drawn.toStdString()), kPdfLimit);
-    if (pdf.state != store::RegularFile::State::Read) return cannotWrite();
-    if (store::Status written = store::AtomicFile::replace(file, pdf.bytes); !written)
-        return store::Status::failure(cannotWrite().message() + " " + written.message());
-    return store::Status::success();
+    if (!pdf) return cannotWrite(pdf.error().reason);
+    if (store::Status written = store::AtomicFile::replace(file, *pdf); !written)
+        return cannotWrite(written.error().reason);
+    return {};
 }
 
 } // namespace velmora::ui

@@ -2,6 +2,7 @@
 #include "ui/report/frmDocument.h"
 
 #include "calc/ReportText.h"
+#include "messages/Describe.h"
 #include "store/Installation.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/services/StudyAccess.h"
@@ -35,12 +36,12 @@ void frmDocument::Form_Load() {
     Form_Resize();
     auto study = store::Installation::currentStudy(StudyAccess::installation());
     if (study.state != store::Installation::CurrentStudy::State::Found) {
-        problem_ = QString::fromStdString(study.message);
+        problem_ = QString::fromStdString(messages::describe(study.error));
         return;
     }
     study_ = study.folder;
     calc::ReportText::Report report = calc::ReportText::join(study.folder);
-    if (!report.whole()) problem_ = QString::fromStdString(report.problem());
+    if (!report.whole()) problem_ = QString::fromStdString(messages::describe(report));
     // The box keeps paragraphs, not line ends: each CR LF becomes one paragraph break.
     rtfText->setPlainText(
         QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

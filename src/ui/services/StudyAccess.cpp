@@ -14,7 +14,7 @@ std::filesystem::path StudyAccess::installation() {
 std::optional<std::filesystem::path> StudyAccess::currentOrWarn(QWidget* parent) {
     auto study = store::Installation::currentStudy(installation());
     if (study.state == store::Installation::CurrentStudy::State::Found) return study.folder;
-    Dialogs::message(parent, QString::fromStdString(study.message));
+    Dialogs::failure(parent, study.error);
     return std::nullopt;
 }
 

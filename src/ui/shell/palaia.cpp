@@ -50,7 +50,7 @@ palaia::palaia(QWidget* parent) : QWidget(parent) {
                          QString::fromStdString(study.folderName()));
     EPILOGI->setCurrentIndex(-1);
     if (store::Status written = store::StudyList::writeIndex(installation, studies); !written)
-        Dialogs::message(this, QString::fromStdString(written.message()));
+        Dialogs::failure(this, written.error());
 }
 
 void palaia::EPILOGI_Click(int index) {
@@ -72,7 +72,7 @@ void palaia::EPILOGI_Click(int index) {
     }
     store::Status pointed = store::Installation::setCurrentStudy(
         installation, installation / store::TextPath::fromUtf8(folderName));
-    if (!pointed) Dialogs::message(this, QString::fromStdString(pointed.message()));
+    if (!pointed) Dialogs::failure(this, pointed.error());
 }
 
 void palaia::OKButton_Click() {

@@ -364,11 +364,7 @@ void Form1::EXIT_Click() {
     auto failures = store::WorkSelection::submit(*study);
     if (!failures.empty()) {
         // Everything that could be written was; the user can press again once the cause is gone.
-        QStringList lines;
-        for (const auto& failure : failures)
-            lines << QString::fromStdString(failure.message());
-        Dialogs::message(this, QStringLiteral("Η υποβολή δεν ολοκληρώθηκε:\n%1")
-                                   .arg(lines.join(QStringLiteral("\n"))));
+        Dialogs::failure(this, failures, QStringLiteral("Η υποβολή δεν ολοκληρώθηκε:\n"));
         return;
     }
     close();

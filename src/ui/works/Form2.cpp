@@ -71,15 +71,15 @@ void Form2::Command1_Click() {
     const std::vector<store::ValueItem> items = {store::ValueItem::text(reading->stored)};
     store::Status written = store::ValueFile::write(*study, store::Catalogue::kLambda, items);
     if (!written) {
-        Dialogs::message(this, QString::fromStdString(written.message()));
+        Dialogs::failure(this, written.error());
         return;
     }
     written = store::ValueFile::write(StudyAccess::installation(), store::Catalogue::kDefaultLambda,
                                       items);
     if (!written) {
-        Dialogs::message(this, QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν "
-                                              "έγινε ο προεπιλεγμένος για τις νέες μελέτες:\n") +
-                                   QString::fromStdString(written.message()));
+        Dialogs::failure(this, written.error(),
+                         QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν έγινε ο "
+                                        "προεπιλεγμένος για τις νέες μελέτες:\n"));
         return;
     }
     close();

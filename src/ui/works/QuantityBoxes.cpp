@@ -55,7 +55,7 @@ bool QuantityBoxes::write(QWidget* window, std::string_view file,
     if (!study) return false;
     store::Status written = store::ValueFile::write(*study, file, items);
     if (!written) {
-        Dialogs::message(window, QString::fromStdString(written.message()));
+        Dialogs::failure(window, written.error());
         return false;
     }
     return true;
