@@ -42,8 +42,9 @@ std::string notWritten(const store::Error& error, const Named& file) {
     if (detail == Failure::kLock) {
         // The lock file is its list's name with ".lock" after it.
         const std::string list = file.name.substr(0, file.name.rfind(".lock"));
-        return "Δεν ήταν δυνατή η δημιουργία του αρχείου «" + file.name + "», που προστατεύει το «" +
-               list + "» από ταυτόχρονες αλλαγές, στον φάκελο «" + file.folder + "».";
+        return "Δεν ήταν δυνατή η δημιουργία του αρχείου «" + file.name +
+               "», που προστατεύει το «" + list + "» από ταυτόχρονες αλλαγές, στον φάκελο «" +
+               file.folder + "».";
     }
     if (detail == Failure::kFolderSync)
         return "Οι αλλαγές στον φάκελο «" + file.path +

@@ -38,20 +38,20 @@ constexpr std::array<const char*, 12> kLabels = {
 
 // λ for a new study, from the installation default. A missing default is the starting λ of a
 // fresh installation; one that does not hold a positive number would price every new study at
-// nothing or below, and is refused.
+// nothing or below, and is refused. One that is there but cannot be read is told as such.
 struct DefaultLambda {
     std::optional<double> value;
     std::string text;
 };
 
-DefaultLambda defaultLambda(const std::filesystem::path& installation) {
-    std::error_code ec;
-    if (!std::filesystem::exists(FileName::resolve(installation, Catalogue::kDefaultLambda), ec))
-        return {1.0, {}};
-    auto items = ValueFile::read(installation, Catalogue::kDefaultLambda);
-    if (!items || items->empty()) return {std::nullopt, {}};
-    if (!WorkSelection::lambdaOf(items->front())) return {std::nullopt, items->front()};
-    return {NumberText::parse(items->front()), items->front()};
+Result<DefaultLambda> defaultLambda(const std::filesystem::path& installation) {
+    const FileContents read = ValueFile::load(installation, Catalogue::kDefaultLambda);
+    if (read.state == FileContents::State::Missing) return DefaultLambda{1.0, {}};
+    if (read.state == FileContents::State::Unreadable) return read.error;
+    const std::vector<std::string>& items = read.items;
+    if (items.empty()) return DefaultLambda{std::nullopt, {}};
+    if (!WorkSelection::lambdaOf(items.front())) return DefaultLambda{std::nullopt, items.front()};
+    return DefaultLambda{NumberText::parse(items.front()), items.front()};
 }
 
 bool isBlank(char c) {
@@ -132,44 +132,43 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
 
 Status StudyCreation::problemWith(const std::filesystem::path& installation,
                                   const StudyDetails& typed) {
-    std::string refused = refusal(installation, typed);
-    if (!refused.empty()) return Error{Error::Kind::Refused, {}, {}, std::move(refused)};
-    // Last, since a missing list is created on the way.
-    return StudyList::canAppend(installation);
-}
-
-std::string StudyCreation::refusal(const std::filesystem::path& installation,
-                                   const StudyDetails& typed) {
+    const auto refuse = [](std::string why) { return Error{Error::Kind::Refused, {}, {}, why}; };
     const StudyDetails details = typed.normalised();
     const std::string name = details.folderName();
-    if (std::string problem = folderNameProblem(name); !problem.empty()) return problem;
+    if (std::string problem = folderNameProblem(name); !problem.empty()) return refuse(problem);
 
     const auto fields = details.fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (std::string problem = FieldCheck::storable(kLabels[i], fields[i]); !problem.empty())
-            return problem;
+            return refuse(problem);
 
     const std::filesystem::path folder = installation / TextPath::fromUtf8(name);
     const std::string folderText = TextPath::toUtf8(folder);
     std::error_code ec;
     if (std::filesystem::exists(folder, ec))
-        return "Υπάρχει ήδη μελέτη με φάκελο «" + folderText +
-               "»: ο ιδιοκτήτης έχει το ίδιο όνομα και επώνυμο με ιδιοκτήτη προηγούμενης "
-               "μελέτης. Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη (για παράδειγμα προσθέστε "
-               "ένα αρχικό του πατρώνυμου) ώστε η νέα μελέτη να έχει δικό της φάκελο.";
+        return refuse(
+            "Υπάρχει ήδη μελέτη με φάκελο «" + folderText +
+            "»: ο ιδιοκτήτης έχει το ίδιο όνομα και επώνυμο με ιδιοκτήτη προηγούμενης "
+            "μελέτης. Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη (για παράδειγμα προσθέστε "
+            "ένα αρχικό του πατρώνυμου) ώστε η νέα μελέτη να έχει δικό της φάκελο.");
     if (!ValueFile::isStorableText(folderText))
-        return "Η διαδρομή του φακέλου της μελέτης «" + folderText +
-               "» περιέχει χαρακτήρες που δεν μπορούν να αποθηκευτούν ως τρέχουσα μελέτη. "
-               "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.";
+        return refuse("Η διαδρομή του φακέλου της μελέτης «" + folderText +
+                      "» περιέχει χαρακτήρες που δεν μπορούν να αποθηκευτούν ως τρέχουσα μελέτη. "
+                      "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.");
 
-    if (DefaultLambda lambda = defaultLambda(installation); !lambda.value)
-        return "Ο συντελεστής λ με τον οποίο ξεκινούν οι νέες μελέτες (αρχείο «" +
-               TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultLambda)) +
-               "») δεν είναι θετικός αριθμός: «" + lambda.text +
-               "». Ορίστε τον από την «Ανάγνωση Μελέτης» μιας προηγούμενης μελέτης, με το κουμπί "
-               "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
-               "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.";
-    return {};
+    const Result<DefaultLambda> lambda = defaultLambda(installation);
+    if (!lambda) return lambda.error();
+    if (!lambda->value)
+        return refuse(
+            "Ο συντελεστής λ με τον οποίο ξεκινούν οι νέες μελέτες (αρχείο «" +
+            TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultLambda)) +
+            "») δεν είναι θετικός αριθμός: «" + lambda->text +
+            "». Ορίστε τον από την «Ανάγνωση Μελέτης» μιας προηγούμενης μελέτης, με το κουμπί "
+            "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
+            "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.");
+
+    // Last, since a missing list is created on the way.
+    return StudyList::canAppend(installation);
 }
 
 StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& installation,
@@ -177,7 +176,8 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
     const StudyDetails details = typed.normalised();
     if (Status refused = problemWith(installation, details); !refused) return {refused, {}};
 
-    const double lambda = defaultLambda(installation).value.value_or(1.0);
+    const Result<DefaultLambda> defaultValue = defaultLambda(installation);
+    const double lambda = defaultValue ? defaultValue->value.value_or(1.0) : 1.0;
     const std::filesystem::path folder = installation / TextPath::fromUtf8(details.folderName());
     const auto cannotCreate = [&folder](const std::error_code& why) {
         return Failure::of(Error::Kind::WriteFailed, folder, why ? why.message() : std::string(),

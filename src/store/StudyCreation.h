@@ -48,12 +48,6 @@ public:
     // Why a text cannot name a folder on any of the systems the program runs on; empty when it
     // can.
     static std::string folderNameProblem(const std::string& name);
-
-private:
-    // What in the details themselves keeps the study from being created, in Greek; empty when
-    // nothing does.
-    static std::string refusal(const std::filesystem::path& installation,
-                               const StudyDetails& typed);
 };
 
 } // namespace velmora::store

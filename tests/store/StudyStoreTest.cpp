@@ -328,6 +328,17 @@ TEST_F(StudyStoreTest, ADefaultLambdaThatIsNoPositiveNumberIsRefusedBeforeAnythi
     }
 }
 
+// Not "no positive number «»": the user has to hear that the file itself is in the way.
+TEST_F(StudyStoreTest, ADefaultLambdaThatCannotBeReadIsToldSoBeforeAnythingIsWritten) {
+    std::filesystem::create_directory(home / "l.dat");
+    const auto before = snapshot();
+    auto outcome = StudyCreation::create(home.path(), details());
+    const std::string message = messages::describe(outcome.status);
+    EXPECT_NE(message.find("«l.dat»"), std::string::npos) << message;
+    EXPECT_NE(message.find("δεν είναι κανονικό αρχείο"), std::string::npos) << message;
+    EXPECT_EQ(snapshot(), before);
+}
+
 TEST_F(StudyStoreTest, AListOfStudiesThatCannotBeReadIsNeverOverwritten) {
     std::filesystem::create_directory(home / "ergasies.dat");
     auto outcome = StudyCreation::create(home.path(), details());
