@@ -2,6 +2,8 @@
 
 #include "store/Failure.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +13,7 @@ namespace {
 
 using Kind = store::Error::Kind;
 using store::Failure;
+using velmora::testing::PrintTo;
 
 struct DescribeCase {
     const char* name;
@@ -49,8 +52,8 @@ const DescribeCase kCases[] = {
     {"Refused", Kind::Refused, "Το πεδίο «Όνομα» περιέχει εισαγωγικά.", "Το πεδίο «Όνομα»", false},
     {"Busy", Kind::Busy, {}, "χρησιμοποιείται από άλλο πρόγραμμα", true},
     {"OutOfMemory", Kind::OutOfMemory, {}, "Η μνήμη δεν επαρκεί", false},
-    {"Unexpected", Kind::Unexpected, "vector::_M_range_check", "Απρόβλεπτο σφάλμα (vector::",
-     false},
+    {"Unexpected", Kind::Unexpected, "vector::_M_range_check",
+     "Απρόβλεπτο σφάλμα (vector::", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DescribeTest, ::testing::ValuesIn(kCases),
