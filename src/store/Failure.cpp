@@ -3,7 +3,10 @@
 #include "store/TextPath.h"
 
 #include <new>
-#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace velmora::store {
 namespace {
@@ -29,10 +32,29 @@ std::string Failure::reasonOfErrno(int error) {
 }
 
 #ifdef _WIN32
+// Asked for in UTF-16: the narrow text would be in the ANSI code page, which on a Greek system is
+// not the UTF-8 the rest of the program speaks.
 std::string Failure::reasonOfSystem(unsigned long error) {
-    return error == 0 ? std::string() : std::system_category().message(static_cast<int>(error));
+    if (error == 0) return {};
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    if (length == 0 || text == nullptr) return "Windows error " + std::to_string(error);
+    const std::wstring wide(text, length);
+    LocalFree(text);
+    return TextPath::toUtf8(std::filesystem::path(wide));
 }
 #endif
+
+std::string Failure::reasonOf(const std::error_code& error) {
+    if (!error) return {};
+#ifdef _WIN32
+    if (error.category() == std::system_category())
+        return reasonOfSystem(static_cast<unsigned long>(error.value()));
+#endif
+    return error.message();
+}
 
 Error Failure::unexpected(std::exception_ptr exception) {
     try {

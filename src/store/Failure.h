@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace velmora::store {
 
@@ -35,9 +36,11 @@ public:
     // The reason for an errno value, as the C library words it.
     static std::string reasonOfErrno(int error);
 #ifdef _WIN32
-    // The reason for a GetLastError value, as Windows words it.
+    // The reason for a GetLastError value, as Windows words it in the user's language.
     static std::string reasonOfSystem(unsigned long error);
 #endif
+    // The reason a library call gave; empty when it gave none.
+    static std::string reasonOf(const std::error_code& error);
 
     // The error that an exception nobody expected stands for.
     static Error unexpected(std::exception_ptr exception);

@@ -60,7 +60,7 @@ std::filesystem::path Installation::folder(const std::optional<std::filesystem::
 Status Installation::prepare(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    const std::string reason = ec ? ec.message() : std::string();
+    const std::string reason = Failure::reasonOf(ec);
     if (!std::filesystem::is_directory(folder, ec))
         return Failure::of(Error::Kind::WriteFailed, folder, reason, Failure::kProgramFolder);
     for (std::string_view list : {Catalogue::kStudies, Catalogue::kEngineers}) {
@@ -93,15 +93,17 @@ Installation::CurrentStudy Installation::currentStudy(const std::filesystem::pat
         return {State::FolderMissing, study,
                 Failure::of(Kind::NotFound, study, {}, Failure::kCurrentStudy)};
     if (ec)
-        return {State::Unreadable, study,
-                Failure::of(Kind::NotReadable, study, ec.message(), Failure::kCurrentStudy)};
+        return {
+            State::Unreadable, study,
+            Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec), Failure::kCurrentStudy)};
     if (status.type() != std::filesystem::file_type::directory)
         return {State::NotAFolder, study,
                 Failure::of(Kind::NotRegularFile, study, {}, Failure::kCurrentStudy)};
     std::filesystem::directory_iterator listing(study, ec);
     if (ec)
-        return {State::Unreadable, study,
-                Failure::of(Kind::NotReadable, study, ec.message(), Failure::kListingStudy)};
+        return {
+            State::Unreadable, study,
+            Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec), Failure::kListingStudy)};
     return {State::Found, study, {}};
 }
 

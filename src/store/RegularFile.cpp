@@ -27,7 +27,7 @@ Result<std::string> RegularFile::read(const std::filesystem::path& file, std::si
     const auto status = std::filesystem::status(file, ec);
     if (status.type() == std::filesystem::file_type::not_found)
         return Failure::of(Kind::NotFound, file);
-    if (ec) return Failure::of(Kind::NotReadable, file, ec.message());
+    if (ec) return Failure::of(Kind::NotReadable, file, Failure::reasonOf(ec));
     if (status.type() != std::filesystem::file_type::regular)
         return Failure::of(Kind::NotRegularFile, file);
     // Shared for deletion as well: a program replacing the file meanwhile must not be refused.

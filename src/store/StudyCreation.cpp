@@ -180,7 +180,7 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
     const double lambda = defaultValue ? defaultValue->value.value_or(1.0) : 1.0;
     const std::filesystem::path folder = installation / TextPath::fromUtf8(details.folderName());
     const auto cannotCreate = [&folder](const std::error_code& why) {
-        return Failure::of(Error::Kind::WriteFailed, folder, why ? why.message() : std::string(),
+        return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOf(why),
                            Failure::kStudyFolder);
     };
 
