@@ -112,6 +112,8 @@ std::string sentence(const store::Error& error) {
     case Kind::NotRegularFile:
     case Kind::TooLarge:
         return notRead(error, file);
+    case Kind::Short:
+        return "Το αρχείο «" + file.name + "» έχει λιγότερα στοιχεία από όσα χρειάζονται.";
     case Kind::NotStorable:
         return "Το κείμενο «" + error.detail + "» δεν μπορεί να αποθηκευτεί στο αρχείο «" +
                file.name + "»: περιέχει χαρακτήρες που δεν αποθηκεύονται.";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -13,6 +14,7 @@ struct Error {
     enum class Kind {
         NoStudy,        // there is no current study to work on
         NotFound,       // the file or folder is not there
+        Short,          // the file is there but holds fewer items than it should
         NotReadable,    // it is there but cannot be read
         NotRegularFile, // a pipe, a device or a folder stands where a file was expected
         TooLarge,       // larger than any file the program writes
@@ -52,6 +54,12 @@ public:
     const T* operator->() const { return &value(); }
 
     const Error& error() const { return std::get<1>(state_); }
+
+    // The value when there is one, for a caller that has nothing to say about the error.
+    std::optional<T> maybe() const {
+        if (!ok()) return std::nullopt;
+        return value();
+    }
 
 private:
     std::variant<T, Error> state_;

@@ -44,6 +44,7 @@ const DescribeCase kCases[] = {
     {"NotReadable", Kind::NotReadable, {}, "υπάρχει αλλά δεν διαβάζεται", true},
     {"NotRegularFile", Kind::NotRegularFile, {}, "δεν είναι κανονικό αρχείο", true},
     {"TooLarge", Kind::TooLarge, {}, "μεγαλύτερο από 1 MB", true},
+    {"Short", Kind::Short, {}, "λιγότερα στοιχεία", true},
     {"NotStorable", Kind::NotStorable, "Ωmega\u2126", "«Ωmega\u2126» δεν μπορεί να αποθηκευτεί",
      true},
     {"WriteFailed", Kind::WriteFailed, {}, "Το αρχείο έμεινε όπως ήταν", true},
