@@ -1,5 +1,7 @@
 // The desktop program: prepares the installation folder and opens the splash window.
 
+#include "messages/Describe.h"
+#include "store/Failure.h"
 #include "store/Installation.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Program.h"
@@ -18,7 +20,8 @@
 
 namespace {
 
-using velmora::store::Status;
+using velmora::messages::describe;
+using velmora::store::Failure;
 
 // Qt cannot carry an exception through its event loop: one that escapes a window's handler ends
 // the program here, with words instead of an abort.
@@ -30,7 +33,7 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (...) {
-            if (failure.empty()) failure = Status::unexpected(std::current_exception()).message();
+            if (failure.empty()) failure = describe(Failure::unexpected(std::current_exception()));
             exit(1);
             return false;
         }
@@ -58,8 +61,7 @@ int main(int argc, char** argv) {
 
         using velmora::store::Installation;
         auto prepared = Installation::prepare(Installation::folder(std::nullopt));
-        if (!prepared)
-            velmora::ui::Dialogs::message(nullptr, QString::fromStdString(prepared.message()));
+        if (!prepared) velmora::ui::Dialogs::failure(nullptr, prepared.error());
 
         velmora::ui::WindowRegistry::show<velmora::ui::frmSplash>();
 
@@ -67,7 +69,7 @@ int main(int argc, char** argv) {
         if (!app.failure.empty()) tell(app.failure);
         return status;
     } catch (...) {
-        tell(Status::unexpected(std::current_exception()).message());
+        tell(describe(Failure::unexpected(std::current_exception())));
         return 1;
     }
 }

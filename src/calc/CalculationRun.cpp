@@ -96,8 +96,7 @@ private:
     // What a read gave; a file that is there but cannot be read is told, once, and counts as
     // missing.
     template <class T> const store::Result<T>& told(const store::Result<T>& read) {
-        if (!read && read.error().kind == store::Error::Kind::NotReadable)
-            fail(read.error().detail);
+        if (!read && !Study::isAbsent(read.error())) fail(read.error());
         return read;
     }
 
@@ -141,13 +140,13 @@ private:
 
     void write(std::string_view section, const std::vector<std::string>& lines) {
         store::Status written = ValueFile::writeLines(study_.folder(), section, lines);
-        if (!written) fail(written.message());
+        if (!written) fail(written.error());
     }
 
-    void fail(const std::string& message) {
+    void fail(const store::Error& error) {
         auto& failures = outcome_.failures;
-        if (std::find(failures.begin(), failures.end(), message) == failures.end())
-            failures.push_back(message);
+        if (std::find(failures.begin(), failures.end(), error) == failures.end())
+            failures.push_back(error);
     }
 
     void warn(std::string_view file, const std::string& what) {

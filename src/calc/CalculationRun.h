@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Result.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,8 +15,8 @@ namespace velmora::calc {
 class CalculationRun {
 public:
     struct Outcome {
-        // One message, in Greek, for each file that could not be read or written.
-        std::vector<std::string> failures;
+        // Why each file that could not be read or written could not, once per file and cause.
+        std::vector<store::Error> failures;
         // One line, in Greek and beginning with the file it is about, for each input that makes
         // the report not add up: a negative quantity, an elevation option other than 0 or 1, a λ
         // or scale that is not a positive number, an amount single precision cannot hold. The

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Result.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,18 +16,13 @@ public:
         std::string text;
         // Section files that are not there, in report order.
         std::vector<std::string> missing;
-        // Why each section file that is there could not be read, in Greek.
-        std::vector<std::string> unreadable;
+        // Why each section file that is there could not be read.
+        std::vector<store::Error> unreadable;
 
         bool whole() const { return missing.empty() && unreadable.empty(); }
-        // What keeps the report from being whole, in Greek; empty when it is.
-        std::string problem() const;
     };
 
     static Report join(const std::filesystem::path& study);
-
-    // A message in Greek naming the missing section files, for a report with any.
-    static std::string missingMessage(const std::vector<std::string>& missing);
 };
 
 } // namespace velmora::calc

@@ -4,6 +4,8 @@
 #include "calc/ReportText.h"
 #include "cli/CliOptions.h"
 #include "cli/Console.h"
+#include "messages/Describe.h"
+#include "store/Failure.h"
 #include "store/Installation.h"
 #include "store/RegionalSeparator.h"
 
@@ -26,6 +28,7 @@ using velmora::calc::CalculationRun;
 using velmora::calc::ReportText;
 using velmora::cli::CliOptions;
 using velmora::cli::Console;
+using velmora::messages::describe;
 using velmora::store::Installation;
 
 int fail(const std::string& message) {
@@ -41,10 +44,7 @@ int calc(const CliOptions& options, const std::filesystem::path& study) {
     for (const std::string& warning : outcome.warnings)
         Console::error(warning + "\n");
     if (outcome.ok()) return 0;
-    std::string message;
-    for (const std::string& failure : outcome.failures)
-        message += (message.empty() ? "" : "\n") + failure;
-    return fail(message);
+    return fail(describe(outcome.failures));
 }
 
 #ifdef VELMORA_CLI_PDF
@@ -60,7 +60,7 @@ int reportPdf(char* program, const std::string& text, const std::filesystem::pat
     QApplication app(argc, argv);
     velmora::store::Status written =
         velmora::ui::ReportPrinter::writePdf(QString::fromStdString(text), pdf);
-    return written ? 0 : fail(written.message());
+    return written ? 0 : fail(describe(written.error()));
 }
 #else
 int reportPdf(char*, const std::string&, const std::filesystem::path&) {
@@ -71,7 +71,7 @@ int reportPdf(char*, const std::string&, const std::filesystem::path&) {
 
 int report(char* program, const CliOptions& options, const std::filesystem::path& study) {
     ReportText::Report joined = ReportText::join(study);
-    if (!joined.whole()) return fail(joined.problem());
+    if (!joined.whole()) return fail(describe(joined));
     if (options.pdf) return reportPdf(program, joined.text, *options.pdf);
     // A report cut short by a full disk or a closed pipe must not pass for a whole one.
     return Console::output(joined.text)
@@ -89,7 +89,7 @@ int run(int argc, char** argv) {
         return Console::output(std::string("velmora-cli ") + velmora::kVersion + "\n") ? 0 : 1;
 
     auto study = Installation::currentStudy(Installation::folder(options.home));
-    if (study.state != Installation::CurrentStudy::State::Found) return fail(study.message);
+    if (study.state != Installation::CurrentStudy::State::Found) return fail(describe(study.error));
 
     return options.command == CliOptions::Command::Calc ? calc(options, study.folder)
                                                         : report(argv[0], options, study.folder);
@@ -103,6 +103,6 @@ int main(int argc, char** argv) {
     try {
         return run(argc, argv);
     } catch (...) {
-        return fail(velmora::store::Status::unexpected(std::current_exception()).message());
+        return fail(describe(velmora::store::Failure::unexpected(std::current_exception())));
     }
 }

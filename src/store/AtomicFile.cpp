@@ -1,5 +1,6 @@
 #include "store/AtomicFile.h"
 
+#include "store/Failure.h"
 #include "store/TextPath.h"
 
 #include <algorithm>
@@ -31,27 +32,12 @@ namespace {
 constexpr std::string_view kMark = ".velmora-";
 constexpr std::string_view kEnd = ".tmp";
 
-enum class Reason { Other, DiskFull, NotAllowed, FolderInTheWay };
-
-Status cannotWrite(const std::filesystem::path& target, Reason reason) {
-    std::string why;
-    switch (reason) {
-    case Reason::DiskFull:
-        why = " Ο δίσκος είναι γεμάτος.";
-        break;
-    case Reason::NotAllowed:
-        why = " Δεν επιτρέπεται η εγγραφή στον φάκελο.";
-        break;
-    case Reason::FolderInTheWay:
-        why = " Στη θέση του υπάρχει φάκελος.";
-        break;
-    case Reason::Other:
-        break;
-    }
-    return Status::failure("Δεν ήταν δυνατή η εγγραφή του αρχείου «" +
-                           TextPath::toUtf8(target.filename()) + "» στον φάκελο «" +
-                           TextPath::toUtf8(target.parent_path()) + "»." + why +
-                           " Το αρχείο έμεινε όπως ήταν.");
+// What the user can do about a failed write: the class of the system's error, or nothing.
+std::string_view classOf(bool diskFull, bool notAllowed, bool folderInTheWay) {
+    if (diskFull) return Failure::kDiskFull;
+    if (notAllowed) return Failure::kNotPermitted;
+    if (folderInTheWay) return Failure::kFolderInTheWay;
+    return {};
 }
 
 std::filesystem::path folderOf(const std::filesystem::path& target) {
@@ -96,16 +82,17 @@ bool inUse(const std::filesystem::path&) {
     return false;
 }
 
-Reason reasonOf(DWORD error) {
-    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL) return Reason::DiskFull;
-    if (error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT) return Reason::NotAllowed;
-    return Reason::Other;
+Error cannotWrite(const std::filesystem::path& target, DWORD error) {
+    return Failure::of(Error::Kind::WriteFailed, target, Failure::reasonOfSystem(error),
+                       classOf(error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL,
+                               error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT,
+                               false));
 }
 
 Status replaceFile(const std::filesystem::path& target, std::string_view bytes) {
     const DWORD oldAttributes = GetFileAttributesW(target.c_str());
     if (oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return cannotWrite(target, Reason::FolderInTheWay);
+        return Failure::of(Error::Kind::WriteFailed, target, {}, Failure::kFolderInTheWay);
     const bool keepReadOnly = oldAttributes != INVALID_FILE_ATTRIBUTES &&
                               (oldAttributes & FILE_ATTRIBUTE_READONLY) &&
                               !(oldAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
@@ -122,7 +109,7 @@ Status replaceFile(const std::filesystem::path& target, std::string_view bytes) 
         error = file == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
         if (error == ERROR_ALREADY_EXISTS) error = ERROR_FILE_EXISTS;
     }
-    if (file == INVALID_HANDLE_VALUE) return cannotWrite(target, reasonOf(error));
+    if (file == INVALID_HANDLE_VALUE) return cannotWrite(target, error);
 
     bool ok = true;
     for (std::size_t done = 0; ok && done < bytes.size();) {
@@ -151,9 +138,9 @@ Status replaceFile(const std::filesystem::path& target, std::string_view bytes) 
         if (keepReadOnly) SetFileAttributesW(target.c_str(), oldAttributes);
         SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(temporary.c_str());
-        return cannotWrite(target, reasonOf(error));
+        return cannotWrite(target, error);
     }
-    return Status::success();
+    return {};
 }
 
 #else
@@ -177,11 +164,11 @@ bool inUse(const std::filesystem::path& path) {
     return locked;
 }
 
-Reason reasonOf(int error) {
-    if (error == ENOSPC || error == EDQUOT || error == EFBIG) return Reason::DiskFull;
-    if (error == EACCES || error == EPERM || error == EROFS) return Reason::NotAllowed;
-    if (error == EISDIR || error == ENOTEMPTY || error == EEXIST) return Reason::FolderInTheWay;
-    return Reason::Other;
+Error cannotWrite(const std::filesystem::path& target, int error) {
+    return Failure::of(Error::Kind::WriteFailed, target, Failure::reasonOfErrno(error),
+                       classOf(error == ENOSPC || error == EDQUOT || error == EFBIG,
+                               error == EACCES || error == EPERM || error == EROFS,
+                               error == EISDIR || error == ENOTEMPTY || error == EEXIST));
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -206,7 +193,7 @@ Status replaceFile(const std::filesystem::path& target, std::string_view bytes) 
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         error = fd < 0 ? errno : 0;
     }
-    if (fd < 0) return cannotWrite(target, reasonOf(error));
+    if (fd < 0) return cannotWrite(target, error);
     ::flock(fd, LOCK_EX);
 
     bool ok = writeAll(fd, bytes);
@@ -219,7 +206,7 @@ Status replaceFile(const std::filesystem::path& target, std::string_view bytes) 
     error = ok ? 0 : errno;
     if (!ok) ::unlink(temporary.c_str());
     ::close(fd);
-    if (!ok) return cannotWrite(target, reasonOf(error));
+    if (!ok) return cannotWrite(target, error);
     return AtomicFile::syncFolder(folderOf(target));
 }
 
@@ -263,17 +250,17 @@ void AtomicFile::removeLeftovers(const std::filesystem::path& folder) {
 Status AtomicFile::syncFolder(const std::filesystem::path& folder) {
 #ifndef _WIN32
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return Status::success();
+    if (fd < 0) return {};
     // Some file systems cannot sync a folder at all; only a failing disk is worth a word.
     const bool failed = ::fsync(fd) != 0 && errno == EIO;
     ::close(fd);
     if (failed)
-        return Status::failure("Οι αλλαγές στον φάκελο «" + TextPath::toUtf8(folder) +
-                               "» δεν επιβεβαιώθηκαν στον δίσκο (σφάλμα του δίσκου).");
+        return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOfErrno(EIO),
+                           Failure::kFolderSync);
 #else
     (void)folder;
 #endif
-    return Status::success();
+    return {};
 }
 
 Status AtomicFile::replace(const std::filesystem::path& target, std::string_view bytes) {

@@ -1,6 +1,7 @@
 #include "store/EngineerRegistry.h"
 
 #include "store/Catalogue.h"
+#include "store/Failure.h"
 #include "store/FieldCheck.h"
 #include "store/FileLock.h"
 #include "store/ListFile.h"
@@ -44,27 +45,27 @@ std::vector<Engineer> EngineerRegistry::readAll(const std::filesystem::path& ins
     return engineers;
 }
 
-std::string EngineerRegistry::problemWith(const Engineer& typed) {
+Status EngineerRegistry::problemWith(const Engineer& typed) {
     const Engineer engineer = typed.normalised();
     for (const auto& [value, label] : fieldsOf(engineer))
         if (std::string problem = FieldCheck::storable(label, *value); !problem.empty())
-            return problem;
+            return Error{Error::Kind::Refused, {}, {}, std::move(problem)};
     return {};
 }
 
 Status EngineerRegistry::append(const std::filesystem::path& installation, const Engineer& typed) {
     const Engineer engineer = typed.normalised();
-    if (std::string problem = problemWith(engineer); !problem.empty())
-        return Status::failure(problem);
+    if (Status refused = problemWith(engineer); !refused) return refused;
 
     FileLock lock(installation, Catalogue::kEngineers);
     if (!lock.status()) return lock.status();
     // A missing registry is simply empty here; the rewrite below creates it.
     FileContents old = ValueFile::load(installation, Catalogue::kEngineers);
-    if (old.state == FileContents::State::Unreadable)
-        return Status::failure("Το μητρώο μηχανικών «" + std::string(Catalogue::kEngineers) +
-                               "» υπάρχει αλλά δεν διαβάζεται· ο νέος μηχανικός δεν "
-                               "καταχωρίστηκε.");
+    // A registry that cannot be read would lose every engineer it holds if it were rewritten.
+    if (old.state == FileContents::State::Unreadable) {
+        old.error.detail = Failure::kAppendingEngineer;
+        return old.error;
+    }
 
     std::vector<ValueItem> copy;
     copy.reserve(old.items.size() + kItemsPerRecord);

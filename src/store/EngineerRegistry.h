@@ -37,8 +37,8 @@ public:
     // before anything is written.
     static Status append(const std::filesystem::path& installation, const Engineer& engineer);
 
-    // Why the record cannot be stored, in Greek and naming the field to change; empty when it can.
-    static std::string problemWith(const Engineer& engineer);
+    // Whether the record can be stored; refused, naming the field to change, when it cannot.
+    static Status problemWith(const Engineer& engineer);
 };
 
 } // namespace velmora::store

@@ -1,5 +1,6 @@
 #include "store/FileLock.h"
 
+#include "store/Failure.h"
 #include "store/TextPath.h"
 
 #include <chrono>
@@ -18,17 +19,13 @@
 namespace velmora::store {
 namespace {
 
-Status busy(std::string_view listName) {
-    return Status::failure("Το αρχείο «" + std::string(listName) +
-                           "» χρησιμοποιείται από άλλο πρόγραμμα αυτή τη στιγμή. Δοκιμάστε ξανά "
-                           "σε λίγο.");
+Error busy(const std::filesystem::path& folder, std::string_view listName) {
+    return Failure::of(Error::Kind::Busy, folder / TextPath::fromUtf8(std::string(listName)));
 }
 
-Status cannotLock(const std::filesystem::path& lockFile, std::string_view listName) {
-    return Status::failure("Δεν ήταν δυνατή η δημιουργία του αρχείου «" +
-                           TextPath::toUtf8(lockFile.filename()) + "», που προστατεύει το «" +
-                           std::string(listName) + "» από ταυτόχρονες αλλαγές, στον φάκελο «" +
-                           TextPath::toUtf8(lockFile.parent_path()) + "».");
+// The lock file is named after its list, which the sentence for the user names too.
+Error cannotLock(const std::filesystem::path& lockFile, std::string reason) {
+    return Failure::of(Error::Kind::WriteFailed, lockFile, std::move(reason), Failure::kLock);
 }
 
 // Asks for the lock until it is granted or the wait runs out.
@@ -51,14 +48,13 @@ std::filesystem::path FileLock::lockFileFor(const std::filesystem::path& folder,
 
 #ifdef _WIN32
 
-FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName)
-    : status_(Status::success()) {
+FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName) {
     const std::filesystem::path lockFile = lockFileFor(folder, listName);
     HANDLE file = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        status_ = cannotLock(lockFile, listName);
+        status_ = cannotLock(lockFile, Failure::reasonOfSystem(GetLastError()));
         return;
     }
     const bool held = waitFor([file] {
@@ -68,7 +64,7 @@ FileLock::FileLock(const std::filesystem::path& folder, std::string_view listNam
     });
     if (!held) {
         CloseHandle(file);
-        status_ = busy(listName);
+        status_ = busy(folder, listName);
         return;
     }
     handle_ = file;
@@ -83,17 +79,16 @@ FileLock::~FileLock() {
 
 #else
 
-FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName)
-    : status_(Status::success()) {
+FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName) {
     const std::filesystem::path lockFile = lockFileFor(folder, listName);
     const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
-        status_ = cannotLock(lockFile, listName);
+        status_ = cannotLock(lockFile, Failure::reasonOfErrno(errno));
         return;
     }
     if (!waitFor([fd] { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; })) {
         ::close(fd);
-        status_ = busy(listName);
+        status_ = busy(folder, listName);
         return;
     }
     fd_ = fd;

@@ -20,7 +20,7 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Success once the list is held; otherwise why not, in Greek.
+    // Success once the list is held; otherwise why not.
     const Status& status() const { return status_; }
 
     static std::filesystem::path lockFileFor(const std::filesystem::path& folder,

@@ -1,6 +1,7 @@
 #include "store/Installation.h"
 
 #include "store/Catalogue.h"
+#include "store/Failure.h"
 #include "store/FileName.h"
 #include "store/StudyPath.h"
 #include "store/TextPath.h"
@@ -59,9 +60,9 @@ std::filesystem::path Installation::folder(const std::optional<std::filesystem::
 Status Installation::prepare(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
+    const std::string reason = Failure::reasonOf(ec);
     if (!std::filesystem::is_directory(folder, ec))
-        return Status::failure("Δεν ήταν δυνατή η δημιουργία του φακέλου του προγράμματος «" +
-                               TextPath::toUtf8(folder) + "».");
+        return Failure::of(Error::Kind::WriteFailed, folder, reason, Failure::kProgramFolder);
     for (std::string_view list : {Catalogue::kStudies, Catalogue::kEngineers}) {
         if (exists(folder, list)) continue;
         Status written = ValueFile::writeLines(folder, list, {});
@@ -72,36 +73,37 @@ Status Installation::prepare(const std::filesystem::path& folder) {
             ValueFile::write(folder, Catalogue::kDefaultLambda, {ValueItem::bareNumber(1)});
         if (!written) return written;
     }
-    return Status::success();
+    return {};
 }
 
 Installation::CurrentStudy Installation::currentStudy(const std::filesystem::path& installation) {
     using State = CurrentStudy::State;
-    const FileContents pointer = ValueFile::load(installation, Catalogue::kPointer);
-    if (pointer.state == FileContents::State::Unreadable)
-        return {State::NoneChosen, {}, pointer.problem + " Επιλέξτε ξανά την τρέχουσα μελέτη."};
+    using Kind = Error::Kind;
+    FileContents pointer = ValueFile::load(installation, Catalogue::kPointer);
+    if (pointer.state == FileContents::State::Unreadable) {
+        pointer.error.detail = Failure::kPointer;
+        return {State::NoneChosen, {}, std::move(pointer.error)};
+    }
     if (pointer.items.empty() || pointer.items[0].empty())
-        return {State::NoneChosen,
-                {},
-                "Δεν υπάρχει τρέχουσα μελέτη. Δημιουργήστε πρώτα μια νέα μελέτη ή επιλέξτε μια "
-                "προηγούμενη."};
+        return {State::NoneChosen, {}, Failure::of(Kind::NoStudy, {})};
     const std::filesystem::path study = StudyPath::resolve(installation, pointer.items[0]);
-    const std::string named = "Ο φάκελος της τρέχουσας μελέτης «" + TextPath::toUtf8(study) + "»";
     std::error_code ec;
     const auto status = std::filesystem::status(study, ec);
     if (status.type() == std::filesystem::file_type::not_found)
-        return {State::FolderMissing, study, named + " δεν υπάρχει."};
+        return {State::FolderMissing, study,
+                Failure::of(Kind::NotFound, study, {}, Failure::kCurrentStudy)};
     if (ec)
-        return {State::Unreadable, study,
-                named + " δεν είναι προσβάσιμος (δικαιώματα πρόσβασης ή συντόμευση που οδηγεί "
-                        "σε κύκλο)."};
+        return {
+            State::Unreadable, study,
+            Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec), Failure::kCurrentStudy)};
     if (status.type() != std::filesystem::file_type::directory)
         return {State::NotAFolder, study,
-                "Η τρέχουσα μελέτη «" + TextPath::toUtf8(study) + "» δεν είναι φάκελος."};
+                Failure::of(Kind::NotRegularFile, study, {}, Failure::kCurrentStudy)};
     std::filesystem::directory_iterator listing(study, ec);
     if (ec)
-        return {State::Unreadable, study,
-                named + " δεν διαβάζεται (δικαιώματα πρόσβασης ή σφάλμα του δίσκου)."};
+        return {
+            State::Unreadable, study,
+            Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec), Failure::kListingStudy)};
     return {State::Found, study, {}};
 }
 

@@ -26,8 +26,8 @@ public:
         enum class State { Found, NoneChosen, FolderMissing, NotAFolder, Unreadable };
         State state;
         std::filesystem::path folder;
-        // Why there is no usable study, in Greek; empty when found.
-        std::string message;
+        // Why there is no usable study; nothing to tell when found.
+        Error error;
     };
     static CurrentStudy currentStudy(const std::filesystem::path& installation);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Result.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -10,16 +12,11 @@ namespace velmora::store {
 // device could pour out bytes without end, and neither is a file the program wrote.
 class RegularFile {
 public:
-    enum class State { Read, Missing, NotRegular, TooLarge, Unreadable };
-    struct Contents {
-        State state;
-        std::string bytes;
-    };
-
     // Files of the program hold a few hundred bytes; a megabyte is far beyond any of them.
     static constexpr std::size_t kLimit = 1 << 20;
 
-    static Contents read(const std::filesystem::path& file, std::size_t limit = kLimit);
+    // The bytes of the file; NotFound, NotRegularFile, TooLarge or NotReadable otherwise.
+    static Result<std::string> read(const std::filesystem::path& file, std::size_t limit = kLimit);
 };
 
 } // namespace velmora::store

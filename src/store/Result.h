@@ -21,6 +21,8 @@ struct Error {
         NotStorable,    // a text the code page or the file format cannot keep
         WriteFailed,    // the file could not be written or replaced
         Refused,        // the input makes no sense; `detail` says why
+        Busy,           // another program holds it at this moment
+        OutOfMemory,    // the memory ran out half way
         Unexpected,     // a fault nobody foresaw; `detail` says what is known
     };
 
@@ -31,6 +33,8 @@ struct Error {
     std::string reason;
     // Anything else the sentence needs: the refused text, what was being done.
     std::string detail;
+
+    bool operator==(const Error&) const = default;
 };
 
 // A value, or why there is none.

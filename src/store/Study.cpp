@@ -1,6 +1,8 @@
 #include "store/Study.h"
 
 #include "store/Catalogue.h"
+#include "store/Failure.h"
+#include "store/FileName.h"
 #include "store/Installation.h"
 #include "store/NumberText.h"
 #include "store/TextPath.h"
@@ -33,7 +35,12 @@ std::optional<std::int16_t> rounded(std::string_view item) {
 Result<Study> Study::current(const std::filesystem::path& installation) {
     const Installation::CurrentStudy study = Installation::currentStudy(installation);
     if (study.state == Installation::CurrentStudy::State::Found) return Study(study.folder);
-    return Error{Error::Kind::NoStudy, TextPath::toUtf8(study.folder), {}, study.message};
+    return study.error;
+}
+
+bool Study::isAbsent(const Error& error) {
+    using Kind = Error::Kind;
+    return error.kind == Kind::NotFound || error.kind == Kind::Short || error.kind == Kind::Refused;
 }
 
 const std::array<Study::WorkFile, 9>& Study::works() {
@@ -61,17 +68,17 @@ Result<std::vector<std::string>> Study::items(std::string_view name) const {
     case FileContents::State::Read:
         return std::move(file.items);
     case FileContents::State::Missing:
-        return Error{Error::Kind::NotFound, std::string(name), {}, {}};
+        return Failure::of(Error::Kind::NotFound, FileName::resolve(folder_, name));
     case FileContents::State::Unreadable:
         break;
     }
-    return Error{Error::Kind::NotReadable, std::string(name), {}, file.problem};
+    return std::move(file.error);
 }
 
 Result<std::string> Study::firstItem(std::string_view name) const {
     auto read = items(name);
     if (!read) return read.error();
-    if (read->empty()) return Error{Error::Kind::Short, std::string(name), {}, {}};
+    if (read->empty()) return Failure::of(Error::Kind::Short, FileName::resolve(folder_, name));
     return std::move(read->front());
 }
 
@@ -88,7 +95,8 @@ template <class T, class Read> Result<T> Study::numberOf(std::string_view name, 
     auto item = firstItem(name);
     if (!item) return item.error();
     std::optional<T> value = read(*item);
-    if (!value) return Error{Error::Kind::Refused, std::string(name), {}, *item};
+    if (!value)
+        return Failure::of(Error::Kind::Refused, FileName::resolve(folder_, name), {}, *item);
     return *value;
 }
 
@@ -133,7 +141,7 @@ Result<int> Study::specialtyCode() const {
 Result<std::vector<double>> Study::quantities(Work work, ValueFile::OnFault onFault) const {
     const WorkFile& file = fileOf(work);
     auto read = items(file.name);
-    if (!read && read.error().kind != Error::Kind::NotFound) return read.error();
+    if (!read && !isAbsent(read.error())) return read.error();
     return ValueFile::numbersOf(read.maybe().value_or(std::vector<std::string>{}), file.items,
                                 onFault);
 }
@@ -169,7 +177,7 @@ Status Study::storeZone(bool inside) const {
 Study::LambdaChange Study::changeLambda(const std::filesystem::path& installation,
                                         const TypedQuantity::Reading& reading) const {
     const std::vector<ValueItem> items = {ValueItem::text(reading.stored)};
-    LambdaChange change{ValueFile::write(folder_, Catalogue::kLambda, items), Status::success()};
+    LambdaChange change{ValueFile::write(folder_, Catalogue::kLambda, items), {}};
     if (change.study)
         change.defaults = ValueFile::write(installation, Catalogue::kDefaultLambda, items);
     return change;
@@ -193,7 +201,9 @@ std::string Study::showLambda(std::string_view item, LambdaShown how, char separ
 Study::Summary Study::summary(char separator) const {
     Summary summary;
     auto missing = [&](const Error& error) {
-        summary.missing.push_back({error.file, error.kind == Error::Kind::Short});
+        const std::filesystem::path file = TextPath::fromUtf8(error.file);
+        summary.missing.push_back(
+            {TextPath::toUtf8(file.filename()), error.kind == Error::Kind::Short});
     };
 
     if (auto zone = zoneItem())

@@ -2,6 +2,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/Catalogue.h"
+#include "store/Failure.h"
 #include "store/FieldCheck.h"
 #include "store/FileName.h"
 #include "store/Installation.h"
@@ -37,20 +38,20 @@ constexpr std::array<const char*, 12> kLabels = {
 
 // λ for a new study, from the installation default. A missing default is the starting λ of a
 // fresh installation; one that does not hold a positive number would price every new study at
-// nothing or below, and is refused.
+// nothing or below, and is refused. One that is there but cannot be read is told as such.
 struct DefaultLambda {
     std::optional<double> value;
     std::string text;
 };
 
-DefaultLambda defaultLambda(const std::filesystem::path& installation) {
-    std::error_code ec;
-    if (!std::filesystem::exists(FileName::resolve(installation, Catalogue::kDefaultLambda), ec))
-        return {1.0, {}};
-    auto items = ValueFile::read(installation, Catalogue::kDefaultLambda);
-    if (!items || items->empty()) return {std::nullopt, {}};
-    if (!WorkSelection::lambdaOf(items->front())) return {std::nullopt, items->front()};
-    return {NumberText::parse(items->front()), items->front()};
+Result<DefaultLambda> defaultLambda(const std::filesystem::path& installation) {
+    const FileContents read = ValueFile::load(installation, Catalogue::kDefaultLambda);
+    if (read.state == FileContents::State::Missing) return DefaultLambda{1.0, {}};
+    if (read.state == FileContents::State::Unreadable) return read.error;
+    const std::vector<std::string>& items = read.items;
+    if (items.empty()) return DefaultLambda{std::nullopt, {}};
+    if (!WorkSelection::lambdaOf(items.front())) return DefaultLambda{std::nullopt, items.front()};
+    return DefaultLambda{NumberText::parse(items.front()), items.front()};
 }
 
 bool isBlank(char c) {
@@ -129,55 +130,59 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
     return {};
 }
 
-std::string StudyCreation::problemWith(const std::filesystem::path& installation,
-                                       const StudyDetails& typed) {
+Status StudyCreation::problemWith(const std::filesystem::path& installation,
+                                  const StudyDetails& typed) {
+    const auto refuse = [](std::string why) { return Error{Error::Kind::Refused, {}, {}, why}; };
     const StudyDetails details = typed.normalised();
     const std::string name = details.folderName();
-    if (std::string problem = folderNameProblem(name); !problem.empty()) return problem;
+    if (std::string problem = folderNameProblem(name); !problem.empty()) return refuse(problem);
 
     const auto fields = details.fields();
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (std::string problem = FieldCheck::storable(kLabels[i], fields[i]); !problem.empty())
-            return problem;
+            return refuse(problem);
 
     const std::filesystem::path folder = installation / TextPath::fromUtf8(name);
     const std::string folderText = TextPath::toUtf8(folder);
     std::error_code ec;
     if (std::filesystem::exists(folder, ec))
-        return "Υπάρχει ήδη μελέτη με φάκελο «" + folderText +
-               "»: ο ιδιοκτήτης έχει το ίδιο όνομα και επώνυμο με ιδιοκτήτη προηγούμενης "
-               "μελέτης. Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη (για παράδειγμα προσθέστε "
-               "ένα αρχικό του πατρώνυμου) ώστε η νέα μελέτη να έχει δικό της φάκελο.";
+        return refuse(
+            "Υπάρχει ήδη μελέτη με φάκελο «" + folderText +
+            "»: ο ιδιοκτήτης έχει το ίδιο όνομα και επώνυμο με ιδιοκτήτη προηγούμενης "
+            "μελέτης. Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη (για παράδειγμα προσθέστε "
+            "ένα αρχικό του πατρώνυμου) ώστε η νέα μελέτη να έχει δικό της φάκελο.");
     if (!ValueFile::isStorableText(folderText))
-        return "Η διαδρομή του φακέλου της μελέτης «" + folderText +
-               "» περιέχει χαρακτήρες που δεν μπορούν να αποθηκευτούν ως τρέχουσα μελέτη. "
-               "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.";
+        return refuse("Η διαδρομή του φακέλου της μελέτης «" + folderText +
+                      "» περιέχει χαρακτήρες που δεν μπορούν να αποθηκευτούν ως τρέχουσα μελέτη. "
+                      "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.");
 
-    if (DefaultLambda lambda = defaultLambda(installation); !lambda.value)
-        return "Ο συντελεστής λ με τον οποίο ξεκινούν οι νέες μελέτες (αρχείο «" +
-               TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultLambda)) +
-               "») δεν είναι θετικός αριθμός: «" + lambda.text +
-               "». Ορίστε τον από την «Ανάγνωση Μελέτης» μιας προηγούμενης μελέτης, με το κουμπί "
-               "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
-               "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.";
+    const Result<DefaultLambda> lambda = defaultLambda(installation);
+    if (!lambda) return lambda.error();
+    if (!lambda->value)
+        return refuse(
+            "Ο συντελεστής λ με τον οποίο ξεκινούν οι νέες μελέτες (αρχείο «" +
+            TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultLambda)) +
+            "») δεν είναι θετικός αριθμός: «" + lambda->text +
+            "». Ορίστε τον από την «Ανάγνωση Μελέτης» μιας προηγούμενης μελέτης, με το κουμπί "
+            "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
+            "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.");
 
     // Last, since a missing list is created on the way.
-    if (Status listed = StudyList::canAppend(installation); !listed) return listed.message();
-    return {};
+    return StudyList::canAppend(installation);
 }
 
 StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& installation,
                                              const StudyDetails& typed) {
     const StudyDetails details = typed.normalised();
-    if (std::string problem = problemWith(installation, details); !problem.empty())
-        return {Status::failure(problem), {}};
+    if (Status refused = problemWith(installation, details); !refused) return {refused, {}};
 
-    const double lambda = defaultLambda(installation).value.value_or(1.0);
+    const Result<DefaultLambda> defaultValue = defaultLambda(installation);
+    const double lambda = defaultValue ? defaultValue->value.value_or(1.0) : 1.0;
     const std::filesystem::path folder = installation / TextPath::fromUtf8(details.folderName());
-    const Status cannotCreate = Status::failure(
-        "Δεν ήταν δυνατή η δημιουργία του φακέλου της μελέτης «" + TextPath::toUtf8(folder) +
-        "». Ελέγξτε ότι ο φάκελος του προγράμματος είναι προσβάσιμος για εγγραφή και δοκιμάστε "
-        "ξανά.");
+    const auto cannotCreate = [&folder](const std::error_code& why) {
+        return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOf(why),
+                           Failure::kStudyFolder);
+    };
 
     // The study is put together under a name of its own and appears whole, or not at all.
     std::filesystem::path staging;
@@ -189,7 +194,7 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
         made = std::filesystem::create_directory(staging, ec);
         if (ec && ec != std::errc::file_exists) break;
     }
-    if (!made) return {cannotCreate, folder};
+    if (!made) return {cannotCreate(ec), folder};
     // Undoes the folder made so far and says why.
     auto discard = [](const std::filesystem::path& path, Status why) {
         std::error_code ignored;
@@ -212,12 +217,11 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
 
     // A folder of that name made meanwhile by another program stays as it is.
     if (std::filesystem::exists(folder, ec)) {
-        const std::string problem = problemWith(installation, details);
-        return {discard(staging, problem.empty() ? cannotCreate : Status::failure(problem)),
-                folder};
+        const Status refused = problemWith(installation, details);
+        return {discard(staging, refused ? Status(cannotCreate({})) : refused), folder};
     }
     std::filesystem::rename(staging, folder, ec);
-    if (ec) return {discard(staging, cannotCreate), folder};
+    if (ec) return {discard(staging, cannotCreate(ec)), folder};
     if (Status s = AtomicFile::syncFolder(installation); !s) return {discard(folder, s), folder};
 
     const StudyEntry entry{details.ownerFirstName, details.ownerSurname};
@@ -226,7 +230,7 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
         StudyList::takeBack(installation, entry);
         return {discard(folder, s), folder};
     }
-    return {Status::success(), folder};
+    return {Status(), folder};
 }
 
 } // namespace velmora::store

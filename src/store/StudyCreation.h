@@ -39,10 +39,9 @@ public:
         std::filesystem::path folder;
     };
 
-    // Why the study cannot be created, in Greek and naming what to change; empty when it can.
+    // Whether the study can be created; refused, naming what to change, when it cannot.
     // The details are taken as typed, and normalised before they are checked and kept.
-    static std::string problemWith(const std::filesystem::path& installation,
-                                   const StudyDetails& typed);
+    static Status problemWith(const std::filesystem::path& installation, const StudyDetails& typed);
 
     static Outcome create(const std::filesystem::path& installation, const StudyDetails& typed);
 

@@ -1,6 +1,7 @@
 #include "store/StudyList.h"
 
 #include "store/Catalogue.h"
+#include "store/Failure.h"
 #include "store/FileLock.h"
 #include "store/Installation.h"
 #include "store/ListFile.h"
@@ -31,9 +32,10 @@ std::vector<ValueItem> itemsOf(const std::vector<StudyEntry>& entries) {
     return items;
 }
 
-Status unreadable() {
-    return Status::failure("Ο κατάλογος μελετών «" + std::string(Catalogue::kStudies) +
-                           "» υπάρχει αλλά δεν διαβάζεται· η νέα μελέτη δεν δημιουργήθηκε.");
+// A list that cannot be read would lose every study it holds if it were rewritten.
+Error unreadable(Error why) {
+    why.detail = Failure::kAppendingStudy;
+    return why;
 }
 
 enum class Change { Append, TakeBack };
@@ -45,13 +47,13 @@ Status change(const std::filesystem::path& installation, const StudyEntry& entry
     if (!lock.status()) return lock.status();
     // A missing list is simply empty here; the rewrite below creates it.
     FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
-    if (listed.state == FileContents::State::Unreadable) return unreadable();
+    if (listed.state == FileContents::State::Unreadable) return unreadable(listed.error);
     std::vector<StudyEntry> entries = pairsOf(listed.items);
     if (change == Change::Append) {
         entries.push_back(entry);
     } else {
         auto last = std::find(entries.rbegin(), entries.rend(), entry);
-        if (last == entries.rend()) return Status::success();
+        if (last == entries.rend()) return {};
         entries.erase(std::next(last).base());
     }
 
@@ -69,9 +71,9 @@ std::vector<StudyEntry> StudyList::readAll(const std::filesystem::path& installa
 }
 
 Status StudyList::canAppend(const std::filesystem::path& installation) {
-    if (ListFile::read(installation, Catalogue::kStudies).state == ListFile::State::Unreadable)
-        return unreadable();
-    return Status::success();
+    ListFile::Contents listed = ListFile::read(installation, Catalogue::kStudies);
+    if (listed.state == ListFile::State::Unreadable) return unreadable(listed.error);
+    return {};
 }
 
 Status StudyList::append(const std::filesystem::path& installation, const StudyEntry& entry) {
@@ -101,7 +103,7 @@ std::vector<std::string> StudyList::readIndex(const std::filesystem::path& insta
 }
 
 StudyList::Offer StudyList::offer(const std::filesystem::path& installation) {
-    Offer offer{readAll(installation), Status::success()};
+    Offer offer{readAll(installation), {}};
     offer.index = writeIndex(installation, offer.studies);
     return offer;
 }
@@ -114,7 +116,8 @@ Status StudyList::choose(const std::filesystem::path& installation, std::size_t 
     if (folderName.empty()) folderName = listed.folderName();
     // Pointing at the installation folder itself would pass its own files off as a study.
     if (folderName.empty())
-        return Status::failure("Η μελέτη «" + listed.display() +
+        return Failure::of(Error::Kind::Refused, {}, {},
+                           "Η μελέτη «" + listed.display() +
                                "» δεν έχει όνομα ιδιοκτήτη, οπότε δεν έχει φάκελο. Η τρέχουσα "
                                "μελέτη δεν άλλαξε.");
     return Installation::setCurrentStudy(installation,

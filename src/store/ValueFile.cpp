@@ -11,36 +11,14 @@
 namespace velmora::store {
 namespace {
 
-std::string unreadable(const std::filesystem::path& file, RegularFile::State state) {
-    const std::string name = "«" + TextPath::toUtf8(file.filename()) + "» στον φάκελο «" +
-                             TextPath::toUtf8(file.parent_path()) + "»";
-    switch (state) {
-    case RegularFile::State::NotRegular:
-        return "Το " + name +
-               " δεν είναι κανονικό αρχείο (είναι φάκελος, σωλήνας ή συσκευή) και δεν διαβάζεται.";
-    case RegularFile::State::TooLarge:
-        return "Το αρχείο " + name + " είναι μεγαλύτερο από " +
-               std::to_string(RegularFile::kLimit / (1 << 20)) +
-               " MB και δεν διαβάζεται: τα αρχεία του προγράμματος έχουν λίγες εκατοντάδες byte.";
-    default:
-        return "Το αρχείο " + name +
-               " υπάρχει αλλά δεν διαβάζεται (δικαιώματα πρόσβασης ή σφάλμα του δίσκου).";
-    }
-}
-
 // The file decoded to UTF-8 and handed to `parse`, or why it cannot be read.
 template <class Parse>
 FileContents loadWith(const std::filesystem::path& folder, std::string_view name, Parse parse) {
     const std::filesystem::path file = FileName::resolve(folder, name);
-    RegularFile::Contents raw = RegularFile::read(file);
-    switch (raw.state) {
-    case RegularFile::State::Read:
-        return {FileContents::State::Read, parse(Cp1253::decode(raw.bytes)), {}};
-    case RegularFile::State::Missing:
-        return {};
-    default:
-        return {FileContents::State::Unreadable, {}, unreadable(file, raw.state)};
-    }
+    Result<std::string> raw = RegularFile::read(file);
+    if (raw) return {FileContents::State::Read, parse(Cp1253::decode(*raw)), {}};
+    if (raw.error().kind == Error::Kind::NotFound) return {};
+    return {FileContents::State::Unreadable, {}, raw.error()};
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -64,10 +42,12 @@ std::optional<std::vector<std::string>> itemsIfRead(FileContents contents) {
     return std::move(contents.items);
 }
 
-Status notStorable(std::string_view name, std::string_view text) {
-    return Status::failure("Το κείμενο «" + std::string(text) +
-                           "» δεν μπορεί να αποθηκευτεί στο αρχείο «" + std::string(name) +
-                           "»: περιέχει χαρακτήρες που δεν αποθηκεύονται.");
+Error notStorable(const std::filesystem::path& folder, std::string_view name,
+                  std::string_view text) {
+    return {Error::Kind::NotStorable,
+            TextPath::toUtf8(FileName::resolve(folder, name)),
+            {},
+            std::string(text)};
 }
 
 } // namespace
@@ -125,7 +105,7 @@ Status ValueFile::write(const std::filesystem::path& folder, std::string_view na
     lines.reserve(items.size());
     for (const ValueItem& item : items) {
         auto line = lineOf(item);
-        if (!line) return notStorable(name, item.textValue);
+        if (!line) return notStorable(folder, name, item.textValue);
         lines.push_back(std::move(*line));
     }
     return writeLines(folder, name, lines);
@@ -136,7 +116,7 @@ Status ValueFile::writeLines(const std::filesystem::path& folder, std::string_vi
     std::string bytes;
     for (const std::string& line : lines) {
         auto encoded = Cp1253::encode(line);
-        if (!encoded) return notStorable(name, line);
+        if (!encoded) return notStorable(folder, name, line);
         bytes += *encoded;
         bytes += "\r\n";
     }

@@ -32,8 +32,8 @@ struct FileContents {
     State state = State::Missing;
     // The items or lines read.
     std::vector<std::string> items;
-    // Why an unreadable file cannot be read, in Greek and naming it.
-    std::string problem;
+    // Why an unreadable file cannot be read.
+    Error error;
 };
 
 // Reading and replacing whole value files and the plain text files of the report. Names are those

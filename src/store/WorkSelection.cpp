@@ -11,11 +11,11 @@ namespace {
 // Rewrites one file as `count` number items; `fix` may put right what was read.
 template <class Fix>
 void rewrite(const std::filesystem::path& study, std::string_view name, std::size_t count, Fix fix,
-             std::vector<Status>& failures) {
+             std::vector<Error>& failures) {
     // A file that is there but cannot be read may hold quantities: it is told, not zeroed.
     const FileContents read = ValueFile::load(study, name);
     if (read.state == FileContents::State::Unreadable) {
-        failures.push_back(Status::failure(read.problem));
+        failures.push_back(read.error);
         return;
     }
     std::vector<double> values = ValueFile::numbersOf(read.items, count);
@@ -25,13 +25,13 @@ void rewrite(const std::filesystem::path& study, std::string_view name, std::siz
     for (double value : values)
         items.push_back(ValueItem::number(value));
     Status written = ValueFile::write(study, name, items);
-    if (!written) failures.push_back(std::move(written));
+    if (!written) failures.push_back(written.error());
 }
 
 } // namespace
 
-std::vector<Status> WorkSelection::submit(const std::filesystem::path& study) {
-    std::vector<Status> failures;
+std::vector<Error> WorkSelection::submit(const std::filesystem::path& study) {
+    std::vector<Error> failures;
     for (const Study::WorkFile& file : Study::works())
         rewrite(
             study, file.name, file.items, [](std::vector<double>&) {}, failures);

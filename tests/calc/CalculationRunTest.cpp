@@ -1,5 +1,6 @@
 #include "calc/CalculationRun.h"
 
+#include "messages/Describe.h"
 #include "store/FileName.h"
 #include "store/Study.h"
 #include "store/ValueFile.h"
@@ -235,7 +236,8 @@ TEST_F(CalculationRunTest, AFailedSectionKeepsItsOldFileAndTheOthersAreWritten) 
 
     const auto outcome = CalculationRun::run(study, ',');
     ASSERT_EQ(outcome.failures.size(), 1u);
-    EXPECT_NE(outcome.failures[0].find("taxi1.dat"), std::string::npos) << outcome.failures[0];
+    const std::string failure = messages::describe(outcome.failures[0]);
+    EXPECT_NE(failure.find("taxi1.dat"), std::string::npos) << failure;
     EXPECT_EQ(TestFiles::bytes(study / "taxi1.dat"), "old\r\n");
     std::vector<std::string> others = kSections;
     others.erase(std::find(others.begin(), others.end(), "taxi1.dat"));

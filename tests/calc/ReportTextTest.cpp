@@ -1,5 +1,7 @@
 #include "calc/ReportText.h"
 
+#include "messages/Describe.h"
+
 #include "TempFolder.h"
 #include "TestFiles.h"
 
@@ -65,7 +67,7 @@ TEST_F(ReportTextTest, ListsTheMissingSectionsInReportOrder) {
     std::filesystem::remove(study / "trig1.dat");
     const auto report = ReportText::join(study.path());
     EXPECT_EQ(report.missing, (std::vector<std::string>{"trig1.dat", "telos.dat"}));
-    const std::string message = ReportText::missingMessage(report.missing);
+    const std::string message = messages::missingSections(report.missing);
     EXPECT_NE(message.find("trig1.dat, telos.dat"), std::string::npos) << message;
     EXPECT_EQ(report.text.find("trig1.dat"), std::string::npos);
     EXPECT_NE(report.text.find("synola.dat\r\n"), std::string::npos);

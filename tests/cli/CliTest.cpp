@@ -258,6 +258,10 @@ const UnreadableCase kUnreadable[] = {
     UnreadableCase{"ALinkToADevice", "trig.dat",
                    [](const auto& file) { std::filesystem::create_symlink("/dev/zero", file); },
                    "δεν είναι κανονικό αρχείο"},
+    // The system's own reason reaches the user: here a link that leads back to itself.
+    UnreadableCase{"ALinkLoop", "xilosta.dat",
+                   [](const auto& file) { std::filesystem::create_symlink("xilosta.dat", file); },
+                   "Too many levels of symbolic links"},
 #endif
     UnreadableCase{"AFolder", "polygon.dat",
                    [](const auto& file) { std::filesystem::create_directory(file); },

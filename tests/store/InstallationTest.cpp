@@ -1,5 +1,6 @@
 #include "store/Installation.h"
 
+#include "messages/Describe.h"
 #include "store/Cp1253.h"
 #include "store/TextPath.h"
 
@@ -42,7 +43,7 @@ TEST_F(InstallationTest, PrepareKeepsExistingFilesInWhateverCase) {
 
 TEST_F(InstallationTest, PrepareReportsAFolderItCannotCreate) {
     TestFiles::put(home / "file", "");
-    EXPECT_FALSE(Installation::prepare(home / "file" / "velmora").message().empty());
+    EXPECT_FALSE(messages::describe(Installation::prepare(home / "file" / "velmora")).empty());
 }
 
 TEST_F(InstallationTest, NoPointerOrAnEmptyOneMeansNoCurrentStudy) {
@@ -50,7 +51,7 @@ TEST_F(InstallationTest, NoPointerOrAnEmptyOneMeansNoCurrentStudy) {
     TestFiles::put(home / "temp.dat", "\r\n");
     auto study = Installation::currentStudy(home.path());
     EXPECT_EQ(study.state, State::NoneChosen);
-    EXPECT_FALSE(study.message.empty());
+    EXPECT_FALSE(messages::describe(study.error).empty());
 }
 
 TEST_F(InstallationTest, APointerToAMissingFolderSaysWhichFolder) {
@@ -58,7 +59,8 @@ TEST_F(InstallationTest, APointerToAMissingFolderSaysWhichFolder) {
     ASSERT_TRUE(Installation::setCurrentStudy(home.path(), missing));
     auto study = Installation::currentStudy(home.path());
     EXPECT_EQ(study.state, State::FolderMissing);
-    EXPECT_NE(study.message.find(TextPath::toUtf8(missing)), std::string::npos) << study.message;
+    EXPECT_NE(messages::describe(study.error).find(TextPath::toUtf8(missing)), std::string::npos)
+        << messages::describe(study.error);
 }
 
 TEST_F(InstallationTest, FindsTheStudyThePointerNames) {
@@ -91,7 +93,7 @@ TEST_P(OldProgramPointer, LeadsToTheStudyInsideTheInstallationFolder) {
     const auto before = TestFiles::snapshot(home.path());
     auto study = Installation::currentStudy(home.path());
     if (*c.study) {
-        EXPECT_EQ(study.state, State::Found) << study.message;
+        EXPECT_EQ(study.state, State::Found) << messages::describe(study.error);
         EXPECT_EQ(study.folder, home / TextPath::fromUtf8(c.study));
     } else {
         EXPECT_EQ(study.state, State::FolderMissing);
@@ -144,7 +146,8 @@ TEST_P(PointerTest, TellsWhatThePointerLeadsTo) {
     const auto study = Installation::currentStudy(home.path());
     EXPECT_EQ(study.state, c.state);
     EXPECT_EQ(study.folder, home / c.pointer);
-    EXPECT_NE(study.message.find(c.message), std::string::npos) << study.message;
+    const std::string message = study.state == State::Found ? "" : messages::describe(study.error);
+    EXPECT_NE(message.find(c.message), std::string::npos) << message;
 }
 
 const PointerCase kPointerCases[] = {

@@ -1,3 +1,5 @@
+#include "messages/Describe.h"
+#include "store/Cp1253.h"
 #include "store/EngineerRegistry.h"
 #include "store/StudyCreation.h"
 #include "store/StudyList.h"
@@ -106,7 +108,8 @@ TEST_F(StudyStoreTest, AnEngineerTheFileCannotKeepIsRefusedAndNothingIsWritten) 
     for (Engineer bad : {Engineer{"Α\"Β,Γ", "", "", "", ""}, Engineer{"", "", "", "Київ", ""}}) {
         Status status = EngineerRegistry::append(home.path(), bad);
         EXPECT_FALSE(status.ok());
-        EXPECT_NE(status.message().find("«"), std::string::npos) << status.message();
+        EXPECT_NE(messages::describe(status).find("«"), std::string::npos)
+            << messages::describe(status);
     }
     EXPECT_EQ(snapshot(), before);
 }
@@ -174,7 +177,7 @@ TEST_F(StudyStoreTest, CreationWritesEveryFileInItsForm) {
     put("ergasies.dat", {"Νίκος", "Δήμου"});
     put("l.dat", {"1.2"});
     auto outcome = StudyCreation::create(home.path(), details());
-    ASSERT_TRUE(outcome.status) << outcome.status.message();
+    ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
 
     const auto folder = home / TextPath::fromUtf8("ΓιώργοςΠαππάς");
     EXPECT_EQ(outcome.folder, folder);
@@ -196,7 +199,7 @@ TEST_F(StudyStoreTest, TheStudyCopiesTheDefaultLambdaAsABareNumber) {
         TempFolder other;
         TestFiles::put(other / "l.dat", stored);
         auto outcome = StudyCreation::create(other.path(), details());
-        ASSERT_TRUE(outcome.status) << outcome.status.message();
+        ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
         EXPECT_EQ(TestFiles::bytes(outcome.folder / "l.dat"), copied) << stored;
     }
 }
@@ -207,7 +210,7 @@ TEST_F(StudyStoreTest, PastedDecomposedAndPolytonicLettersAreKeptAsMonotonicGree
     pasted.location = "Θε\u0301ση \u1FBBγιος Νικ\u1F79λαος";
     pasted.engineer.specialty = "Πολιτικο\u0301ς Μηχανικο\u0301ς";
     auto outcome = StudyCreation::create(home.path(), pasted);
-    ASSERT_TRUE(outcome.status) << outcome.status.message();
+    ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
 
     const auto folder = home / TextPath::fromUtf8("ΓιώργοςΠαππάς");
     EXPECT_EQ(outcome.folder, folder);
@@ -225,7 +228,7 @@ TEST_F(StudyStoreTest, PastedDecomposedAndPolytonicLettersAreKeptAsMonotonicGree
 
 TEST_F(StudyStoreTest, AMissingDefaultLambdaStartsTheStudyAtOne) {
     auto outcome = StudyCreation::create(home.path(), details());
-    ASSERT_TRUE(outcome.status) << outcome.status.message();
+    ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
     EXPECT_EQ(TestFiles::bytes(outcome.folder / "l.dat"), "1\r\n");
     EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Γιώργος", "Παππάς"}));
 }
@@ -280,12 +283,13 @@ TEST_F(StudyStoreTest, ARefusedStudyTouchesNoFile) {
 
     const auto before = snapshot();
     for (const Refusal& refusal : refusals) {
-        const std::string problem = StudyCreation::problemWith(home.path(), refusal.details);
+        const std::string problem =
+            messages::describe(StudyCreation::problemWith(home.path(), refusal.details));
         EXPECT_NE(problem.find(refusal.messagePart), std::string::npos)
             << refusal.what << ": " << problem;
         auto outcome = StudyCreation::create(home.path(), refusal.details);
         EXPECT_FALSE(outcome.status.ok()) << refusal.what;
-        EXPECT_EQ(outcome.status.message(), problem) << refusal.what;
+        EXPECT_EQ(messages::describe(outcome.status), problem) << refusal.what;
         EXPECT_EQ(snapshot(), before) << refusal.what;
     }
 }
@@ -302,7 +306,7 @@ TEST_F(StudyStoreTest, ADefaultLambdaThatIsNoPositiveNumberIsRefusedBeforeAnythi
         const auto before = snapshot();
         auto outcome = StudyCreation::create(home.path(), details());
         EXPECT_FALSE(outcome.status.ok()) << content;
-        const std::string& message = outcome.status.message();
+        const std::string& message = messages::describe(outcome.status);
         EXPECT_NE(message.find("θετικός αριθμός: " + shown), std::string::npos) << message;
         // It names the file, and the way to set λ. Windows names ignore case, and there the file
         // goes by the name the program asks for.
@@ -314,6 +318,17 @@ TEST_F(StudyStoreTest, ADefaultLambdaThatIsNoPositiveNumberIsRefusedBeforeAnythi
         EXPECT_NE(message.find("Αναθεωριση συντελεστού λ"), std::string::npos) << message;
         EXPECT_EQ(snapshot(), before) << content;
     }
+}
+
+// Not "no positive number «»": the user has to hear that the file itself is in the way.
+TEST_F(StudyStoreTest, ADefaultLambdaThatCannotBeReadIsToldSoBeforeAnythingIsWritten) {
+    std::filesystem::create_directory(home / "l.dat");
+    const auto before = snapshot();
+    auto outcome = StudyCreation::create(home.path(), details());
+    const std::string message = messages::describe(outcome.status);
+    EXPECT_NE(message.find("«l.dat»"), std::string::npos) << message;
+    EXPECT_NE(message.find("δεν είναι κανονικό αρχείο"), std::string::npos) << message;
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(StudyStoreTest, AListOfStudiesThatCannotBeReadIsNeverOverwritten) {
@@ -331,15 +346,15 @@ TEST_F(StudyStoreTest, ACreationThatFailsHalfWayLeavesNothingAndCanBeTriedAgain)
     std::filesystem::create_directories(home / "temp.dat" / "in-the-way");
     auto outcome = StudyCreation::create(home.path(), details());
     EXPECT_FALSE(outcome.status.ok());
-    EXPECT_NE(outcome.status.message().find("temp.dat"), std::string::npos)
-        << outcome.status.message();
+    EXPECT_NE(messages::describe(outcome.status).find("temp.dat"), std::string::npos)
+        << messages::describe(outcome.status);
     EXPECT_EQ(bytes("ergasies.dat"), listed);
     for (const auto& entry : std::filesystem::directory_iterator(home.path()))
         EXPECT_FALSE(entry.is_directory() && entry.path().filename() != "temp.dat") << entry.path();
 
     std::filesystem::remove_all(home / "temp.dat");
     outcome = StudyCreation::create(home.path(), details());
-    ASSERT_TRUE(outcome.status) << outcome.status.message();
+    ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
     EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
     EXPECT_EQ(bytes("temp.dat"), TestFiles::stored({TextPath::toUtf8(outcome.folder)}));
     EXPECT_EQ(TestFiles::snapshot(outcome.folder).size(), 4u);
@@ -352,10 +367,10 @@ TEST_F(StudyStoreTest, TwoProgramsAddingAtOnceBothLand) {
             const std::string surname = "Σ" + std::to_string(i);
             const Status created =
                 StudyCreation::create(home.path(), details(name, surname)).status;
-            EXPECT_TRUE(created) << created.message();
+            EXPECT_TRUE(created) << messages::describe(created);
             const Status appended =
                 EngineerRegistry::append(home.path(), {name, surname, "", "", ""});
-            EXPECT_TRUE(appended) << appended.message();
+            EXPECT_TRUE(appended) << messages::describe(appended);
         }
     };
     std::thread first(program, "Α");
@@ -382,7 +397,7 @@ TEST_F(StudyStoreTest, OwnerNamesThatAreFineOnEverySystemAreAccepted) {
 
 TEST_F(StudyStoreTest, AStudyOfAnOwnerWithACommaIsPointedAtInQuotes) {
     auto outcome = StudyCreation::create(home.path(), details("Γιώργος,", "Παππάς"));
-    ASSERT_TRUE(outcome.status) << outcome.status.message();
+    ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
     EXPECT_EQ(bytes("temp.dat"),
               TestFiles::stored({"\"" + TextPath::toUtf8(outcome.folder) + "\""}));
     auto listed = StudyList::readAll(home.path());

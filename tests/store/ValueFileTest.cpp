@@ -1,5 +1,6 @@
 #include "store/ValueFile.h"
 
+#include "messages/Describe.h"
 #include "store/AtomicFile.h"
 #include "store/Cp1253.h"
 
@@ -73,7 +74,7 @@ TEST_F(ValueFileTest, RefusesUnstorableTextAndWritesNothing) {
         Status status = ValueFile::write(dir.path(), "keep.dat",
                                          {ValueItem::text("πρώτο"), ValueItem::text(text)});
         EXPECT_FALSE(status.ok());
-        EXPECT_FALSE(status.message().empty());
+        EXPECT_FALSE(messages::describe(status).empty());
         EXPECT_FALSE(ValueFile::write(dir.path(), "new.dat", {ValueItem::text(text)}).ok());
     }
     EXPECT_EQ(bytes("keep.dat"), "old\r\n");
@@ -111,7 +112,8 @@ TEST_F(ValueFileTest, AFailedReplacementKeepsTheOldFile) {
     TestFiles::blockReplacement(dir / "l.dat");
     Status status = ValueFile::write(dir.path(), "l.dat", {ValueItem::number(2)});
     EXPECT_FALSE(status.ok());
-    EXPECT_NE(status.message().find("l.dat"), std::string::npos) << status.message();
+    const std::string message = messages::describe(status);
+    EXPECT_NE(message.find("l.dat"), std::string::npos) << message;
     EXPECT_EQ(bytes("l.dat"), "1.15\r\n");
 }
 

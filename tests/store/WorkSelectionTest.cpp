@@ -1,7 +1,8 @@
 #include "store/WorkSelection.h"
 #include "store/Study.h"
-#include "store/TypedQuantity.h"
 
+#include "messages/Describe.h"
+#include "store/TypedQuantity.h"
 #include "store/ValueFile.h"
 
 #include "TempFolder.h"
@@ -87,8 +88,8 @@ TEST_F(WorkSelectionTest, SubmitGoesOnPastAFileItCannotWrite) {
     put("xilosta.dat", huge);
     auto failures = WorkSelection::submit(study.path());
     ASSERT_EQ(failures.size(), 2u);
-    EXPECT_NE(failures[0].message().find("«asti.dat»"), std::string::npos);
-    EXPECT_NE(failures[1].message().find("«xilosta.dat»"), std::string::npos);
+    EXPECT_NE(messages::describe(failures[0]).find("«asti.dat»"), std::string::npos);
+    EXPECT_NE(messages::describe(failures[1]).find("«xilosta.dat»"), std::string::npos);
     EXPECT_EQ(bytes("xilosta.dat"), huge);
     EXPECT_EQ(bytes("oix.dat"), " 0 \r\n");
     EXPECT_EQ(bytes("klimaka.dat"), " 200 \r\n");

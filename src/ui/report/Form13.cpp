@@ -2,6 +2,7 @@
 
 #include "ui/report/Form13.h"
 
+#include "messages/Describe.h"
 #include "store/NumberText.h"
 #include "store/TextPath.h"
 #include "ui/services/Dialogs.h"
@@ -223,7 +224,7 @@ void Form13::Form_Load() {
 
     const auto study = store::Study::current(StudyAccess::installation());
     if (!study) {
-        problem_ = fromUtf8(study.error().detail);
+        problem_ = fromUtf8(messages::describe(study.error()));
         return;
     }
     const store::Study::Summary summary = study->summary(Regional::decimalSeparator());
@@ -274,8 +275,9 @@ void Form13::Command1_Click() {
     const auto lambda = study->lambdaItem();
     if (!lambda) {
         l->clear();
-        Dialogs::message(this, fromUtf8("Λείπει το αρχείο «" + lambda.error().file +
-                                        "» της μελέτης: ο συντελεστής λ εμφανίζεται κενός."));
+        Dialogs::message(this,
+                         fromUtf8("Λείπει το αρχείο «" + messages::fileNameOf(lambda.error()) +
+                                  "» της μελέτης: ο συντελεστής λ εμφανίζεται κενός."));
         return;
     }
     l->setText(fromUtf8(store::Study::showLambda(

@@ -1,6 +1,7 @@
 #include "ui/report/ReportPrinter.h"
 
 #include "store/ExportFile.h"
+#include "store/Failure.h"
 #include "store/TextPath.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Fonts.h"
@@ -89,11 +90,9 @@ void ReportPrinter::previewBox(QTextEdit& box, QWidget* parent) {
 }
 
 store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem::path& file) {
-    const auto cannotWrite = [&] {
-        return store::Status::failure(
-            QStringLiteral("Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «%1».")
-                .arg(QString::fromStdString(store::TextPath::toUtf8(file)))
-                .toStdString());
+    const auto cannotWrite = [&file](std::string reason = {}) {
+        return store::Failure::of(store::Error::Kind::WriteFailed, file, std::move(reason),
+                                  store::Failure::kPdf);
     };
     // The printer writes by name, so it writes into a folder of our own; the finished file then
     // takes its place the way every file of the program does.
@@ -109,8 +108,8 @@ store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem
     if (store::Status written =
             store::ExportFile::put(store::TextPath::fromUtf8(drawn.toStdString()), file, kPdfLimit);
         !written)
-        return store::Status::failure(cannotWrite().message() + " " + written.message());
-    return store::Status::success();
+        return cannotWrite(written.error().reason);
+    return {};
 }
 
 } // namespace velmora::ui

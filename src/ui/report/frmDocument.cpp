@@ -2,6 +2,7 @@
 #include "ui/report/frmDocument.h"
 
 #include "calc/ReportText.h"
+#include "messages/Describe.h"
 #include "store/Study.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/services/StudyAccess.h"
@@ -35,12 +36,12 @@ void frmDocument::Form_Load() {
     Form_Resize();
     auto study = store::Study::current(StudyAccess::installation());
     if (!study) {
-        problem_ = QString::fromStdString(study.error().detail);
+        problem_ = QString::fromStdString(messages::describe(study.error()));
         return;
     }
     study_ = study->folder();
     calc::ReportText::Report report = calc::ReportText::join(study_);
-    if (!report.whole()) problem_ = QString::fromStdString(report.problem());
+    if (!report.whole()) problem_ = QString::fromStdString(messages::describe(report));
     // The box keeps paragraphs, not line ends: each CR LF becomes one paragraph break.
     rtfText->setPlainText(
         QString::fromStdString(report.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

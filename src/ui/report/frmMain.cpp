@@ -307,7 +307,7 @@ void frmMain::savePdf(const frmDocument& document) {
     if (chosen.isEmpty()) return;
     const store::Status written = ReportPrinter::writePdf(
         document.rtfText->toPlainText(), store::TextPath::fromUtf8(chosen.toStdString()));
-    if (!written) Dialogs::message(this, QString::fromStdString(written.message()));
+    if (!written) Dialogs::failure(this, written.error());
 }
 
 void frmMain::Command1_Click() {

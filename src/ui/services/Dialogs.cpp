@@ -1,5 +1,7 @@
 #include "ui/services/Dialogs.h"
 
+#include "messages/Describe.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -46,6 +48,15 @@ void Dialogs::setHandler(Handler* handler) {
 
 void Dialogs::message(QWidget* parent, const QString& text) {
     current()->message(parent, text);
+}
+
+void Dialogs::failure(QWidget* parent, const store::Error& error, const QString& before) {
+    failure(parent, std::vector<store::Error>{error}, before);
+}
+
+void Dialogs::failure(QWidget* parent, const std::vector<store::Error>& errors,
+                      const QString& before) {
+    message(parent, before + QString::fromStdString(messages::describe(errors)));
 }
 
 bool Dialogs::print(QPrintDialog& dialog) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "store/Result.h"
+
 #include <QString>
+
+#include <vector>
 
 class QPrintDialog;
 class QPrintPreviewDialog;
@@ -30,6 +34,10 @@ public:
     static void setHandler(Handler* handler);
 
     static void message(QWidget* parent, const QString& text);
+    // Tells the user, in Greek, what went wrong; `before` opens the message when given.
+    static void failure(QWidget* parent, const store::Error& error, const QString& before = {});
+    static void failure(QWidget* parent, const std::vector<store::Error>& errors,
+                        const QString& before = {});
     static bool print(QPrintDialog& dialog);
     static void preview(QPrintPreviewDialog& dialog);
     static QString saveFile(QWidget* parent, const QString& caption, const QString& proposed,

@@ -14,13 +14,13 @@ std::filesystem::path StudyAccess::installation() {
 std::optional<store::Study> StudyAccess::currentOrWarn(QWidget* parent) {
     auto study = store::Study::current(installation());
     if (study) return std::move(*study);
-    Dialogs::message(parent, QString::fromStdString(study.error().detail));
+    Dialogs::failure(parent, study.error());
     return std::nullopt;
 }
 
 bool StudyAccess::stored(QWidget* parent, const store::Status& status) {
     if (status) return true;
-    Dialogs::message(parent, QString::fromStdString(status.message()));
+    Dialogs::failure(parent, status.error());
     return false;
 }
 

@@ -2,6 +2,7 @@
 #include "ui/shell/Form9.h"
 
 #include "calc/CalculationRun.h"
+#include "messages/Describe.h"
 #include "ui/report/frmMain.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Program.h"
@@ -99,8 +100,7 @@ void Form9::Command8_Click() {
     calc::CalculationRun::Outcome outcome =
         calc::CalculationRun::run(study->folder(), Regional::decimalSeparator());
     QStringList message;
-    for (const std::string& failure : outcome.failures)
-        message << QString::fromStdString(failure);
+    if (!outcome.ok()) message << QString::fromStdString(messages::describe(outcome.failures));
     if (!outcome.warnings.empty()) {
         if (!message.isEmpty()) message << QString();
         message << QStringLiteral("Οι υπολογισμοί έγιναν, αλλά η έκθεση δεν θα συμφωνεί με τα "

@@ -83,7 +83,7 @@ void Form14::Command1_Click() {
     };
     store::Status added = store::EngineerRegistry::append(StudyAccess::installation(), engineer);
     if (!added) {
-        Dialogs::message(this, QString::fromStdString(added.message()));
+        Dialogs::failure(this, added.error());
         return;
     }
     close();

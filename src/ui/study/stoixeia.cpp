@@ -211,7 +211,7 @@ void stoixeia::cmdOK_Click() {
     };
     const auto created = store::StudyCreation::create(StudyAccess::installation(), details);
     if (!created.status) {
-        Dialogs::message(this, QString::fromStdString(created.status.message()));
+        Dialogs::failure(this, created.status.error());
         return;
     }
     showWorkSelection();

@@ -2,6 +2,7 @@
 
 #include "ui/works/Form1.h"
 
+#include "messages/Describe.h"
 #include "store/Specialty.h"
 #include "store/WorkSelection.h"
 #include "ui/services/Dialogs.h"
@@ -282,7 +283,9 @@ void Form1::load() {
     if (!study) return;
     QStringList unread;
 
-    auto fileOf = [](const store::Error& error) { return QString::fromStdString(error.file); };
+    auto fileOf = [](const store::Error& error) {
+        return QString::fromStdString(messages::fileNameOf(error));
+    };
 
     l->setText(lambdaText(*study));
     if (auto lambda = study->lambdaItem(); !lambda)
@@ -338,11 +341,12 @@ void Form1::Command2_Click() {
     if (!study) return;
     auto code = study->specialtyCode();
     if (!code) {
-        Dialogs::message(this, QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ειδικότητας του "
-                                              "μηχανικού της μελέτης (αρχείο %1), οπότε δεν "
-                                              "είναι γνωστό αν έχει δικαίωμα για εργασίες "
-                                              "τριγωνισμού.")
-                                   .arg(QString::fromStdString(code.error().file)));
+        Dialogs::message(this,
+                         QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ειδικότητας του "
+                                        "μηχανικού της μελέτης (αρχείο %1), οπότε δεν "
+                                        "είναι γνωστό αν έχει δικαίωμα για εργασίες "
+                                        "τριγωνισμού.")
+                             .arg(QString::fromStdString(messages::fileNameOf(code.error()))));
         return;
     }
     if (store::Specialty::mayTriangulate(*code))
@@ -357,11 +361,7 @@ void Form1::EXIT_Click() {
     auto failures = store::WorkSelection::submit(study->folder());
     if (!failures.empty()) {
         // Everything that could be written was; the user can press again once the cause is gone.
-        QStringList lines;
-        for (const auto& failure : failures)
-            lines << QString::fromStdString(failure.message());
-        Dialogs::message(this, QStringLiteral("Η υποβολή δεν ολοκληρώθηκε:\n%1")
-                                   .arg(lines.join(QStringLiteral("\n"))));
+        Dialogs::failure(this, failures, QStringLiteral("Η υποβολή δεν ολοκληρώθηκε:\n"));
         return;
     }
     close();

@@ -70,9 +70,9 @@ void Form2::Command1_Click() {
         study->changeLambda(StudyAccess::installation(), *reading);
     if (!StudyAccess::stored(this, change.study)) return;
     if (!change.defaults) {
-        Dialogs::message(this, QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν "
-                                              "έγινε ο προεπιλεγμένος για τις νέες μελέτες:\n") +
-                                   QString::fromStdString(change.defaults.message()));
+        Dialogs::failure(this, change.defaults.error(),
+                         QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν έγινε ο "
+                                        "προεπιλεγμένος για τις νέες μελέτες:\n"));
         return;
     }
     close();

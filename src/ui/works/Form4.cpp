@@ -2,6 +2,7 @@
 
 #include "ui/works/Form4.h"
 
+#include "messages/Describe.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 
@@ -20,12 +21,13 @@ Form4::Form4(QWidget* parent) : EntryWindow("Form4", QStringLiteral("Πολυγ�
     if (!study) return;
     auto inside = study->equalsInside();
     if (!inside) {
-        Dialogs::message(this, QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ζώνης σχεδίου της "
-                                              "μελέτης (αρχείο %1), οπότε δεν φαίνεται "
-                                              "πόσα σημεία αντιστοιχούν ανά στρέμμα. Επιλέξτε "
-                                              "«Εντός Σχεδίου» ή «Εκτός Σχεδίου» στην επιλογή "
-                                              "εργασιών.")
-                                   .arg(QString::fromStdString(inside.error().file)));
+        Dialogs::message(this,
+                         QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ζώνης σχεδίου της "
+                                        "μελέτης (αρχείο %1), οπότε δεν φαίνεται "
+                                        "πόσα σημεία αντιστοιχούν ανά στρέμμα. Επιλέξτε "
+                                        "«Εντός Σχεδίου» ή «Εκτός Σχεδίου» στην επιλογή "
+                                        "εργασιών.")
+                             .arg(QString::fromStdString(messages::fileNameOf(inside.error()))));
         return;
     }
     tex->setText(*inside ? QStringLiteral("ΕΝΑ ΣΗΜΕΙΟ ΑΝΑ ΣΤΡΕΜΑ")

@@ -3,6 +3,7 @@
 #include "report/ReportFixtures.h"
 
 #include "calc/ReportText.h"
+#include "messages/Describe.h"
 #include "ui/report/frmDocument.h"
 #include "ui/services/Twips.h"
 
@@ -58,8 +59,8 @@ TEST_F(frmDocumentTest, MissingSectionsAreNamedAndTheRestIsShown) {
     std::filesystem::remove(study / "trig1.dat");
     const calc::ReportText::Report report = calc::ReportText::join(study);
     frmDocument window(QStringLiteral("Velmora"));
-    EXPECT_EQ(window.problem(), QString::fromStdString(
-                                    calc::ReportText::missingMessage({"trig1.dat", "synola.dat"})));
+    EXPECT_EQ(window.problem(),
+              QString::fromStdString(messages::missingSections({"trig1.dat", "synola.dat"})));
     EXPECT_EQ(window.rtfText->toPlainText(), shown(report.text));
     EXPECT_FALSE(window.rtfText->toPlainText().isEmpty());
     // The window itself says nothing: the shell shows the problem once for the press.

@@ -1,5 +1,6 @@
 #include "support/UiTest.h"
 
+#include "messages/Describe.h"
 #include "store/StudyCreation.h"
 #include "store/ValueFile.h"
 #include "ui/services/WindowRegistry.h"
@@ -90,7 +91,7 @@ TEST_F(Form2Test, TheNextNewStudyStartsWithTheSavedLambda) {
     details.ownerSurname = "Λύρη";
     details.engineer = {"Μαρία", "Οικονόμου", "Σόλωνος 3", "Αθήνα", "Πολιτικός Μηχανικός"};
     auto created = store::StudyCreation::create(home(), details);
-    ASSERT_TRUE(created.status.ok()) << created.status.message();
+    ASSERT_TRUE(created.status.ok()) << messages::describe(created.status);
     EXPECT_EQ(store::ValueFile::readNumbers(created.folder, "l.dat", 1)[0], 1.2);
 }
 

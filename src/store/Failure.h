@@ -1,0 +1,49 @@
+#pragma once
+
+#include "store/Result.h"
+
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace velmora::store {
+
+// Builds the errors of the core, keeping the operating system's own words for what went wrong.
+class Failure {
+public:
+    // What a failure was part of, kept in Error::detail where the sentence for the user depends
+    // on it; an empty detail is a plain read or write of the file.
+    static constexpr std::string_view kPointer = "reading the current-study pointer";
+    static constexpr std::string_view kCurrentStudy = "reaching the current study";
+    static constexpr std::string_view kListingStudy = "listing the current study";
+    static constexpr std::string_view kAppendingStudy = "appending to the list of studies";
+    static constexpr std::string_view kAppendingEngineer = "appending to the engineer registry";
+    static constexpr std::string_view kProgramFolder = "creating the program folder";
+    static constexpr std::string_view kStudyFolder = "creating the study folder";
+    static constexpr std::string_view kLock = "creating the lock file";
+    static constexpr std::string_view kFolderSync = "syncing the folder";
+    static constexpr std::string_view kPdf = "writing the PDF";
+    // Why a file could not be written, as far as the program can tell the user what to do.
+    static constexpr std::string_view kDiskFull = "disk full";
+    static constexpr std::string_view kNotPermitted = "not permitted";
+    static constexpr std::string_view kFolderInTheWay = "folder in the way";
+
+    static Error of(Error::Kind kind, const std::filesystem::path& file, std::string reason = {},
+                    std::string_view detail = {});
+
+    // The reason for an errno value, as the C library words it.
+    static std::string reasonOfErrno(int error);
+#ifdef _WIN32
+    // The reason for a GetLastError value, as Windows words it in the user's language.
+    static std::string reasonOfSystem(unsigned long error);
+#endif
+    // The reason a library call gave; empty when it gave none.
+    static std::string reasonOf(const std::error_code& error);
+
+    // The error that an exception nobody expected stands for.
+    static Error unexpected(std::exception_ptr exception);
+};
+
+} // namespace velmora::store
