@@ -160,10 +160,13 @@ double Study::buildingPoints(float area) {
     return std::floor(static_cast<double>(area) * 2 / 25) + 4;
 }
 
-Status Study::storeBuildingArea(float area) const {
+Status Study::storeBuildingArea(double area) const {
+    const std::optional<float> single = NumberText::toSingle(area);
+    if (!single)
+        return Failure::of(Error::Kind::Refused, FileName::resolve(folder_, Catalogue::kBuildings));
     // The count is kept as the number it is, however large: the file holds a number.
     return ValueFile::write(folder_, Catalogue::kBuildings,
-                            {ValueItem::number(buildingPoints(area))});
+                            {ValueItem::number(buildingPoints(*single))});
 }
 
 Status Study::storeScale(std::string_view shown) const {

@@ -94,8 +94,9 @@ public:
 
     // How many polygonometric points setting out a building of this area takes.
     static double buildingPoints(float area);
-    // Stores the points that setting out a building of this area takes.
-    Status storeBuildingArea(float area) const;
+    // Stores the points that setting out a building of this area takes. The count is worked in
+    // single precision: an area that it cannot hold is refused and nothing is written.
+    Status storeBuildingArea(double area) const;
 
     // Stores the scale picked from the list, as the list shows it.
     Status storeScale(std::string_view shown) const;

@@ -2,7 +2,6 @@
 
 #include "ui/works/Form12.h"
 
-#include "store/NumberText.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 
@@ -30,8 +29,10 @@ Form12::Form12(QWidget* parent)
 bool Form12::submit() {
     auto readings = QuantityBoxes::read(this, fields());
     if (!readings) return false;
-    auto area = store::NumberText::toSingle(readings->front().value);
-    if (!area) {
+    auto study = StudyAccess::currentOrWarn(this);
+    if (!study) return false;
+    const store::Status stored = study->storeBuildingArea(readings->front().value);
+    if (!stored && stored.error().kind == store::Error::Kind::Refused) {
         QuantityBoxes::mark(www, true);
         Dialogs::message(this, QStringLiteral("Το εμβαδό «%1» είναι πολύ μεγάλο για να "
                                               "υπολογιστεί ο αριθμός των σημείων. Δεν "
@@ -39,8 +40,7 @@ bool Form12::submit() {
                                    .arg(www->text()));
         return false;
     }
-    auto study = StudyAccess::currentOrWarn(this);
-    return study && StudyAccess::stored(this, study->storeBuildingArea(*area));
+    return StudyAccess::stored(this, stored);
 }
 
 } // namespace velmora::ui
