@@ -103,8 +103,10 @@ std::vector<std::string> StudyList::readIndex(const std::filesystem::path& insta
 }
 
 StudyList::Offer StudyList::offer(const std::filesystem::path& installation) {
-    Offer offer{readAll(installation), {}};
-    offer.index = writeIndex(installation, offer.studies);
+    ListFile::Contents listed = ListFile::read(installation, Catalogue::kStudies);
+    if (listed.state == ListFile::State::Unreadable) return {{}, std::move(listed.error)};
+    Offer offer{pairsOf(listed.items), {}};
+    offer.status = writeIndex(installation, offer.studies);
     return offer;
 }
 

@@ -53,10 +53,11 @@ public:
     static std::vector<std::string> readIndex(const std::filesystem::path& installation);
 
     // What the previous-study selection offers: every listed study, with the index written anew
-    // beside the list.
+    // beside the list. A list that cannot be read offers nothing and says why; the index it would
+    // have blanked is left as it is.
     struct Offer {
         std::vector<StudyEntry> studies;
-        Status index;
+        Status status;
     };
     static Offer offer(const std::filesystem::path& installation);
 

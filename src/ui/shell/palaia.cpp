@@ -45,7 +45,7 @@ palaia::palaia(QWidget* parent) : QWidget(parent) {
     for (const store::StudyEntry& study : studies_)
         EPILOGI->addItem(QString::fromStdString(study.display()));
     EPILOGI->setCurrentIndex(-1);
-    StudyAccess::stored(this, offer.index);
+    StudyAccess::stored(this, offer.status);
 }
 
 void palaia::EPILOGI_Click(int index) {

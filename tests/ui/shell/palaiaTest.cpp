@@ -142,6 +142,22 @@ TEST_F(palaiaTest, AMissingListIsEmptyAndCreated) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
+TEST_F(palaiaTest, AListThatCannotBeReadIsNamedAndTheIndexKept) {
+    listStudies(2);
+    open();
+    window->close();
+    settle();
+    const std::string index = text(home() / "temp1.dat");
+    std::filesystem::remove(home() / "ergasies.dat");
+    std::filesystem::create_directory(home() / "ergasies.dat");
+    open();
+    EXPECT_EQ(window->EPILOGI->count(), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«ergasies.dat»")))
+        << dialogs.messages[0].toStdString();
+    EXPECT_EQ(text(home() / "temp1.dat"), index);
+}
+
 TEST_F(palaiaTest, AnEntryWithoutOwnerNameNeverPointsAtTheInstallationFolder) {
     putLines(home() / "ergasies.dat", {"", ""});
     makeStudy("ΆνναΛύρα", {});
