@@ -32,6 +32,12 @@ Engineer Engineer::normalised() const {
             FieldCheck::normalised(specialty)};
 }
 
+Status EngineerRegistry::readable(const std::filesystem::path& installation) {
+    ListFile::Contents registry = ListFile::read(installation, Catalogue::kEngineers);
+    if (registry.state == ListFile::State::Unreadable) return std::move(registry.error);
+    return {};
+}
+
 std::vector<Engineer> EngineerRegistry::readAll(const std::filesystem::path& installation) {
     std::vector<Engineer> engineers;
     const std::vector<std::string> items =

@@ -31,6 +31,10 @@ public:
     // cut short keeps the items it has, the rest empty.
     static std::vector<Engineer> readAll(const std::filesystem::path& installation);
 
+    // Whether the registry can be read: one that is there but cannot be read lists no engineer,
+    // and the user is owed the reason.
+    static Status readable(const std::filesystem::path& installation);
+
     // Appends a record, normalised: the registry is copied item by item to its scratch file, copied
     // back, and the five new items follow, so the scratch file keeps the registry as it was before.
     // A record the file cannot keep, or a registry that exists but cannot be read, is refused

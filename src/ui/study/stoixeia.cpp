@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTimer>
 
 namespace velmora::ui {
 namespace {
@@ -135,6 +136,10 @@ stoixeia::stoixeia(QWidget* parent) : QWidget(parent) {
     WindowFrame::apply(this, WindowFrame::Frame::FixedDialog, 6165, 5025);
     WindowFrame::centre(this);
     loadEngineers();
+    // Said once, when the window opens: the list is read again on every activation.
+    if (store::Status registry = store::EngineerRegistry::readable(StudyAccess::installation());
+        !registry)
+        QTimer::singleShot(0, this, [this, registry] { Dialogs::failure(this, registry.error()); });
     // Nothing is picked until the user picks it.
     Combo1->setCurrentIndex(-1);
     cmdOK->setEnabled(false);

@@ -182,6 +182,23 @@ TEST_F(stoixeiaTest, AnEngineerAddedMeanwhileIsListedLastOnActivationAndOnSelect
     EXPECT_EQ(window->Combo1->currentIndex(), 1);
 }
 
+TEST_F(stoixeiaTest, ARegistryThatCannotBeReadIsNamedOnceWhenTheWindowOpens) {
+    window->close();
+    settle();
+    std::filesystem::remove(home() / "mix.dat");
+    std::filesystem::create_directory(home() / "mix.dat");
+    window = ui::WindowRegistry::show<ui::stoixeia>();
+    settle();
+    EXPECT_EQ(window->Combo1->count(), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«mix.dat»")))
+        << dialogs.messages[0].toStdString();
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(window, &activate);
+    settle();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
 TEST_F(stoixeiaTest, AnEmptyOrMissingRegistryGivesAnEmptyList) {
     window->close();
     settle();
