@@ -18,8 +18,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # GCC 12 warns wrongly of overlapping copies in string concatenations (fixed in GCC 13).
 set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
 
-# One .exe that runs on its own: no MinGW runtime DLLs to ship beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# One .exe that runs on its own: no MinGW runtime DLLs to ship beside it. Not with Qt, whose DLLs
+# link the C++ runtime as a DLL: a program and Qt must share one copy of it.
+if(NOT VELMORA_MINGW_SHARED_RUNTIME)
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
 
 # Test programs run under Wine when it is there; the build itself never needs it.
 find_program(VELMORA_WINE wine)
