@@ -1,5 +1,7 @@
 # Cross-builds the Windows programs on Debian with MinGW-w64 (g++-mingw-w64-x86-64-posix):
 #   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+# and, with VELMORA_QT_WINDOWS naming the Qt for Windows built by scripts/build-qt-windows, the
+# desktop program too (the presets windows-cross and windows-desktop).
 # The posix thread model is the one whose std::thread and std::mutex GoogleTest builds with.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -14,6 +16,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The Qt for Windows that scripts/build-qt-windows makes lies outside the MinGW root, and takes its
+# tools (moc, rcc, lrelease) from the host's Qt of the same version.
+if(VELMORA_QT_WINDOWS)
+    set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+    list(PREPEND CMAKE_PREFIX_PATH ${VELMORA_QT_WINDOWS})
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+    set(VELMORA_MINGW_SHARED_RUNTIME ON)
+endif()
 
 # GCC 12 warns wrongly of overlapping copies in string concatenations (fixed in GCC 13).
 set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         velmora::ui::Translation::installGreek();
         velmora::ui::Program::endWithLastWindow();
         QApplication::setWindowIcon(
-            QIcon(velmora::ui::Resources::path(QStringLiteral("surveyor.svg"))));
+            QIcon(velmora::ui::Resources::picture(QStringLiteral("surveyor"))));
 
         using velmora::store::Installation;
         auto prepared = Installation::prepare(Installation::folder(std::nullopt));

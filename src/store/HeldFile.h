@@ -7,10 +7,12 @@ namespace velmora::store {
 
 // Windows refuses a file for a moment while another program holds it: one that is replacing it
 // or reading it, a virus scanner, the search indexer. Such a moment passes, so a refused step is
-// tried again for about a second before the refusal counts.
+// tried again for about five seconds before the refusal counts: counted in attempts rather than
+// by the clock, so that a busy machine, where the other program's moment lasts longer too, gets
+// more time rather than less.
 class HeldFile {
 public:
-    static constexpr int kAttempts = 100;
+    static constexpr int kAttempts = 500;
     static constexpr DWORD kPauseMilliseconds = 10;
 
     // Runs `step` (true on success) until it succeeds, fails for another reason or the attempts

@@ -79,7 +79,7 @@ constexpr int kCascade = 24;
 
 // A toolbar button of the shell's own size, telling its key through its data.
 QAction* addButton(QToolBar* bar, const char* name, const QString& icon, const QString& caption) {
-    QAction* action = bar->addAction(QIcon(Resources::path(icon)), caption);
+    QAction* action = bar->addAction(QIcon(Resources::picture(icon)), caption);
     action->setObjectName(QString::fromLatin1(name));
     action->setData(QString::fromLatin1(name));
     if (QWidget* button = bar->widgetForAction(action))
@@ -111,10 +111,10 @@ frmMain::frmMain() {
     tbToolBar->setIconSize(QSize(16, 16));
     tbToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     addToolBar(Qt::TopToolBarArea, tbToolBar);
-    Print = addButton(tbToolBar, "Print", QStringLiteral("print.svg"), QStringLiteral("ΕΚΤΥΠΩΣΗ"));
-    Preview = addButton(tbToolBar, "Preview", QStringLiteral("preview.svg"),
+    Print = addButton(tbToolBar, "Print", QStringLiteral("print"), QStringLiteral("ΕΚΤΥΠΩΣΗ"));
+    Preview = addButton(tbToolBar, "Preview", QStringLiteral("preview"),
                         QStringLiteral("Προεπισκόπηση"));
-    Pdf = addButton(tbToolBar, "Pdf", QStringLiteral("pdf.svg"), QStringLiteral("Αποθήκευση PDF"));
+    Pdf = addButton(tbToolBar, "Pdf", QStringLiteral("pdf"), QStringLiteral("Αποθήκευση PDF"));
     connect(tbToolBar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
 
     // Placed by hand rather than laid out, so it stays at its place from the toolbar's left

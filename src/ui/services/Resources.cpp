@@ -15,4 +15,12 @@ QString Resources::path(const QString& file) {
     return QStringLiteral(":/") + file;
 }
 
+QString Resources::picture(const QString& name) {
+#ifdef VELMORA_PICTURES_PNG
+    return path(name + QStringLiteral(".png"));
+#else
+    return path(name + QStringLiteral(".svg"));
+#endif
+}
+
 } // namespace velmora::ui

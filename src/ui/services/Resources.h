@@ -10,6 +10,10 @@ class Resources {
 public:
     // The resource path of a file of resources/, e.g. path("surveyor.svg").
     static QString path(const QString& file);
+
+    // The resource path of the picture resources/<name>.svg as this build carries it: the SVG
+    // itself, or the PNG rendered from it where the build has no Qt Svg.
+    static QString picture(const QString& name);
 };
 
 } // namespace velmora::ui

@@ -7,7 +7,7 @@
 #include "ui/services/Dialogs.h"
 #include "ui/services/Program.h"
 #include "ui/services/Regional.h"
-#include "ui/services/Resources.h"
+#include "ui/services/Picture.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
-#include <QSvgWidget>
 
 namespace velmora::ui {
 namespace {
@@ -45,7 +44,7 @@ Form9::Form9() {
                         Twips::rect(120, 690, 9210, 360), Qt::AlignCenter, 11, true);
 
     // 314 x 260 pixels.
-    Picture1 = new QSvgWidget(Resources::path(QStringLiteral("surveyor.svg")), this);
+    Picture1 = new Picture(QStringLiteral("surveyor"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(Twips::rect(240, 1140, 4710, 3900));
 

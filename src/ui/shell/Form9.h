@@ -5,9 +5,10 @@
 
 class QLabel;
 class QPushButton;
-class QSvgWidget;
 
 namespace velmora::ui {
+
+class Picture;
 
 class Form9 : public QWidget {
     Q_OBJECT
@@ -16,7 +17,7 @@ public:
 
     QLabel* Label1;
     QLabel* Label2;
-    QSvgWidget* Picture1;
+    Picture* Picture1;
     QLabel* Label3;
     QLabel* Label4;
     // "new" is a keyword in C++; the control's objectName is still "new".

@@ -2,7 +2,7 @@
 #include "ui/shell/frmSplash.h"
 
 #include "ui/services/Fonts.h"
-#include "ui/services/Resources.h"
+#include "ui/services/Picture.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowRegistry.h"
@@ -15,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QSvgWidget>
 #include <QTimer>
 
 namespace velmora::ui {
@@ -32,7 +31,7 @@ frmSplash::frmSplash() {
     Frame1->setGeometry(8, 6, width() - 16, height() - 12);
     Frame1->installEventFilter(this);
 
-    imgLogo = new QSvgWidget(Resources::path(QStringLiteral("surveyor.svg")), Frame1);
+    imgLogo = new Picture(QStringLiteral("surveyor"), Frame1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(14, 24, 253, 210);
 

@@ -5,10 +5,11 @@
 
 class QFrame;
 class QLabel;
-class QSvgWidget;
 class QTimer;
 
 namespace velmora::ui {
+
+class Picture;
 
 class frmSplash : public QWidget {
     Q_OBJECT
@@ -16,7 +17,7 @@ public:
     frmSplash();
 
     QFrame* Frame1;
-    QSvgWidget* imgLogo;
+    Picture* imgLogo;
     QLabel* Label1;
     QLabel* lblCompanyProduct;
     QLabel* lblPlatform;

@@ -17,6 +17,8 @@ namespace {
 using ui::frmMain;
 using ui::Twips;
 
+constexpr int kPatience = 30000;
+
 const QStringList kKeys = {QStringLiteral("MainLeft"), QStringLiteral("MainTop"),
                            QStringLiteral("MainWidth"), QStringLiteral("MainHeight")};
 
@@ -43,11 +45,13 @@ protected:
     static frmMain* openFramed() {
         frmMain::showPrincipal();
         frmMain* shell = ui::WindowRegistry::find<frmMain>();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(shell));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return shell->frameGeometry() != shell->geometry(); }))
+        // Generous bounds: each wait ends as soon as the window manager has done its part.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(shell, kPatience));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shell->frameGeometry() != shell->geometry(); },
+                                    kPatience))
             << "the window manager gave the shell no frame";
         const QRect outer = Twips::rect(1500, 1200, 9000, 6870);
-        (void)QTest::qWaitFor([&] { return shell->frameGeometry() == outer; }, 3000);
+        (void)QTest::qWaitFor([&] { return shell->frameGeometry() == outer; }, kPatience);
         EXPECT_EQ(shell->frameGeometry(), outer);
         EXPECT_LT(shell->height(), outer.height()) << "the frame is not added to the stored size";
         return shell;
@@ -71,8 +75,8 @@ TEST_F(frmMainWmTest, AMaximisedShellKeepsItsNormalBounds) {
     frmMain* shell = openFramed();
     const QSize normal = shell->size();
     shell->showMaximized();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return shell->isMaximized() && shell->width() > normal.width(); }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return shell->isMaximized() && shell->width() > normal.width(); }, kPatience));
     shell->close();
     settle();
     EXPECT_EQ(stored(), kStored);

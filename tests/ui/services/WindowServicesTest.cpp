@@ -2,6 +2,7 @@
 
 #include "store/RegionalSeparator.h"
 #include "ui/services/Dialogs.h"
+#include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/TabCycler.h"
 #include "ui/services/Translation.h"
@@ -19,6 +20,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include <cstdlib>
 #include <memory>
 
 namespace velmora::test {
@@ -55,6 +57,14 @@ TEST_F(WindowServicesTest, QtsOwnDialogsAndMenusSpeakGreek) {
     EXPECT_TRUE(items.contains(QStringLiteral("Επιλογή όλων"))) << items.join(' ').toStdString();
     QPrintPreviewDialog preview;
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Προεπισκόπηση εκτύπωσης"));
+}
+
+// Each run names the separator its regional settings give (Greek ones a comma): the locale of a
+// desktop, or the regional settings of Windows kept in the registry.
+TEST_F(WindowServicesTest, TheSeparatorIsThatOfTheRegionalSettings) {
+    const char* expected = std::getenv("VELMORA_TEST_SEPARATOR");
+    if (expected == nullptr) GTEST_SKIP() << "this run names no regional separator";
+    EXPECT_EQ(ui::Regional::decimalSeparator(), expected[0]);
 }
 
 TEST_F(WindowServicesTest, SecondShowBringsTheSameWindowWithoutLoadingAgain) {

@@ -10,8 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
-#include <QSvgRenderer>
-#include <QSvgWidget>
+#include "ui/services/Picture.h"
 #include <QTest>
 #include <QTimer>
 
@@ -63,7 +62,7 @@ TEST_F(frmSplashTest, ShowsItsTextsAndTheVersion) {
     EXPECT_EQ(splash->lblPlatform->text(), QStringLiteral("for Windows"));
     EXPECT_EQ(splash->lblWarning->text(),
               QStringLiteral("Warning:  Οι αμοιβές δεν ισχύουν για έκδοση Οικοδομικής Αδείας"));
-    EXPECT_TRUE(splash->imgLogo->renderer()->isValid());
+    EXPECT_TRUE(splash->imgLogo->isValid());
     // Everything visible lies inside the frame.
     for (QWidget* child : splash->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_EQ(child, splash->Frame1) << child->objectName().toStdString();
