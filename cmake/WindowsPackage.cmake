@@ -8,11 +8,15 @@ if(TARGET velmora)
     install(CODE "execute_process(COMMAND \"${VELMORA_WINDEPLOYQT}\" --no-translations
         --compiler-runtime \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/velmora.exe\"
         COMMAND_ERROR_IS_FATAL ANY)")
+    # velmora-cli draws its PDF on the offscreen platform, which the deployment tool, going by
+    # velmora.exe, leaves out.
+    install(FILES "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qoffscreen.dll"
+        DESTINATION "${CMAKE_INSTALL_BINDIR}/platforms" OPTIONAL)
 endif()
 
 set(CPACK_GENERATOR NSIS)
 # Not "Velmora": the program takes an existing "c:\program files\velmora" for the data folder of
-# an older installation, and its own program folder must never look like one.
+# an earlier Windows installation of Velmora, and its own program folder must never look like one.
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Velmora Program")
 set(CPACK_PACKAGE_EXECUTABLES velmora Velmora)
 
