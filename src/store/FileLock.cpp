@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -97,6 +98,12 @@ FileLock::FileLock(const std::filesystem::path& folder, std::string_view listNam
                                             : cannotLock(lockFile, Failure::reasonOfErrno(error));
         return;
     }
+    // Readers who may only read the folder (a colleague's share) take the lock through this file
+    // too, so it stays readable to them whatever the owner's umask made it.
+    struct stat info {};
+    if (!shared && ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid() &&
+        (info.st_mode & 0444) != 0444)
+        ::fchmod(fd, (info.st_mode & 07777) | 0444);
     const int operation = (shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
     if (!waitFor([fd, operation] { return ::flock(fd, operation) == 0; })) {
         ::close(fd);

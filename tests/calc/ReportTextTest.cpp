@@ -93,12 +93,16 @@ TEST_F(ReportTextTest, AReportReadWhileACalculationChangesTheStudyIsOneWholeRepo
     ASSERT_NE(small, large);
 
     std::atomic<bool> reading{true};
+    std::atomic<int> runs{0};
     std::thread calculations([&] {
-        for (int run = 0; reading; ++run)
-            calculate(run % 2 ? 17 : 3.5);
+        for (; reading; ++runs)
+            calculate(runs % 2 ? 17 : 3.5);
     });
+    // The reading starts once the calculations are under way.
+    while (runs == 0)
+        std::this_thread::yield();
     int torn = 0;
-    for (int read = 0; read < 60; ++read) {
+    for (int read = 0; read < 150; ++read) {
         const auto report = ReportText::join(study.path());
         EXPECT_TRUE(report.whole()) << messages::describe(report);
         if (report.text != small && report.text != large) ++torn;
