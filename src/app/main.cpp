@@ -60,7 +60,12 @@ int main(int argc, char** argv) {
             QIcon(velmora::ui::Resources::picture(QStringLiteral("surveyor"))));
 
         using velmora::store::Installation;
-        auto prepared = Installation::prepare(Installation::folder(std::nullopt));
+        const auto folder = Installation::folder(std::nullopt);
+        if (!folder) {
+            tell(describe(folder.error()));
+            return 1;
+        }
+        auto prepared = Installation::prepare(*folder);
         if (!prepared) velmora::ui::Dialogs::failure(nullptr, prepared.error());
 
         velmora::ui::WindowRegistry::show<velmora::ui::frmSplash>();

@@ -3,10 +3,12 @@
 #include "calc/NumberField.h"
 #include "calc/PriceTable.h"
 #include "calc/ReportFrame.h"
+#include "calc/ReportLock.h"
 #include "calc/StudyFee.h"
 #include "calc/WorkSections.h"
 #include "store/Catalogue.h"
 #include "store/NumberText.h"
+#include "store/ShownText.h"
 #include "store/Study.h"
 #include "store/ValueFile.h"
 #include "store/WorkSelection.h"
@@ -114,8 +116,16 @@ private:
     // only shows when they are above 0.
     std::vector<double> quantities(Work work, std::size_t checked = SIZE_MAX) {
         const Study::WorkFile& file = Study::fileOf(work);
-        std::vector<double> values =
-            told(study_.quantities(work)).maybe().value_or(std::vector<double>(file.items, 0.0));
+        const std::vector<std::string> items =
+            told(study_.workItems(work)).maybe().value_or(std::vector<std::string>{});
+        std::vector<double> values = ValueFile::numbersOf(items, file.items);
+        // An empty box is 0 by design; a word, or a number written in a way the reading rules do
+        // not take, is 0 as well, but the user meant something by it.
+        for (std::size_t i = 0; i < items.size() && i < file.items; ++i)
+            if (!NumberText::parse(items[i]))
+                warn(file.name, "το στοιχείο «" + store::ShownText::of(items[i]) + "» στη θέση " +
+                                    std::to_string(i + 1) +
+                                    " δεν είναι αριθμός, οπότε λογαριάστηκε 0.");
         for (std::size_t i = 0; i < values.size() && i < checked; ++i)
             if (values[i] < 0)
                 warn(file.name, "αρνητική ποσότητα " + text(values[i]) + " στη θέση " +
@@ -160,7 +170,7 @@ private:
 
     // The first item of a file as a warning quotes it.
     static std::string shown(const store::Result<std::string>& item) {
-        if (item) return "«" + *item + "»";
+        if (item) return "«" + store::ShownText::of(*item) + "»";
         if (item.error().kind == store::Error::Kind::Short) return "το αρχείο είναι κενό";
         return "το αρχείο λείπει ή δεν διαβάζεται";
     }
@@ -178,6 +188,13 @@ private:
 
 CalculationRun::Outcome CalculationRun::run(const std::filesystem::path& study,
                                             char decimalSeparator) {
+    // Held to the last section, so that no report is read half of one run and half of another.
+    const store::FileLock lock = ReportLock::forWriting(study);
+    if (!lock.status()) {
+        Outcome refused;
+        refused.failures.push_back(ReportLock::problem(study, lock.status().error()));
+        return refused;
+    }
     return Run(study, decimalSeparator)();
 }
 

@@ -8,10 +8,11 @@
 
 namespace velmora::calc {
 
-// Prices every work of a study and rewrites its twelve report section files. The run goes on
-// past every fault: a missing value counts as 0 without a word, one in a file that is there but
-// cannot be read counts as 0 and is reported, and a section file that cannot be written is
-// reported while the others are still written.
+// Prices every work of a study and rewrites its twelve report section files, holding the study
+// against other calculations and readers of its report meanwhile. The run goes on past every
+// fault: a missing value counts as 0 without a word, one in a file that is there but cannot be
+// read counts as 0 and is reported, and a section file that cannot be written is reported while
+// the others are still written. A study that cannot be held is reported and nothing is written.
 class CalculationRun {
 public:
     struct Outcome {

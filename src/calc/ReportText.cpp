@@ -1,12 +1,14 @@
 #include "calc/ReportText.h"
 
+#include "calc/ReportLock.h"
 #include "store/Catalogue.h"
 #include "store/ValueFile.h"
 
 namespace velmora::calc {
+namespace {
 
-ReportText::Report ReportText::join(const std::filesystem::path& study) {
-    Report report;
+ReportText::Report read(const std::filesystem::path& study) {
+    ReportText::Report report;
     for (std::string_view section : store::Catalogue::kReportOrder) {
         const store::FileContents lines = store::ValueFile::loadLines(study, section);
         if (lines.state == store::FileContents::State::Missing)
@@ -19,6 +21,37 @@ ReportText::Report ReportText::join(const std::filesystem::path& study) {
         }
     }
     return report;
+}
+
+ReportText::Report busy(const std::filesystem::path& study, const store::Error& why) {
+    ReportText::Report report;
+    report.unreadable.push_back(ReportLock::problem(study, why));
+    return report;
+}
+
+} // namespace
+
+ReportText::Report ReportText::join(const std::filesystem::path& study) {
+    store::Error lastWhy{store::Error::Kind::Busy, {}, {}, {}};
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const store::FileLock lock = ReportLock::forReading(study);
+        if (lock.status()) return read(study);
+        if (lock.status().error().kind == store::Error::Kind::Busy)
+            return busy(study, lock.status().error());
+        const Report first = read(study);
+        if (!(read(study) == first)) continue;
+        // A calculation that began meanwhile has made the lock file: what was read may be half
+        // of it, so it is read again under the lock. The file is never taken away, so where it
+        // is still missing no calculation of ours has begun.
+        const store::FileLock after = ReportLock::forReading(study);
+        if (after.status()) return read(study);
+        if (after.status().error().kind == store::Error::Kind::Busy) {
+            lastWhy = after.status().error();
+            continue;
+        }
+        return first;
+    }
+    return busy(study, lastWhy);
 }
 
 } // namespace velmora::calc

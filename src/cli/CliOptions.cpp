@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "store/ShownText.h"
 #include "store/TextPath.h"
 
 namespace velmora::cli {
@@ -33,13 +34,13 @@ ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
     } else if (args[0] == "report") {
         options.command = Command::Report;
     } else {
-        parsed.error = "Άγνωστη εντολή «" + args[0] + "».";
+        parsed.error = "Άγνωστη εντολή «" + store::ShownText::of(args[0]) + "».";
         return parsed;
     }
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (i + 1 >= args.size()) {
-            parsed.error = "Η επιλογή «" + option + "» χρειάζεται τιμή.";
+            parsed.error = "Η επιλογή «" + store::ShownText::of(option) + "» χρειάζεται τιμή.";
             return parsed;
         }
         const std::string& value = args[++i];
@@ -54,7 +55,7 @@ ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
         } else if (option == "--pdf" && options.command == Command::Report) {
             options.pdf = store::TextPath::fromUtf8(value);
         } else {
-            parsed.error = "Άγνωστη επιλογή «" + option + "».";
+            parsed.error = "Άγνωστη επιλογή «" + store::ShownText::of(option) + "».";
             return parsed;
         }
     }

@@ -18,6 +18,7 @@
 #include <QString>
 #endif
 
+#include <cstdlib>
 #include <exception>
 #include <string>
 #include <vector>
@@ -48,12 +49,21 @@ int calc(const CliOptions& options, const std::filesystem::path& study) {
 }
 
 #ifdef VELMORA_CLI_PDF
+// Qt speaks to developers, in English: what it says is not for the user's terminal. A failure it
+// cannot go on from would end in an abort; it ends in words and an exit status instead.
+void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type != QtFatalMsg) return;
+    Console::error(
+        "Το PDF δεν γράφτηκε: η βιβλιοθήκη σχεδίασης σελίδων δεν μπόρεσε να ξεκινήσει.\n");
+    std::_Exit(1);
+}
+
 // The report laid out as the desktop program prints it. Qt needs an application object for
-// fonts and layout, but no screen: without one named, it draws offscreen.
+// fonts and layout, but no screen: it draws offscreen, whatever screen the environment names
+// (none may be there, or none that this machine's Qt knows).
 int reportPdf(char* program, const std::string& text, const std::filesystem::path& pdf) {
-#ifndef _WIN32
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
+    qInstallMessageHandler(quietToolkit);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     // Our own options are not for Qt to read.
     int argc = 1;
     char* argv[] = {program, nullptr};
@@ -88,7 +98,9 @@ int run(int argc, char** argv) {
     if (options.command == CliOptions::Command::Version)
         return Console::output(std::string("velmora-cli ") + velmora::kVersion + "\n") ? 0 : 1;
 
-    auto study = Installation::currentStudy(Installation::folder(options.home));
+    const auto installation = Installation::folder(options.home);
+    if (!installation) return fail(describe(installation.error()));
+    auto study = Installation::currentStudy(*installation);
     if (study.state != Installation::CurrentStudy::State::Found) return fail(describe(study.error));
 
     return options.command == CliOptions::Command::Calc ? calc(options, study.folder)

@@ -2,6 +2,7 @@
 
 #include "store/Failure.h"
 #include "store/RegularFile.h"
+#include "store/ShownText.h"
 #include "store/TextPath.h"
 
 #include <string_view>
@@ -46,21 +47,44 @@ std::string notWritten(const store::Error& error, const Named& file) {
                "», που προστατεύει το «" + list + "» από ταυτόχρονες αλλαγές, στον φάκελο «" +
                file.folder + "».";
     }
+    if (detail == Failure::kReportLock)
+        return "Δεν ήταν δυνατή η δημιουργία του αρχείου «" + file.name +
+               "» στον φάκελο της μελέτης «" + file.folder +
+               "», που κρατά τους υπολογισμούς της έναν τη φορά· οι υπολογισμοί δεν έγιναν και η "
+               "έκθεση έμεινε όπως ήταν.";
     if (detail == Failure::kFolderSync)
         return "Οι αλλαγές στον φάκελο «" + file.path +
                "» δεν επιβεβαιώθηκαν στον δίσκο (σφάλμα του δίσκου).";
     if (detail == Failure::kPdf)
         return "Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «" + file.path + "».";
+    if (detail == Failure::kPdfInTheWay)
+        return "Το «" + file.path +
+               "» δεν είναι κανονικό αρχείο (είναι φάκελος, σωλήνας, υποδοχή ή συσκευή, ή "
+               "σύνδεσμος προς κάτι τέτοιο)· το PDF δεν γράφτηκε και ό,τι βρίσκεται εκεί έμεινε "
+               "όπως ήταν. Δώστε όνομα αρχείου.";
     std::string why;
     if (detail == Failure::kDiskFull) why = " Ο δίσκος είναι γεμάτος.";
     if (detail == Failure::kNotPermitted) why = " Δεν επιτρέπεται η εγγραφή στον φάκελο.";
     if (detail == Failure::kFolderInTheWay) why = " Στη θέση του υπάρχει φάκελος.";
+    if (detail == Failure::kNotAFile)
+        why = " Στη θέση του υπάρχει κάτι που δεν είναι αρχείο (σωλήνας, υποδοχή ή συσκευή).";
     return "Δεν ήταν δυνατή η εγγραφή του αρχείου " + file.inFolder() + "." + why +
            " Το αρχείο έμεινε όπως ήταν.";
 }
 
 std::string notRead(const store::Error& error, const Named& file) {
     const std::string_view detail = error.detail;
+    if (detail == Failure::kNoHome)
+        return "Δεν είναι γνωστός ο προσωπικός φάκελος του χρήστη (η μεταβλητή περιβάλλοντος HOME "
+               "δεν έχει οριστεί ή δεν είναι πλήρης διαδρομή), οπότε δεν είναι γνωστό πού "
+               "βρίσκεται ο φάκελος του προγράμματος. Ορίστε την HOME, ή την VELMORA_HOME με τον "
+               "φάκελο του προγράμματος.";
+    if (detail == Failure::kProgramFolder) {
+        if (error.kind == Kind::NotFound)
+            return "Ο φάκελος του προγράμματος «" + file.path + "» δεν υπάρχει.";
+        if (error.kind == Kind::NotRegularFile)
+            return "Το «" + file.path + "» δεν είναι φάκελος· δώστε τον φάκελο του προγράμματος.";
+    }
     const std::string studyFolder = "Ο φάκελος της τρέχουσας μελέτης «" + file.path + "»";
     if (detail == Failure::kCurrentStudy) {
         if (error.kind == Kind::NotFound) return studyFolder + " δεν υπάρχει.";
@@ -78,6 +102,10 @@ std::string notRead(const store::Error& error, const Named& file) {
         return "Το μητρώο μηχανικών «" + file.name +
                "» υπάρχει αλλά δεν διαβάζεται· ο νέος μηχανικός δεν καταχωρίστηκε.";
     std::string sentence;
+    if (detail == Failure::kLinkOutside)
+        return "Το αρχείο " + file.inFolder() +
+               " είναι σύνδεσμος προς αρχείο έξω από τον φάκελο και δεν διαβάζεται. Βάλτε στη "
+               "θέση του το ίδιο το αρχείο.";
     switch (error.kind) {
     case Kind::NotFound:
         sentence = "Το αρχείο " + file.inFolder() + " δεν υπάρχει.";
@@ -120,8 +148,17 @@ std::string sentence(const store::Error& error) {
     case Kind::WriteFailed:
         return notWritten(error, file);
     case Kind::Refused:
+        if (error.detail == Failure::kOutsideInstallation)
+            return "Η τρέχουσα μελέτη ορίζεται ως «" + file.path +
+                   "», που δεν είναι φάκελος μελέτης μέσα στον φάκελο του προγράμματος· το "
+                   "πρόγραμμα δεν διαβάζει ούτε γράφει μελέτες έξω από αυτόν. Επιλέξτε ξανά την "
+                   "τρέχουσα μελέτη από την «Ανάγνωση Μελέτης».";
         return error.detail;
     case Kind::Busy:
+        if (error.detail == Failure::kReportBusy)
+            return "Η έκθεση της μελέτης «" + file.path +
+                   "» γράφεται ή διαβάζεται αυτή τη στιγμή από άλλο πρόγραμμα. Δοκιμάστε ξανά σε "
+                   "λίγο.";
         return "Το αρχείο «" + file.name +
                "» χρησιμοποιείται από άλλο πρόγραμμα αυτή τη στιγμή. Δοκιμάστε ξανά σε λίγο.";
     case Kind::OutOfMemory:
@@ -139,7 +176,8 @@ std::string describe(const store::Error& error) {
     std::string text = sentence(error);
     // The system's words may be English, but they are what a technician needs to hear.
     if (!error.reason.empty()) text += " Αιτία από το σύστημα: " + error.reason + ".";
-    return text;
+    // A name or an item quoted from a folder copied from elsewhere may hold anything.
+    return store::ShownText::of(text);
 }
 
 std::string describe(const std::vector<store::Error>& errors) {

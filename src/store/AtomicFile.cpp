@@ -225,10 +225,35 @@ void removeLeftoversOnce(const std::filesystem::path& folder) {
 } // namespace
 
 std::filesystem::path AtomicFile::temporaryFor(const std::filesystem::path& target, int attempt) {
-    std::filesystem::path temporary = target;
-    temporary += TextPath::fromUtf8(std::string(kMark) + std::to_string(currentProcess()) + "-" +
-                                    std::to_string(attempt) + std::string(kEnd));
-    return temporary;
+    const std::string mark = std::string(kMark) + std::to_string(currentProcess()) + "-" +
+                             std::to_string(attempt) + std::string(kEnd);
+    std::string name = TextPath::toUtf8(target.filename());
+    // Bytes of UTF-8 are never fewer than the UTF-16 units Windows counts, so the cut suits both;
+    // it falls between characters.
+    if (name.size() + mark.size() > kNameLimit) {
+        std::size_t keep = kNameLimit - mark.size();
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
+            --keep;
+        name.resize(keep);
+    }
+    return target.parent_path() / TextPath::fromUtf8(name + mark);
+}
+
+Status AtomicFile::checkTarget(const std::filesystem::path& target) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::file_type type = fs::symlink_status(target, ec).type();
+    if (type == fs::file_type::symlink) {
+        type = fs::status(target, ec).type();
+        // A link that leads nowhere stands for no file; it is replaced like a missing one.
+        if (type == fs::file_type::not_found) return {};
+    }
+    if (type == fs::file_type::not_found || type == fs::file_type::regular) return {};
+    // A name that cannot even be looked at is for the replacement itself to report.
+    if (type == fs::file_type::none || type == fs::file_type::unknown) return {};
+    return Failure::of(Error::Kind::WriteFailed, target, {},
+                       type == fs::file_type::directory ? Failure::kFolderInTheWay
+                                                        : Failure::kNotAFile);
 }
 
 void AtomicFile::removeLeftovers(const std::filesystem::path& folder) {
@@ -237,13 +262,15 @@ void AtomicFile::removeLeftovers(const std::filesystem::path& folder) {
     // A folder that cannot be listed to the end is cleaned as far as it could be.
     for (std::filesystem::directory_iterator entry(folder, ec), end; !ec && entry != end;
          entry.increment(ec)) {
+        std::error_code typeError;
+        if (!entry->is_regular_file(typeError) || entry->is_symlink(typeError)) continue;
         auto owner = ownerOf(entry->path().filename());
         if (owner && !isRunning(*owner) && !inUse(entry->path()))
             leftovers.push_back(entry->path());
     }
     for (const std::filesystem::path& leftover : leftovers) {
         std::error_code ignored;
-        std::filesystem::remove_all(leftover, ignored);
+        std::filesystem::remove(leftover, ignored);
     }
 }
 
@@ -264,6 +291,7 @@ Status AtomicFile::syncFolder(const std::filesystem::path& folder) {
 }
 
 Status AtomicFile::replace(const std::filesystem::path& target, std::string_view bytes) {
+    if (Status refused = checkTarget(target); !refused) return refused;
     removeLeftoversOnce(folderOf(target));
     return replaceFile(target, bytes);
 }

@@ -48,6 +48,10 @@ struct Catalogue {
     static constexpr std::string_view kTotalsSection = "synola.dat";
     static constexpr std::string_view kFootSection = "telos.dat";
 
+    // Held by the calculation while it writes the sections and by the readers of the report
+    // while they read them; the file is this name with ".lock" after it.
+    static constexpr std::string_view kReportLock = "ekthesi";
+
     // The order in which the report joins its sections.
     static constexpr std::array<std::string_view, 12> kReportOrder = {
         kHeadSection,      kTriangulationSection, kPolygonometrySection, kTachymetrySection,

@@ -18,17 +18,28 @@ public:
     static constexpr std::string_view kPointer = "reading the current-study pointer";
     static constexpr std::string_view kCurrentStudy = "reaching the current study";
     static constexpr std::string_view kListingStudy = "listing the current study";
+    // A study path that leads out of the installation folder, and is refused for it.
+    static constexpr std::string_view kOutsideInstallation = "a study outside the program folder";
+    // A value file that is a link to a file outside its folder, and is not read for it.
+    static constexpr std::string_view kLinkOutside = "a link out of its folder";
     static constexpr std::string_view kAppendingStudy = "appending to the list of studies";
     static constexpr std::string_view kAppendingEngineer = "appending to the engineer registry";
+    // Creating the program folder, or, for a failure to read, reaching it.
     static constexpr std::string_view kProgramFolder = "creating the program folder";
+    // No home folder to find the program folder by.
+    static constexpr std::string_view kNoHome = "finding the home folder";
     static constexpr std::string_view kStudyFolder = "creating the study folder";
     static constexpr std::string_view kLock = "creating the lock file";
+    static constexpr std::string_view kReportLock = "creating the lock file of a study's report";
+    static constexpr std::string_view kReportBusy = "a study's report held by another program";
     static constexpr std::string_view kFolderSync = "syncing the folder";
     static constexpr std::string_view kPdf = "writing the PDF";
+    static constexpr std::string_view kPdfInTheWay = "no file at the PDF's name";
     // Why a file could not be written, as far as the program can tell the user what to do.
     static constexpr std::string_view kDiskFull = "disk full";
     static constexpr std::string_view kNotPermitted = "not permitted";
     static constexpr std::string_view kFolderInTheWay = "folder in the way";
+    static constexpr std::string_view kNotAFile = "no file in the way";
 
     static Error of(Error::Kind kind, const std::filesystem::path& file, std::string reason = {},
                     std::string_view detail = {});

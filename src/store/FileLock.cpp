@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -48,19 +49,24 @@ std::filesystem::path FileLock::lockFileFor(const std::filesystem::path& folder,
 
 #ifdef _WIN32
 
-FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName) {
+FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName, Mode mode) {
     const std::filesystem::path lockFile = lockFileFor(folder, listName);
-    HANDLE file = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    const bool shared = mode == Mode::Shared;
+    HANDLE file =
+        CreateFileW(lockFile.c_str(), shared ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    shared ? OPEN_EXISTING : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        status_ = cannotLock(lockFile, Failure::reasonOfSystem(GetLastError()));
+        const DWORD error = GetLastError();
+        status_ = shared && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+                      ? Failure::of(Error::Kind::NotFound, lockFile)
+                      : cannotLock(lockFile, Failure::reasonOfSystem(error));
         return;
     }
-    const bool held = waitFor([file] {
+    const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (shared ? 0 : LOCKFILE_EXCLUSIVE_LOCK);
+    const bool held = waitFor([file, flags] {
         OVERLAPPED whole{};
-        return LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
-                          &whole) != 0;
+        return LockFileEx(file, flags, 0, 1, 0, &whole) != 0;
     });
     if (!held) {
         CloseHandle(file);
@@ -79,14 +85,27 @@ FileLock::~FileLock() {
 
 #else
 
-FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName) {
+FileLock::FileLock(const std::filesystem::path& folder, std::string_view listName, Mode mode) {
     const std::filesystem::path lockFile = lockFileFor(folder, listName);
-    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const bool shared = mode == Mode::Shared;
+    // Not waiting at the opening: a pipe planted under the lock's name would hold it for ever.
+    const int fd = shared ? ::open(lockFile.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                          : ::open(lockFile.c_str(),
+                                   O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
-        status_ = cannotLock(lockFile, Failure::reasonOfErrno(errno));
+        const int error = errno;
+        status_ = shared && error == ENOENT ? Failure::of(Error::Kind::NotFound, lockFile)
+                                            : cannotLock(lockFile, Failure::reasonOfErrno(error));
         return;
     }
-    if (!waitFor([fd] { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; })) {
+    // Readers who may only read the folder (a colleague's share) take the lock through this file
+    // too, so it stays readable to them whatever the owner's umask made it.
+    struct stat info {};
+    if (!shared && ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid() &&
+        (info.st_mode & 0444) != 0444)
+        ::fchmod(fd, (info.st_mode & 07777) | 0444);
+    const int operation = (shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
+    if (!waitFor([fd, operation] { return ::flock(fd, operation) == 0; })) {
         ::close(fd);
         status_ = busy(folder, listName);
         return;

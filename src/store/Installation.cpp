@@ -36,22 +36,26 @@ bool exists(const std::filesystem::path& folder, std::string_view name) {
 
 } // namespace
 
-std::filesystem::path Installation::defaultFolder() {
+Result<std::filesystem::path> Installation::defaultFolder() {
 #ifdef _WIN32
-    // Data of earlier installations keeps working where it always was.
+    // Data of earlier Windows installations of Velmora keeps working where it always was.
     std::filesystem::path classic = "c:\\program files\\velmora\\";
     std::error_code ec;
     if (std::filesystem::is_directory(classic, ec)) return classic;
     if (auto appData = environmentPath("APPDATA")) return *appData / "velmora";
     return classic;
 #else
-    if (auto xdg = environmentPath("XDG_DATA_HOME")) return *xdg / "velmora";
-    if (auto home = environmentPath("HOME")) return *home / ".local" / "share" / "velmora";
-    return std::filesystem::current_path() / "velmora";
+    // A relative path would put the studies wherever the program is started from.
+    if (auto xdg = environmentPath("XDG_DATA_HOME"); xdg && xdg->is_absolute())
+        return *xdg / "velmora";
+    if (auto home = environmentPath("HOME"); home && home->is_absolute())
+        return *home / ".local" / "share" / "velmora";
+    return Failure::of(Error::Kind::NotFound, {}, {}, Failure::kNoHome);
 #endif
 }
 
-std::filesystem::path Installation::folder(const std::optional<std::filesystem::path>& override) {
+Result<std::filesystem::path>
+Installation::folder(const std::optional<std::filesystem::path>& override) {
     if (override) return *override;
     if (auto home = environmentPath("VELMORA_HOME")) return *home;
     return defaultFolder();
@@ -79,6 +83,17 @@ Status Installation::prepare(const std::filesystem::path& folder) {
 Installation::CurrentStudy Installation::currentStudy(const std::filesystem::path& installation) {
     using State = CurrentStudy::State;
     using Kind = Error::Kind;
+    // Told as what it is, rather than as a pointer file that cannot be read or is not there.
+    std::error_code ec;
+    const auto type = std::filesystem::status(installation, ec).type();
+    if (type == std::filesystem::file_type::not_found)
+        return {State::NoneChosen,
+                {},
+                Failure::of(Kind::NotFound, installation, {}, Failure::kProgramFolder)};
+    if (type != std::filesystem::file_type::directory && !ec)
+        return {State::NoneChosen,
+                {},
+                Failure::of(Kind::NotRegularFile, installation, {}, Failure::kProgramFolder)};
     FileContents pointer = ValueFile::load(installation, Catalogue::kPointer);
     if (pointer.state == FileContents::State::Unreadable) {
         pointer.error.detail = Failure::kPointer;
@@ -86,8 +101,14 @@ Installation::CurrentStudy Installation::currentStudy(const std::filesystem::pat
     }
     if (pointer.items.empty() || pointer.items[0].empty())
         return {State::NoneChosen, {}, Failure::of(Kind::NoStudy, {})};
-    const std::filesystem::path study = StudyPath::resolve(installation, pointer.items[0]);
-    std::error_code ec;
+    const std::optional<std::filesystem::path> inside =
+        StudyPath::resolve(installation, pointer.items[0]);
+    if (!inside)
+        return {State::Outside,
+                {},
+                Failure::of(Kind::Refused, TextPath::fromUtf8(pointer.items[0]), {},
+                            Failure::kOutsideInstallation)};
+    const std::filesystem::path& study = *inside;
     const auto status = std::filesystem::status(study, ec);
     if (status.type() == std::filesystem::file_type::not_found)
         return {State::FolderMissing, study,

@@ -140,12 +140,16 @@ Result<int> Study::specialtyCode() const {
     });
 }
 
+Result<std::vector<std::string>> Study::workItems(Work work) const {
+    auto read = items(fileOf(work).name);
+    if (!read && isAbsent(read.error())) return std::vector<std::string>{};
+    return read;
+}
+
 Result<std::vector<double>> Study::quantities(Work work, ValueFile::OnFault onFault) const {
-    const WorkFile& file = fileOf(work);
-    auto read = items(file.name);
-    if (!read && !isAbsent(read.error())) return read.error();
-    return ValueFile::numbersOf(read.maybe().value_or(std::vector<std::string>{}), file.items,
-                                onFault);
+    auto read = workItems(work);
+    if (!read) return read.error();
+    return ValueFile::numbersOf(*read, fileOf(work).items, onFault);
 }
 
 Status Study::storeTyped(Work work, const std::vector<TypedQuantity::Reading>& readings,

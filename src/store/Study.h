@@ -86,6 +86,9 @@ public:
     // file that is there but cannot be read gives its error.
     Result<std::vector<double>>
     quantities(Work work, ValueFile::OnFault onFault = ValueFile::OnFault::ZeroThatItem) const;
+    // The items of a work's file as they stand, for telling which of them are no number; a
+    // missing file holds none.
+    Result<std::vector<std::string>> workItems(Work work) const;
 
     // Stores the quantities of a work as the user typed them; the tachymetry also keeps whether
     // elevation is priced.

@@ -5,6 +5,7 @@
 #include "store/FileLock.h"
 #include "store/Installation.h"
 #include "store/ListFile.h"
+#include "store/StudyPath.h"
 #include "store/TextPath.h"
 #include "store/ValueFile.h"
 
@@ -122,6 +123,16 @@ Status StudyList::choose(const std::filesystem::path& installation, std::size_t 
                            "Η μελέτη «" + listed.display() +
                                "» δεν έχει όνομα ιδιοκτήτη, οπότε δεν έχει φάκελο. Η τρέχουσα "
                                "μελέτη δεν άλλαξε.");
+    // A study is a folder directly inside the installation folder; a list entry that names
+    // anything else would have the program write where it was never meant to.
+    if (!StudyPath::isFolderName(folderName))
+        return Failure::of(Error::Kind::Refused, {}, {},
+                           "Η μελέτη «" + listed.display() +
+                               "» του καταλόγου μελετών ορίζει ως "
+                               "φάκελο «" +
+                               folderName +
+                               "», που δεν είναι όνομα φακέλου μέσα στον φάκελο του "
+                               "προγράμματος. Η τρέχουσα μελέτη δεν άλλαξε.");
     return Installation::setCurrentStudy(installation,
                                          installation / TextPath::fromUtf8(folderName));
 }

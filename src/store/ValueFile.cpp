@@ -2,6 +2,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/Cp1253.h"
+#include "store/Failure.h"
 #include "store/FileName.h"
 #include "store/NumberText.h"
 #include "store/RegularFile.h"
@@ -12,9 +13,24 @@ namespace velmora::store {
 namespace {
 
 // The file decoded to UTF-8 and handed to `parse`, or why it cannot be read.
+// A value file that is a link is read only where it leads inside its own folder: a folder copied
+// from elsewhere must not make the program show, or write into a report, a file of this machine.
+// A link that leads nowhere, or round in a circle, is left for the reading to report.
+std::optional<Error> leadsOut(const std::filesystem::path& folder,
+                              const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(file, ec)) return std::nullopt;
+    const std::filesystem::path target = std::filesystem::canonical(file, ec);
+    if (ec || !std::filesystem::is_regular_file(target, ec)) return std::nullopt;
+    if (std::filesystem::equivalent(target.parent_path(), folder, ec)) return std::nullopt;
+    return Failure::of(Error::Kind::NotReadable, file, {}, Failure::kLinkOutside);
+}
+
 template <class Parse>
 FileContents loadWith(const std::filesystem::path& folder, std::string_view name, Parse parse) {
     const std::filesystem::path file = FileName::resolve(folder, name);
+    if (auto refused = leadsOut(folder, file))
+        return {FileContents::State::Unreadable, {}, std::move(*refused)};
     Result<std::string> raw = RegularFile::read(file);
     if (raw) return {FileContents::State::Read, parse(Cp1253::decode(*raw)), {}};
     if (raw.error().kind == Error::Kind::NotFound) return {};

@@ -1,13 +1,17 @@
 #include "calc/ReportText.h"
 
+#include "calc/CalculationRun.h"
 #include "messages/Describe.h"
+#include "store/ValueFile.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace velmora::calc {
@@ -71,6 +75,41 @@ TEST_F(ReportTextTest, ListsTheMissingSectionsInReportOrder) {
     EXPECT_NE(message.find("trig1.dat, telos.dat"), std::string::npos) << message;
     EXPECT_EQ(report.text.find("trig1.dat"), std::string::npos);
     EXPECT_NE(report.text.find("synola.dat\r\n"), std::string::npos);
+}
+
+// The calculation replaces its sections one by one; a report read meanwhile is still one
+// calculation's, whichever.
+TEST_F(ReportTextTest, AReportReadWhileACalculationChangesTheStudyIsOneWholeReport) {
+    TestFiles::copyFiles(TestFiles::data("studies/full"), study.path());
+    const auto calculate = [this](double urbanArea) {
+        ASSERT_TRUE(store::ValueFile::write(study.path(), "asti.dat",
+                                            {store::ValueItem::number(urbanArea)}));
+        ASSERT_TRUE(CalculationRun::run(study.path(), ',').ok());
+    };
+    calculate(3.5);
+    const std::string small = ReportText::join(study.path()).text;
+    calculate(17);
+    const std::string large = ReportText::join(study.path()).text;
+    ASSERT_NE(small, large);
+
+    std::atomic<bool> reading{true};
+    std::atomic<int> runs{0};
+    std::thread calculations([&] {
+        for (; reading; ++runs)
+            calculate(runs % 2 ? 17 : 3.5);
+    });
+    // The reading starts once the calculations are under way.
+    while (runs == 0)
+        std::this_thread::yield();
+    int torn = 0;
+    for (int read = 0; read < 150; ++read) {
+        const auto report = ReportText::join(study.path());
+        EXPECT_TRUE(report.whole()) << messages::describe(report);
+        if (report.text != small && report.text != large) ++torn;
+    }
+    reading = false;
+    calculations.join();
+    EXPECT_EQ(torn, 0);
 }
 
 } // namespace

@@ -62,9 +62,9 @@ TEST_F(CliTest, CalcThenReportGivesTheFeeReport) {
     EXPECT_EQ(report.out, TestFiles::bytes(TestFiles::data("golden/full-comma.report")));
 }
 
-// An installation folder copied from the older program: its pointer names that program's own
-// folder, and its files are in capitals.
-TEST_F(CliTest, AnInstallationOfTheOlderProgramIsComputedAtOnce) {
+// An installation folder copied from an earlier Windows installation of Velmora: its pointer
+// names that installation's own folder, and its files are in capitals.
+TEST_F(CliTest, AnEarlierWindowsInstallationIsComputedAtOnce) {
     const auto study = home / store::TextPath::fromUtf8("ΝίκοςΑλεξίου");
     TestFiles::copyFiles(TestFiles::data("studies/full"), study, TestFiles::capitals);
     TestFiles::put(home / "TEMP.DAT", "c:\\program files\\velmora\\\xCD\xDF\xEA\xEF\xF2"
@@ -105,6 +105,7 @@ TEST_P(CliRegionalSeparator, CalcWritesTheSeparatorOfTheUsersLocale) {
         auto expected = TestFiles::snapshot(TestFiles::data("studies/full"));
         for (const auto& [name, bytes] : TestFiles::snapshot(golden))
             expected[name] = bytes;
+        expected["ekthesi.lock"] = "";
         return expected;
     }());
 }
@@ -131,6 +132,15 @@ TEST_F(CliTest, CalcNamesEachInputThatDoesNotAddUpOnStandardErrorAndExitsZero) {
     TestFiles::put(study / "asti.dat", " -3 \r\n");
     TestFiles::put(study / "taxi.dat", " 10 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n 2 \r\n");
     TestFiles::put(study / "l.dat", "abc\r\n");
+    // Items that are no number, each 0 by the reading rules: a no-break space after the digits,
+    // a byte-order mark before them, and words a C library would take for numbers. An empty item
+    // and a blank one are empty boxes, and say nothing.
+    TestFiles::put(study / "trig.dat", "2\xA0\r\n\r\n  \r\n0x10\r\n");
+    TestFiles::put(study / "rymotom.dat", "\xEF\xBB\xBF"
+                                          "5\r\nnan\r\n");
+    TestFiles::put(study / "oix.dat", "1e400\r\n");
+    // Escape sequences that would retitle and clear the terminal.
+    TestFiles::put(study / "klimaka.dat", "\x1B]0;x\x07\x1B[2J\r\n");
     const Result calc = cli("calc --decimal-separator ,");
     EXPECT_EQ(calc.exitCode, 0) << calc.err;
     EXPECT_EQ(calc.out, "");
@@ -140,12 +150,19 @@ TEST_F(CliTest, CalcNamesEachInputThatDoesNotAddUpOnStandardErrorAndExitsZero) {
         lines.push_back(calc.err.substr(start, end - start));
         start = end == std::string::npos ? calc.err.size() : end + 1;
     }
-    ASSERT_EQ(lines.size(), 3u) << calc.err;
-    EXPECT_EQ(lines[0].rfind("taxi.dat: ", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[1].rfind("asti.dat: ", 0), 0u) << lines[1];
-    EXPECT_EQ(lines[2].rfind("l.dat: ", 0), 0u) << lines[2];
-    // The sections are written all the same.
+    const std::vector<std::string> files = {
+        "klimaka.dat: ", "taxi.dat: ", "asti.dat: ", "rymotom.dat: ", "rymotom.dat: ",
+        "trig.dat: ",    "trig.dat: ", "oix.dat: ",  "l.dat: "};
+    ASSERT_EQ(lines.size(), files.size()) << calc.err;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        EXPECT_EQ(lines[i].rfind(files[i], 0), 0u) << lines[i];
+    EXPECT_NE(lines[5].find("«2\\u00A0» στη θέση 1"), std::string::npos) << lines[5];
+    EXPECT_NE(lines[6].find("«0x10» στη θέση 4"), std::string::npos) << lines[6];
+    EXPECT_EQ(calc.err.find('\x1B'), std::string::npos) << calc.err;
+    EXPECT_NE(lines[0].find("«\\x1B]0;x\\x07\\x1B[2J»"), std::string::npos) << lines[0];
+    // The sections are written all the same, priced as before.
     EXPECT_EQ(TestFiles::bytes(study / "asti1.dat"), "");
+    EXPECT_EQ(TestFiles::bytes(study / "trig1.dat"), "");
     EXPECT_NE(TestFiles::bytes(study / "synola.dat"), "");
 }
 
@@ -262,6 +279,15 @@ const UnreadableCase kUnreadable[] = {
     UnreadableCase{"ALinkLoop", "xilosta.dat",
                    [](const auto& file) { std::filesystem::create_symlink("xilosta.dat", file); },
                    "Too many levels of symbolic links"},
+    // A study copied from elsewhere whose details lead to a file of this machine: that file is
+    // neither shown nor printed.
+    UnreadableCase{"ALinkOutOfTheStudy", "stoixeia.dat",
+                   [](const auto& file) {
+                       const auto elsewhere = file.parent_path().parent_path() / "elsewhere.txt";
+                       TestFiles::put(elsewhere, "SECRET\r\n");
+                       std::filesystem::create_symlink(elsewhere, file);
+                   },
+                   "σύνδεσμος προς αρχείο έξω από τον φάκελο"},
 #endif
     UnreadableCase{"AFolder", "polygon.dat",
                    [](const auto& file) { std::filesystem::create_directory(file); },
@@ -272,6 +298,127 @@ const UnreadableCase kUnreadable[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliUnreadable, ::testing::ValuesIn(kUnreadable),
                          [](const auto& info) { return info.param.name; });
+
+TEST_F(CliTest, ALinkedSectionIsNotPrintedInTheReport) {
+#ifdef _WIN32
+    GTEST_SKIP() << "links need rights on Windows";
+#endif
+    const auto study = copyStudy("full");
+    TestFiles::copyFiles(TestFiles::data("golden/full-comma"), study);
+    TestFiles::put(home / "elsewhere.txt", "SECRET\r\n");
+    std::filesystem::remove(study / "arxi1.dat");
+    std::filesystem::create_symlink(home / "elsewhere.txt", study / "arxi1.dat");
+    const Result report = cli("report");
+    EXPECT_EQ(report.exitCode, 1);
+    EXPECT_EQ(report.out, "");
+    EXPECT_NE(report.err.find("«arxi1.dat»"), std::string::npos) << report.err;
+}
+
+// A pointer or a list entry may lead anywhere; the calculation writes only inside the
+// installation folder, and names what it refused.
+TEST_F(CliTest, APointerOutOfTheInstallationWritesNothingAnywhere) {
+    TempFolder around;
+    const auto installation = around / "velmora";
+    const auto victim = around / "victim";
+    std::filesystem::create_directories(victim);
+    TestFiles::put(victim / "keep.txt", "keep");
+    const auto study = TestFiles::makeStudy(installation, "Μελέτη");
+    TestFiles::copyFiles(TestFiles::data("studies/full"), study);
+    for (const std::string& pointer : std::vector<std::string>{
+             "c:\\program files\\velmora\\..", "c:\\program files\\velmora\\.", "..", "../victim",
+             "Μελέτη/../../victim", store::TextPath::toUtf8(victim),
+             store::TextPath::toUtf8(installation)}) {
+        TestFiles::putLines(installation / "temp.dat", {pointer});
+        const auto before = TestFiles::snapshot(around.path());
+        const Result calc =
+            testing::TestProcess::run(VELMORA_CLI, "calc --home \"" + installation.string() + "\"");
+        EXPECT_EQ(calc.exitCode, 1) << pointer;
+        EXPECT_NE(calc.err.find("δεν είναι φάκελος μελέτης μέσα στον φάκελο του προγράμματος"),
+                  std::string::npos)
+            << pointer << ": " << calc.err;
+        EXPECT_EQ(TestFiles::snapshot(around.path()), before) << pointer;
+    }
+}
+
+#if defined(VELMORA_CLI_PDF) && !defined(_WIN32)
+struct PdfTargetCase {
+    const char* name;
+    // Puts something at the PDF's name in `folder`; returns that name.
+    std::function<std::filesystem::path(const std::filesystem::path& folder)> plant;
+    // Whether the PDF is written there, or refused with what stood there left as it was.
+    bool written;
+};
+
+class CliPdfTarget : public CliTest, public ::testing::WithParamInterface<PdfTargetCase> {};
+
+TEST_P(CliPdfTarget, WritesOnlyARegularFile) {
+    const PdfTargetCase& c = GetParam();
+    TempFolder place;
+    const auto study = copyStudy("full");
+    TestFiles::copyFiles(TestFiles::data("golden/full-comma"), study);
+    const auto target = c.plant(place.path());
+    const auto before = TestFiles::snapshot(place.path());
+    const auto standing = std::filesystem::symlink_status(target).type();
+    const Result report = cli("report --pdf \"" + target.string() + "\"");
+    if (c.written) {
+        EXPECT_EQ(report.exitCode, 0) << report.err;
+        EXPECT_EQ(report.err, "");
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(target)));
+        EXPECT_EQ(TestFiles::bytes(target).rfind("%PDF", 0), 0u);
+        EXPECT_EQ(TestFiles::bytes(place / "thesis.velmora-2024-01.tmp" / "chapter1.txt"),
+                  c.name == std::string("TheLongestName") ? "ch1" : "");
+    } else {
+        EXPECT_EQ(report.exitCode, 1);
+        EXPECT_NE(report.err.find("«" + target.string() + "» δεν είναι κανονικό αρχείο"),
+                  std::string::npos)
+            << report.err;
+        EXPECT_EQ(TestFiles::snapshot(place.path()), before);
+        EXPECT_EQ(std::filesystem::symlink_status(target).type(), standing);
+    }
+    EXPECT_EQ(report.out, "");
+}
+
+const PdfTargetCase kPdfTargets[] = {
+    {"APipe",
+     [](const auto& folder) {
+         EXPECT_EQ(::mkfifo((folder / "report.pdf").c_str(), 0644), 0);
+         return folder / "report.pdf";
+     },
+     false},
+    {"ALinkToAFolder",
+     [](const auto& folder) {
+         std::filesystem::create_directory(folder / "chapters");
+         std::filesystem::create_symlink(folder / "chapters", folder / "report.pdf");
+         return folder / "report.pdf";
+     },
+     false},
+    {"ALinkToADevice",
+     [](const auto& folder) {
+         std::filesystem::create_symlink("/dev/null", folder / "report.pdf");
+         return folder / "report.pdf";
+     },
+     false},
+    {"ALinkToAFileIsReplaced",
+     [](const auto& folder) {
+         TestFiles::put(folder / "old.pdf", "old");
+         std::filesystem::create_symlink(folder / "old.pdf", folder / "report.pdf");
+         return folder / "report.pdf";
+     },
+     true},
+    // The longest name the system takes still leaves room for the temporary one beside it; and
+    // a folder named like one of those, with work inside, is not taken for a leftover.
+    {"TheLongestName",
+     [](const auto& folder) {
+         std::filesystem::create_directory(folder / "thesis.velmora-2024-01.tmp");
+         TestFiles::put(folder / "thesis.velmora-2024-01.tmp" / "chapter1.txt", "ch1");
+         return folder / (std::string(251, 'a') + ".pdf");
+     },
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliPdfTarget, ::testing::ValuesIn(kPdfTargets),
+                         [](const auto& info) { return info.param.name; });
+#endif
 
 } // namespace
 } // namespace velmora::cli

@@ -9,7 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace velmora::store {
 namespace {
@@ -63,6 +67,48 @@ TEST_F(InstallationTest, APointerToAMissingFolderSaysWhichFolder) {
         << messages::describe(study.error);
 }
 
+TEST_F(InstallationTest, AnInstallationFolderThatIsAFileOrMissingIsToldSo) {
+    TestFiles::put(home / "file", "");
+    for (const auto& [folder, message] :
+         {std::pair{home / "file", "«" + TextPath::toUtf8(home / "file") + "» δεν είναι φάκελος"},
+          std::pair{home / "missing", TextPath::toUtf8(home / "missing") + "» δεν υπάρχει"}}) {
+        const auto study = Installation::currentStudy(folder);
+        EXPECT_EQ(study.state, State::NoneChosen);
+        EXPECT_NE(messages::describe(study.error).find(message), std::string::npos)
+            << messages::describe(study.error);
+    }
+}
+
+#ifndef _WIN32
+// The folder follows the rules every desktop program does: a relative data folder is no rule at
+// all, and without a home folder there is no folder to take.
+TEST_F(InstallationTest, TheDefaultFolderNeverDependsOnTheFolderTheProgramStartsIn) {
+    struct Saved {
+        const char* name;
+        std::optional<std::string> value;
+    };
+    std::vector<Saved> saved;
+    for (const char* name : {"VELMORA_HOME", "XDG_DATA_HOME", "HOME"}) {
+        const char* value = std::getenv(name);
+        saved.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+    }
+    ::unsetenv("VELMORA_HOME");
+    ::setenv("HOME", home.path().c_str(), 1);
+    ::setenv("XDG_DATA_HOME", "relative/data", 1);
+    EXPECT_EQ(Installation::folder(std::nullopt).maybe(), home / ".local" / "share" / "velmora");
+    ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    EXPECT_EQ(Installation::folder(std::nullopt).maybe(), home / "data" / "velmora");
+    ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("HOME");
+    const auto none = Installation::folder(std::nullopt);
+    ASSERT_FALSE(none.ok());
+    EXPECT_NE(messages::describe(none.error()).find("HOME"), std::string::npos);
+    for (const Saved& variable : saved)
+        variable.value ? ::setenv(variable.name, variable.value->c_str(), 1)
+                       : ::unsetenv(variable.name);
+}
+#endif
+
 TEST_F(InstallationTest, FindsTheStudyThePointerNames) {
     // The Greek folder name goes through Windows-1253 in the pointer file and back.
     const auto folder = home / TextPath::fromUtf8("ΓιώργοςΠαπαδόπουλος");
@@ -71,24 +117,26 @@ TEST_F(InstallationTest, FindsTheStudyThePointerNames) {
     auto study = Installation::currentStudy(home.path());
     EXPECT_EQ(study.state, State::Found);
     EXPECT_EQ(study.folder, folder);
-    EXPECT_EQ(Installation::folder(home.path()), home.path());
+    EXPECT_EQ(*Installation::folder(home.path()), home.path());
 }
 
 struct OldPointerCase {
     const char* name;
     const char* pointer;
-    // The folder inside the installation folder that the pointer leads to; empty when none.
+    // The folder inside the installation folder that the pointer leads to; empty when it is
+    // refused.
     const char* study;
 };
 
-class OldProgramPointer : public InstallationTest,
-                          public ::testing::WithParamInterface<OldPointerCase> {};
+class EarlierWindowsPointer : public InstallationTest,
+                              public ::testing::WithParamInterface<OldPointerCase> {};
 
-// Folders copied from the older program keep its pointer file, which names its own fixed folder.
-TEST_P(OldProgramPointer, LeadsToTheStudyInsideTheInstallationFolder) {
+// Folders copied from an earlier Windows installation of Velmora keep its pointer file, which
+// names that installation's fixed folder; a path where nothing stands is taken by its last name.
+TEST_P(EarlierWindowsPointer, LeadsToTheStudyInsideTheInstallationFolder) {
     const OldPointerCase& c = GetParam();
     std::filesystem::create_directory(home / TextPath::fromUtf8("ΝίκοςΑλεξίου"));
-    // The older program wrote its names in capitals.
+    // Earlier installations wrote their names in capitals.
     TestFiles::putLines(home / "TEMP.DAT", {c.pointer});
     const auto before = TestFiles::snapshot(home.path());
     auto study = Installation::currentStudy(home.path());
@@ -96,13 +144,15 @@ TEST_P(OldProgramPointer, LeadsToTheStudyInsideTheInstallationFolder) {
         EXPECT_EQ(study.state, State::Found) << messages::describe(study.error);
         EXPECT_EQ(study.folder, home / TextPath::fromUtf8(c.study));
     } else {
-        EXPECT_EQ(study.state, State::FolderMissing);
+        EXPECT_EQ(study.state, State::Outside);
+        EXPECT_NE(messages::describe(study.error).find(c.pointer), std::string::npos)
+            << messages::describe(study.error);
     }
     EXPECT_EQ(TestFiles::snapshot(home.path()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Forms, OldProgramPointer,
+    Forms, EarlierWindowsPointer,
     ::testing::Values(
         OldPointerCase{"AsWritten", "c:\\program files\\velmora\\ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
         OldPointerCase{"Capitals", "C:\\PROGRAM FILES\\VELMORA\\ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
@@ -110,15 +160,20 @@ INSTANTIATE_TEST_SUITE_P(
                        "ΝίκοςΑλεξίου"},
         OldPointerCase{"MixedSlashesTrailing", "c:\\program files/velmora\\ΝίκοςΑλεξίου\\",
                        "ΝίκοςΑλεξίου"},
-        OldPointerCase{"OtherFolder", "c:\\program files (x86)\\velmora\\ΝίκοςΑλεξίου", ""},
-        OldPointerCase{"Deeper", "c:\\program files\\velmora\\Αρχείο\\ΝίκοςΑλεξίου", ""},
-        OldPointerCase{"NoDrive", "\\program files\\velmora\\ΝίκοςΑλεξίου", ""},
-        OldPointerCase{"Relative", "ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"}),
+        OldPointerCase{"OtherFolder", "c:\\program files (x86)\\velmora\\ΝίκοςΑλεξίου",
+                       "ΝίκοςΑλεξίου"},
+        OldPointerCase{"Deeper", "c:\\program files\\velmora\\Αρχείο\\ΝίκοςΑλεξίου",
+                       "ΝίκοςΑλεξίου"},
+        OldPointerCase{"NoDrive", "\\program files\\velmora\\ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
+        OldPointerCase{"Relative", "ΝίκοςΑλεξίου", "ΝίκοςΑλεξίου"},
+        OldPointerCase{"Above", "c:\\program files\\velmora\\..", ""},
+        OldPointerCase{"TheInstallationItself", "c:\\program files\\velmora\\.", ""},
+        OldPointerCase{"AboveWithoutDrive", "..\\..", ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(InstallationTest, APathThatExistsAsItStandsWins) {
 #ifdef _WIN32
-    GTEST_SKIP() << "On Windows the older program's path is a full path, not a folder name";
+    GTEST_SKIP() << "On Windows an earlier installation's path is a full path, not a folder name";
 #endif
     // On this system the old path is a plain folder name, and such a folder is there.
     const std::string old = "c:\\program files\\velmora\\ΝίκοςΑλεξίου";
@@ -145,7 +200,9 @@ TEST_P(PointerTest, TellsWhatThePointerLeadsTo) {
     TestFiles::put(home / "temp.dat", std::string(c.pointer) + "\r\n");
     const auto study = Installation::currentStudy(home.path());
     EXPECT_EQ(study.state, c.state);
-    EXPECT_EQ(study.folder, home / c.pointer);
+    if (c.state != State::Outside) {
+        EXPECT_EQ(study.folder, home / c.pointer);
+    }
     const std::string message = study.state == State::Found ? "" : messages::describe(study.error);
     EXPECT_NE(message.find(c.message), std::string::npos) << message;
 }
@@ -161,6 +218,17 @@ const PointerCase kPointerCases[] = {
      State::Unreadable, "δεν είναι προσβάσιμος"},
 #endif
     {"Missing", "study", [](const auto&) {}, State::FolderMissing, "δεν υπάρχει"},
+    // A study is a folder directly inside the installation folder, and nothing else.
+    {"Above", "..", [](const auto&) {}, State::Outside, "μέσα στον φάκελο του προγράμματος"},
+    {"Itself", ".", [](const auto&) {}, State::Outside, "μέσα στον φάκελο του προγράμματος"},
+#ifndef _WIN32
+    {"Outside", "../../tmp", [](const auto&) {}, State::Outside, "«../../tmp»"},
+#endif
+    {"Nested", "study/inner",
+     [](const auto& home) { std::filesystem::create_directories(home / "study" / "inner"); },
+     State::Outside, "«study/inner»"},
+    {"BackIn", "study/../study",
+     [](const auto& home) { std::filesystem::create_directory(home / "study"); }, State::Found, ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, PointerTest, ::testing::ValuesIn(kPointerCases),

@@ -171,6 +171,24 @@ TEST_F(StudyStoreTest, IndexOfMoreThanAHundredStudiesKeepsTheFirstHundred) {
     EXPECT_EQ(index[99], "N100S");
 }
 
+TEST_F(StudyStoreTest, AListedStudyThatNamesNoFolderInsideTheInstallationIsNotChosen) {
+    put("ergasies.dat", {".", ".", "..", "/victim", "Γιώργος", "Παππάς"});
+    put("temp.dat", {"ΓιώργοςΠαππάς"});
+    const auto offer = StudyList::offer(home.path());
+    ASSERT_EQ(offer.studies.size(), 3u);
+    const auto before = snapshot();
+    for (std::size_t place : {0u, 1u}) {
+        const Status chosen = StudyList::choose(home.path(), place, offer.studies[place]);
+        EXPECT_FALSE(chosen.ok()) << place;
+        EXPECT_NE(messages::describe(chosen).find("δεν άλλαξε"), std::string::npos)
+            << messages::describe(chosen);
+        EXPECT_EQ(snapshot(), before) << place;
+    }
+    ASSERT_TRUE(StudyList::choose(home.path(), 2, offer.studies[2]));
+    EXPECT_EQ(bytes("temp.dat"),
+              TestFiles::stored({TextPath::toUtf8(home / TextPath::fromUtf8("ΓιώργοςΠαππάς"))}));
+}
+
 // Creating a study
 
 TEST_F(StudyStoreTest, CreationWritesEveryFileInItsForm) {

@@ -158,10 +158,18 @@ TEST_F(ValueFileTest, APlantedLinkIsNeverWrittenThrough) {
 TEST_F(ValueFileTest, LeftoversOfEndedRunsGoAndThoseStillBeingWrittenStay) {
     // 2147483646 is a process number no system hands out.
     const auto ended = dir / "telos.dat.velmora-2147483646-0.tmp";
-    const auto endedStudy = dir / "ΑΒ.velmora-2147483646-3.tmp";
     TestFiles::put(ended, "half");
+    // Only files go, never a folder, even one named like ours; nor a link or what it leads to.
+    const auto endedStudy = dir / "ΑΒ.velmora-2147483646-3.tmp";
     std::filesystem::create_directory(endedStudy);
     TestFiles::put(endedStudy / "stoixeia.dat", "half");
+    const auto thesis = dir / "thesis.velmora-2024-01.tmp";
+    std::filesystem::create_directory(thesis);
+    TestFiles::put(thesis / "chapter1.txt", "work of months");
+    TempFolder outside;
+    TestFiles::put(outside / "profile", "keep");
+    const auto link = dir / "profile.velmora-2147483646-1.tmp";
+    std::filesystem::create_symlink(outside / "profile", link);
     // This process is running.
     const auto running = AtomicFile::temporaryFor(dir / "telos.dat", 0);
     TestFiles::put(running, "half");
@@ -175,9 +183,16 @@ TEST_F(ValueFileTest, LeftoversOfEndedRunsGoAndThoseStillBeingWrittenStay) {
 
     AtomicFile::removeLeftovers(dir.path());
     ::close(writer);
-    Items kept = {"telos.dat.tmp", held.filename().string(), running.filename().string()};
+    Items kept = {"telos.dat.tmp",
+                  held.filename().string(),
+                  running.filename().string(),
+                  endedStudy.filename().string(),
+                  thesis.filename().string(),
+                  link.filename().string()};
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(names(), kept);
+    EXPECT_EQ(TestFiles::bytes(thesis / "chapter1.txt"), "work of months");
+    EXPECT_EQ(TestFiles::bytes(outside / "profile"), "keep");
 }
 #endif
 

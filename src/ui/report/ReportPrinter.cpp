@@ -1,5 +1,6 @@
 #include "ui/report/ReportPrinter.h"
 
+#include "store/AtomicFile.h"
 #include "store/ExportFile.h"
 #include "store/Failure.h"
 #include "store/TextPath.h"
@@ -12,10 +13,12 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTextOption>
 
 namespace velmora::ui {
@@ -30,27 +33,56 @@ bool ReportPrinter::print(const QString& text, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
 
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&printer);
-    document.setDefaultFont(font());
-    document.setDocumentMargin(0);
-    QTextOption option = document.defaultTextOption();
-    option.setTabStopDistance(kTabStop);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document.setDefaultTextOption(option);
-    // Report text from the section files ends its lines with CR LF; the layout wants one break.
-    document.setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-
     // Painting starts at the corner of the printable area, inside the printer's margins.
-    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    document.setPageSize(page.size());
-    const int pages = document.pageCount();
-    for (int index = 0; index < pages; ++index) {
-        if (index > 0 && !printer.newPage()) return false;
-        painter.save();
-        painter.translate(0, -page.height() * index);
-        document.drawContents(&painter, page.translated(0, page.height() * index));
-        painter.restore();
+    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+    // Report text from the section files ends its lines with CR LF; the layout wants one break.
+    const QStringList paragraphs = QString(text)
+                                       .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                       .split(QLatin1Char('\n'));
+
+    // A text laid out in one piece can be taller than the layout's coordinates reach at the
+    // printer's resolution (a report of some hundred thousand lines), and it then prints as a
+    // blank page. It is laid out a few thousand lines at a time instead, and the lines are put on
+    // the pages one after the other, a line that would cross the foot of a page starting the
+    // next, spaced as the layout spaced them.
+    qreal laidOut = 0; // height of the pieces before this one
+    qreal pageTop = 0; // where, in that running height, the current page begins
+    bool pageUsed = false;
+    for (qsizetype from = 0; from < paragraphs.size();) {
+        qsizetype to = from;
+        qsizetype characters = 0;
+        while (to < paragraphs.size() && to - from < kPieceLines && characters < kPieceCharacters)
+            characters += paragraphs[to++].size() + 1;
+
+        QTextDocument piece;
+        piece.documentLayout()->setPaintDevice(&printer);
+        piece.setDefaultFont(font());
+        piece.setDocumentMargin(0);
+        QTextOption option = piece.defaultTextOption();
+        option.setTabStopDistance(kTabStop);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        piece.setDefaultTextOption(option);
+        piece.setTextWidth(page.width());
+        piece.setPlainText(paragraphs.mid(from, to - from).join(QLatin1Char('\n')));
+        const qreal height = piece.size().height();
+
+        for (QTextBlock block = piece.begin(); block.isValid(); block = block.next()) {
+            const QTextLayout* layout = block.layout();
+            const QPointF origin = layout->position();
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                const qreal top = laidOut + origin.y() + line.y();
+                if (pageUsed && top + line.height() - pageTop > page.height()) {
+                    if (!printer.newPage()) return false;
+                    pageTop = top;
+                }
+                if (!pageUsed) pageTop = top;
+                pageUsed = true;
+                line.draw(&painter, QPointF(origin.x(), top - pageTop - line.y()));
+            }
+        }
+        laidOut += height;
+        from = to;
     }
     return painter.end();
 }
@@ -94,6 +126,11 @@ store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem
         return store::Failure::of(store::Error::Kind::WriteFailed, file, std::move(reason),
                                   store::Failure::kPdf);
     };
+    // Only a file is ever replaced by the PDF; anything else at the name is left as it is, and
+    // said so before any page is drawn.
+    if (!store::AtomicFile::checkTarget(file))
+        return store::Failure::of(store::Error::Kind::WriteFailed, file, {},
+                                  store::Failure::kPdfInTheWay);
     // The printer writes by name, so it writes into a folder of our own; the finished file then
     // takes its place the way every file of the program does.
     QTemporaryDir scratch;
@@ -107,8 +144,13 @@ store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem
     }
     if (store::Status written =
             store::ExportFile::put(store::TextPath::fromUtf8(drawn.toStdString()), file, kPdfLimit);
-        !written)
+        !written) {
+        // Something put at the name meanwhile is told as such.
+        if (!store::AtomicFile::checkTarget(file))
+            return store::Failure::of(store::Error::Kind::WriteFailed, file, {},
+                                      store::Failure::kPdfInTheWay);
         return cannotWrite(written.error().reason);
+    }
     return {};
 }
 

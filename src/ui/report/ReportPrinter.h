@@ -28,6 +28,11 @@ public:
     // Far beyond the PDF of any report; what the printer hands back is read only up to this.
     static constexpr std::size_t kPdfLimit = std::size_t(64) << 20;
 
+    // How much of a report is laid out at once, in lines and in characters: far below the height
+    // the layout can reach at a printer's resolution.
+    static constexpr qsizetype kPieceLines = 2000;
+    static constexpr qsizetype kPieceCharacters = 200000;
+
     // Lays the plain text out on the printer's pages and prints it; false when the printer
     // would not start.
     static bool print(const QString& text, QPrinter& printer);

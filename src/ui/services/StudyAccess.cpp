@@ -8,7 +8,8 @@
 namespace velmora::ui {
 
 std::filesystem::path StudyAccess::installation() {
-    return store::Installation::folder(std::nullopt);
+    // The program does not start without one, so there always is one by the time a window asks.
+    return store::Installation::folder(std::nullopt).maybe().value_or(std::filesystem::path());
 }
 
 std::optional<store::Study> StudyAccess::currentOrWarn(QWidget* parent) {

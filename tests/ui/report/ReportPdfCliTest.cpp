@@ -27,14 +27,15 @@ protected:
         pdf = home() / "έκθεση.pdf";
     }
 
-    // Runs velmora-cli on the test's installation folder, without the test's screen settings.
-    CliRun cli(const QStringList& arguments) {
+    // Runs velmora-cli on the test's installation folder, without the test's screen settings;
+    // `environment` is what the user's own adds.
+    CliRun cli(const QStringList& arguments, const std::string& environment = "") {
         std::string words;
         for (const QString& argument : arguments)
             words += "\"" + argument.toStdString() + "\" ";
-        const auto run =
-            testing::TestProcess::run(VELMORA_CLI, words + "--home \"" + home().string() + "\"",
-                                      "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ");
+        const auto run = testing::TestProcess::run(
+            VELMORA_CLI, words + "--home \"" + home().string() + "\"",
+            "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + environment);
         return {run.exitCode, QByteArray::fromStdString(run.out), QString::fromStdString(run.err)};
     }
 
@@ -62,6 +63,23 @@ TEST_F(ReportPdfCliTest, WritesThePdfThatThePrintButtonPrints) {
     auto* shell = ui::WindowRegistry::find<ui::frmMain>();
     shell->tbToolBar_ButtonClick(shell->Print);
     EXPECT_EQ(pdfText(printed), written);
+}
+
+// Whatever screen the environment names, there or not, the PDF is drawn; and nothing the toolkit
+// says in English reaches the user.
+TEST_F(ReportPdfCliTest, ThePdfIsDrawnWhateverScreenTheEnvironmentNames) {
+    copyFiles(data("golden/short"), study);
+    for (const char* environment :
+         {"QT_QPA_PLATFORM=xcb ", "QT_QPA_PLATFORM=wayland ",
+          "QT_QPA_PLATFORM= ", "QT_QPA_PLATFORM=nosuchscreen ", "-u XDG_RUNTIME_DIR "}) {
+        std::filesystem::remove(pdf);
+        const CliRun run = cli({QStringLiteral("report"), QStringLiteral("--pdf"),
+                                QString::fromStdString(pdf.string())},
+                               environment);
+        EXPECT_EQ(run.exitCode, 0) << environment << run.err.toStdString();
+        EXPECT_EQ(run.err, QString()) << environment;
+        EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("ΓΕΝΙΚΟ ΣΥΝΟΛΟ"))) << environment;
+    }
 }
 
 TEST_F(ReportPdfCliTest, MissingSectionsWriteNoFile) {

@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -124,6 +125,26 @@ TEST_F(ReportPrinterTest, EveryLineOfALongReportReachesThePages) {
     EXPECT_GE(printed.count(QChar(u'\f')), 3);
     for (int line = 1; line <= 240; ++line)
         EXPECT_TRUE(printed.contains(QStringLiteral("Γραμμή %1 της").arg(line))) << line;
+}
+
+// A report taller than the layout's coordinates reach at the printer's resolution (at 1200 dpi,
+// some 150,000 lines) once printed as a single blank page. At a finer resolution fewer lines
+// make it as tall.
+TEST_F(ReportPrinterTest, AReportTallerThanTheLayoutReachesPrintsEveryPage) {
+    QString text;
+    constexpr int kLines = 12000;
+    for (int line = 1; line <= kLines; ++line)
+        text += QStringLiteral("L%1\r\n").arg(line);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(19200);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    ASSERT_TRUE(ui::ReportPrinter::print(text, printer));
+    const QStringList printed =
+        pdfText(pdf).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    EXPECT_EQ(printed.size(), kLines);
+    EXPECT_EQ(printed.value(0), QStringLiteral("L1"));
+    EXPECT_EQ(printed.value(kLines - 1), QStringLiteral("L%1").arg(kLines));
 }
 
 TEST_F(ReportPrinterTest, FailingPrinterIsReportedAndLeavesNoFile) {

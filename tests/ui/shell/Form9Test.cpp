@@ -156,8 +156,11 @@ TEST_F(Form9Test, WhatDoesNotAddUpIsToldInOneMessageAndTheSectionsAreWritten) {
     auto study = fullStudy();
     put(study / "polygon.dat", " -4 \r\n");
     put(study / "l.dat", "abc\r\n");
+    put(study / "oix.dat", "nan\r\n");
     menu->Command8->click();
     ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("oix.dat: το στοιχείο «nan»")))
+        << dialogs.messages[0].toStdString();
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("polygon.dat: ")))
         << dialogs.messages[0].toStdString();
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("l.dat: ")))
