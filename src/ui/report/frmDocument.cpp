@@ -34,6 +34,9 @@ frmDocument::frmDocument(const QString& caption, QWidget* parent) : QWidget(pare
 
 void frmDocument::Form_Load() {
     Form_Resize();
+    problem_.clear();
+    study_.clear();
+    rtfText->clear();
     auto study = store::Study::current(StudyAccess::installation());
     if (!study) {
         problem_ = QString::fromStdString(messages::describe(study.error()));

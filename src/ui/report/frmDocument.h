@@ -13,9 +13,12 @@ namespace velmora::ui {
 class frmDocument : public QWidget {
     Q_OBJECT
 public:
-    // Loads the report of the study that is current now; the text stays as loaded while the
-    // window is open.
+    // Loads the report of the study that is current now.
     explicit frmDocument(const QString& caption, QWidget* parent = nullptr);
+
+    // Loads the report again, as when the window opened: the study current now, its sections as
+    // they are now.
+    void reload() { Form_Load(); }
 
     QTextEdit* rtfText;
 

@@ -29,8 +29,9 @@ public:
     frmMain();
 
     // Shows the principal report window "Velmora", opening the shell first when it is closed.
-    // While the principal window is open it is only brought to the front, with the text it
-    // loaded; a problem with the report is shown once, over the window that was opened.
+    // With the shell open, every report window in it loads its report again first, so that none
+    // shows sections older than those on disk. A problem with the report is shown once, over
+    // the principal window.
     static frmDocument* showPrincipal();
 
     // The report window that printing acts on; nullptr when none is open.
@@ -69,6 +70,7 @@ private:
     void savePdf(const frmDocument& document);
     void updateClock();
     frmDocument* openDocument(const QString& caption);
+    void reloadDocuments();
     // The size a report window takes when the user restores it from filling the workspace,
     // each one a step further in than the last.
     void place(QMdiSubWindow* window, int index);
