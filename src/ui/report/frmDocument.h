@@ -16,9 +16,15 @@ public:
     // Loads the report of the study that is current now.
     explicit frmDocument(const QString& caption, QWidget* parent = nullptr);
 
-    // Loads the report again, as when the window opened: the study current now, its sections as
-    // they are now.
-    void reload() { Form_Load(); }
+    // Which study a report window loads its report again from.
+    enum class Reload {
+        // The study current now, as when the window opened.
+        Current,
+        // The study it shows; a window that shows none takes the current one.
+        Same,
+    };
+    // Loads the report again from the sections as they are now.
+    void reload(Reload which);
 
     QTextEdit* rtfText;
 
@@ -33,7 +39,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Form_Load();
+    // Loads the report of `study`, or of the current study when none is given.
+    void Form_Load(std::filesystem::path study = {});
     void Form_Resize();
 
     QString problem_;

@@ -251,15 +251,15 @@ frmDocument* frmMain::openDocument(const QString& caption) {
     return document;
 }
 
-void frmMain::reloadDocuments() {
+void frmMain::reloadDocuments(frmDocument::Reload which) {
     for (QMdiSubWindow* window : mdiArea->subWindowList())
-        if (auto* document = qobject_cast<frmDocument*>(window->widget())) document->reload();
+        if (auto* document = qobject_cast<frmDocument*>(window->widget())) document->reload(which);
 }
 
 frmDocument* frmMain::showPrincipal() {
     const bool wasOpen = WindowRegistry::find<frmMain>() != nullptr;
     frmMain* shell = WindowRegistry::show<frmMain>();
-    if (wasOpen) shell->reloadDocuments();
+    if (wasOpen) shell->reloadDocuments(frmDocument::Reload::Current);
     if (frmDocument* open = shell->principal) {
         if (auto* window = qobject_cast<QMdiSubWindow*>(open->parentWidget())) {
             if (window->isMinimized()) window->showNormal();
@@ -283,9 +283,10 @@ void frmMain::tbToolBar_ButtonClick(QAction* button) {
     frmDocument* document = activeDocument();
     if (document == nullptr) return;
     // What goes to paper or PDF is the report as the study stands, or the user chose otherwise.
+    // Each window keeps showing its own study, so that the one printed is the one asked about.
     if (!document->study().empty() &&
         Calculation::offerWhenStale(this, store::Study(document->study())))
-        reloadDocuments();
+        reloadDocuments(frmDocument::Reload::Same);
     const QString key = button->data().toString();
     if (key == QStringLiteral("Print"))
         ReportPrinter::printBox(*document->rtfText, this);

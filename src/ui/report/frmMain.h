@@ -1,6 +1,8 @@
 // The report shell: holds the report windows, prints the active one and keeps its placement.
 #pragma once
 
+#include "ui/report/frmDocument.h"
+
 #include <QMainWindow>
 #include <QMargins>
 #include <QPointer>
@@ -19,8 +21,6 @@ class QStatusBar;
 class QToolBar;
 
 namespace velmora::ui {
-
-class frmDocument;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -70,7 +70,8 @@ private:
     void savePdf(const frmDocument& document);
     void updateClock();
     frmDocument* openDocument(const QString& caption);
-    void reloadDocuments();
+    // Every report window loads its report again.
+    void reloadDocuments(frmDocument::Reload which);
     // The size a report window takes when the user restores it from filling the workspace,
     // each one a step further in than the last.
     void place(QMdiSubWindow* window, int index);

@@ -2,6 +2,7 @@
 
 #include "report/ReportFixtures.h"
 
+#include "store/Installation.h"
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
 #include "ui/services/Program.h"
@@ -208,16 +209,23 @@ TEST_F(Form9Test, AReportOlderThanTheStudyIsToldAndCalculatedWhenTheUserSaysSo) 
     ASSERT_NE(shell, nullptr);
     const QString old = shell->activeDocument()->rtfText->toPlainText();
 
-    // The shell's buttons ask too; accepted, the calculation runs and every window reads anew.
+    // The shell's buttons ask too; accepted, the calculation runs on the study shown, and every
+    // window reads its own study anew, even with another study made current meanwhile.
+    const auto other = makeStudy("ΆλληΜελέτη", {});
     dialogs.answer = true;
     shell->tbToolBar_ButtonClick(shell->Preview);
     EXPECT_EQ(dialogs.questions.size(), 2);
     EXPECT_EQ(dialogs.previews, 1);
     EXPECT_NE(bytes(study / "synola.dat"), bytes(data(fullSections()) / "synola.dat"));
+    EXPECT_FALSE(std::filesystem::exists(other / "synola.dat"));
     const QString fresh = shell->activeDocument()->rtfText->toPlainText();
     EXPECT_NE(fresh, old);
-    for (QMdiSubWindow* window : shell->mdiArea->subWindowList())
-        EXPECT_EQ(qobject_cast<ui::frmDocument*>(window->widget())->rtfText->toPlainText(), fresh);
+    for (QMdiSubWindow* window : shell->mdiArea->subWindowList()) {
+        auto* document = qobject_cast<ui::frmDocument*>(window->widget());
+        EXPECT_EQ(document->study(), study);
+        EXPECT_EQ(document->rtfText->toPlainText(), fresh);
+    }
+    ASSERT_TRUE(store::Installation::setCurrentStudy(home(), study));
 
     // As new as the study now: nothing more is asked.
     dialogs.confirmPrint = false;
