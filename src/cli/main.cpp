@@ -8,6 +8,7 @@
 #include "store/Failure.h"
 #include "store/Installation.h"
 #include "store/RegionalSeparator.h"
+#include "store/Study.h"
 
 #include "Version.h"
 
@@ -82,6 +83,11 @@ int reportPdf(char*, const std::string&, const std::filesystem::path&) {
 int report(char* program, const CliOptions& options, const std::filesystem::path& study) {
     ReportText::Report joined = ReportText::join(study);
     if (!joined.whole()) return fail(describe(joined));
+    // The report is still given, as asked; a script that checks standard error learns that it
+    // is older than the study.
+    if (const auto newer = velmora::store::Study(study).newerThanReport(); !newer.empty())
+        Console::error(velmora::messages::staleReport(newer) +
+                       " Εκτελέστε «velmora-cli calc» για νέα έκθεση.\n");
     if (options.pdf) return reportPdf(program, joined.text, *options.pdf);
     // A report cut short by a full disk or a closed pipe must not pass for a whole one.
     return Console::output(joined.text)

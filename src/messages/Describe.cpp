@@ -198,14 +198,27 @@ std::string fileNameOf(const store::Error& error) {
     return Named(error.file).name;
 }
 
-std::string missingSections(const std::vector<std::string>& missing) {
-    std::string names;
-    for (const std::string& name : missing) {
-        if (!names.empty()) names += ", ";
-        names += name;
+namespace {
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        if (!text.empty()) text += ", ";
+        text += name;
     }
-    return "Λείπουν αρχεία της έκθεσης αμοιβών (" + names +
+    return text;
+}
+
+} // namespace
+
+std::string missingSections(const std::vector<std::string>& missing) {
+    return "Λείπουν αρχεία της έκθεσης αμοιβών (" + joined(missing) +
            "). Εκτελέστε πρώτα τους «Υπολογισμούς» για την τρέχουσα μελέτη.";
+}
+
+std::string staleReport(const std::vector<std::string>& newer) {
+    return "Η μελέτη άλλαξε μετά τους τελευταίους «Υπολογισμούς» (" + joined(newer) +
+           "): η έκθεση αμοιβών είναι παλαιότερη και δεν δείχνει τις αλλαγές.";
 }
 
 } // namespace velmora::messages

@@ -29,4 +29,7 @@ std::string fileNameOf(const store::Error& error);
 // Names the report's section files that were never computed.
 std::string missingSections(const std::vector<std::string>& missing);
 
+// Tells that the report is older than the study, naming the files changed since.
+std::string staleReport(const std::vector<std::string>& newer);
+
 } // namespace velmora::messages

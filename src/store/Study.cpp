@@ -8,6 +8,7 @@
 #include "store/TextPath.h"
 
 #include <cmath>
+#include <system_error>
 
 namespace velmora::store {
 namespace {
@@ -16,12 +17,43 @@ std::string shownNumber(double value, int digits, char separator) {
     return NumberText::general(value, digits, separator);
 }
 
+bool isBlank(std::string_view item) {
+    return item.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 // An item that reads as a number is shown as one, in the user's format; anything else as it is
 // stored, and a blank item as nothing.
 std::string numberOrText(std::string_view item, int digits, char separator) {
-    if (item.find_first_not_of(" \t") == std::string_view::npos) return {};
+    if (isBlank(item)) return {};
     if (auto value = NumberText::parse(item)) return shownNumber(*value, digits, separator);
     return std::string(item);
+}
+
+// A label or a box reads better with the zero that value files leave out: "0,85", not ",85".
+std::string withLeadingZero(std::string text, char separator) {
+    const std::size_t at = text.starts_with('-') ? 1 : 0;
+    if (text.size() > at && text[at] == separator) text.insert(at, 1, '0');
+    return text;
+}
+
+// What the calculation reads besides the works. The statutory amounts join them once a study
+// keeps its own.
+constexpr std::array<std::string_view, 4> kChoices = {
+    Catalogue::kDetails,
+    Catalogue::kScale,
+    Catalogue::kZone,
+    Catalogue::kLambda,
+};
+
+// When a file of the study was last written; nothing when it is not there as a file.
+std::optional<std::filesystem::file_time_type> writtenAt(const std::filesystem::path& folder,
+                                                         std::string_view name) {
+    const std::filesystem::path file = FileName::resolve(folder, name);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+    const auto time = std::filesystem::last_write_time(file, error);
+    if (error) return std::nullopt;
+    return time;
 }
 
 // The zone as the calculation and the summary take it: rounded to a whole number.
@@ -152,13 +184,39 @@ Result<std::vector<double>> Study::quantities(Work work, ValueFile::OnFault onFa
     return ValueFile::numbersOf(*read, fileOf(work).items, onFault);
 }
 
+Result<std::vector<TypedQuantity::Shown>> Study::shownItems(Work work, char separator) const {
+    const WorkFile& file = fileOf(work);
+    auto read = items(file.name);
+    if (!read && !isAbsent(read.error())) return read.error();
+    std::vector<std::string> stored = read.maybe().value_or(std::vector<std::string>{});
+    stored.resize(file.items);
+    std::vector<TypedQuantity::Shown> shown;
+    shown.reserve(stored.size());
+    for (std::string& item : stored) {
+        std::string text =
+            withLeadingZero(numberOrText(item, NumberText::kDoubleDigits, separator), separator);
+        shown.push_back({std::move(text), std::move(item)});
+    }
+    return shown;
+}
+
+bool Study::elevationTicked(std::string_view item) {
+    const auto value = NumberText::parse(item);
+    return value && *value != 0;
+}
+
 Status Study::storeTyped(Work work, const std::vector<TypedQuantity::Reading>& readings,
-                         std::optional<bool> elevation) const {
+                         std::optional<Elevation> elevation) const {
     std::vector<ValueItem> items;
     items.reserve(readings.size() + 1);
     for (const auto& reading : readings)
         items.push_back(ValueItem::text(reading.stored));
-    if (elevation) items.push_back(ValueItem::number(*elevation ? 1 : 0));
+    if (elevation) {
+        if (elevation->untouched && !isBlank(*elevation->untouched))
+            items.push_back(ValueItem::text(*elevation->untouched));
+        else
+            items.push_back(ValueItem::number(elevation->ticked ? 1 : 0));
+    }
     return ValueFile::write(folder_, fileOf(work).name, items);
 }
 
@@ -166,8 +224,14 @@ double Study::buildingPoints(float area) {
     return std::floor(static_cast<double>(area) * 2 / 25) + 4;
 }
 
-Status Study::storeBuildingArea(double area) const {
-    const std::optional<float> single = NumberText::toSingle(area);
+Status Study::storeBuildingArea(std::optional<double> area) const {
+    if (!area) {
+        auto stored = firstItem(Catalogue::kBuildings);
+        if (stored && !isBlank(*stored)) return {};
+        if (!stored && !isAbsent(stored.error())) return stored.error();
+        area = 0;
+    }
+    const std::optional<float> single = NumberText::toSingle(*area);
     if (!single)
         return Failure::of(Error::Kind::Refused, FileName::resolve(folder_, Catalogue::kBuildings),
                            {},
@@ -201,12 +265,32 @@ std::string Study::showLambda(std::string_view item, LambdaShown how, char separ
     auto single = value ? NumberText::toSingle(*value) : std::nullopt;
     if (!single) return std::string(item);
     std::string text = shownNumber(*single, NumberText::kSingleDigits, separator);
-    if (how == LambdaShown::WorkSelection) {
-        // A label reads better with the zero that value files leave out: "0,85", not ",85".
-        const std::size_t at = text.starts_with('-') ? 1 : 0;
-        if (text.size() > at && text[at] == separator) text.insert(at, 1, '0');
-    }
+    if (how == LambdaShown::WorkSelection) return withLeadingZero(std::move(text), separator);
     return text;
+}
+
+const std::vector<std::string_view>& Study::reportInputs() {
+    static const std::vector<std::string_view> inputs = [] {
+        std::vector<std::string_view> all(kChoices.begin(), kChoices.end());
+        for (const WorkFile& file : works())
+            all.push_back(file.name);
+        return all;
+    }();
+    return inputs;
+}
+
+std::vector<std::string> Study::newerThanReport() const {
+    std::optional<std::filesystem::file_time_type> oldest;
+    for (std::string_view section : Catalogue::kReportOrder) {
+        const auto written = writtenAt(folder_, section);
+        if (!written) return {};
+        if (!oldest || *written < *oldest) oldest = written;
+    }
+    std::vector<std::string> newer;
+    for (std::string_view input : reportInputs())
+        if (const auto written = writtenAt(folder_, input); written && *written > *oldest)
+            newer.emplace_back(input);
+    return newer;
 }
 
 Study::Summary Study::summary(char separator) const {

@@ -90,16 +90,35 @@ public:
     // missing file holds none.
     Result<std::vector<std::string>> workItems(Work work) const;
 
+    // The items of a work as an entry window shows them again, one for each item the work
+    // keeps: a number in the user's format, any other text as stored, an empty or missing item
+    // empty. A file that is there but cannot be read gives its error.
+    Result<std::vector<TypedQuantity::Shown>> shownItems(Work work, char separator) const;
+
+    // Whether the tachymetry's elevation item counts as levelling, as the summary shows it:
+    // any number but 0.
+    static bool elevationTicked(std::string_view item);
+
+    // The elevation option to store with the tachymetry: the check box as it stands once the
+    // user has touched it; until then the item as stored, so that an odd one (2, say) is kept.
+    struct Elevation {
+        bool ticked = false;
+        // The stored item while the box is untouched; nothing once it is touched.
+        std::optional<std::string> untouched;
+    };
+
     // Stores the quantities of a work as the user typed them; the tachymetry also keeps whether
     // elevation is priced.
     Status storeTyped(Work work, const std::vector<TypedQuantity::Reading>& readings,
-                      std::optional<bool> elevation = std::nullopt) const;
+                      std::optional<Elevation> elevation = std::nullopt) const;
 
     // How many polygonometric points setting out a building of this area takes.
     static double buildingPoints(float area);
     // Stores the points that setting out a building of this area takes. The count is worked in
-    // single precision: an area that it cannot hold is refused and nothing is written.
-    Status storeBuildingArea(double area) const;
+    // single precision: an area that it cannot hold is refused and nothing is written. The file
+    // keeps the count, not the area, so an area left empty keeps the count stored; only a study
+    // without one gets the count of an empty area.
+    Status storeBuildingArea(std::optional<double> area) const;
 
     // Stores the scale picked from the list, as the list shows it.
     Status storeScale(std::string_view shown) const;
@@ -144,6 +163,17 @@ public:
         }
     };
     Summary summary(char separator) const;
+
+    // The files the calculation works the report out from, the study's own choices first and
+    // then the works in the order of `works()`. An input the calculation comes to read goes
+    // here too, so that a report older than it is told.
+    static const std::vector<std::string_view>& reportInputs();
+
+    // The inputs changed since the report was worked out: each one written after the oldest
+    // report section, in the order of `reportInputs()`, by the files' modification times. Empty
+    // when the report is as new as the study, and for a study never calculated (a section
+    // missing), which has no report to be older.
+    std::vector<std::string> newerThanReport() const;
 
     // The twelve details, the owner's first.
     static constexpr std::size_t kDetails = 12;

@@ -32,7 +32,11 @@ bool mayBeThousandsPoint(std::string_view text) {
 
 } // namespace
 
-TypedQuantity::Verdict TypedQuantity::check(std::string_view typed) {
+TypedQuantity::Verdict TypedQuantity::check(std::string_view typed,
+                                            const std::optional<Shown>& shown) {
+    if (shown && typed == shown->text && !trimmed(typed).empty())
+        if (auto value = NumberText::parse(shown->stored))
+            return {Fault::None, Reading{*value, shown->stored}};
     std::string stored(typed);
     const std::size_t comma = stored.find(',');
     if (comma != std::string::npos) {
@@ -50,10 +54,11 @@ TypedQuantity::Verdict TypedQuantity::check(std::string_view typed) {
     return {Fault::None, Reading{*value, std::move(stored)}};
 }
 
-std::string TypedQuantity::problem(std::string_view field, std::string_view typed) {
+std::string TypedQuantity::problem(std::string_view field, std::string_view typed,
+                                   const std::optional<Shown>& shown) {
     const std::string what =
         "Η τιμή «" + std::string(typed) + "» στο πεδίο «" + std::string(field) + "» ";
-    switch (check(typed).fault) {
+    switch (check(typed, shown).fault) {
     case Fault::None:
         return {};
     case Fault::NotANumber:

@@ -33,14 +33,28 @@ public:
         std::optional<Reading> reading;
     };
 
-    static Verdict check(std::string_view typed);
+    // A stored item as a box shows it again.
+    struct Shown {
+        std::string text;
+        std::string stored;
+    };
+
+    // When the text is what the box showed of a stored number, that number is taken back as it
+    // stands: the user did not type it, so a point that may be a thousands separator under
+    // English settings, or a negative number stored by an older program, is not theirs to
+    // answer for. Anything else is read as typed.
+    static Verdict check(std::string_view typed, const std::optional<Shown>& shown = {});
 
     // The reading of a text without fault; nothing otherwise.
-    static std::optional<Reading> read(std::string_view typed) { return check(typed).reading; }
+    static std::optional<Reading> read(std::string_view typed,
+                                       const std::optional<Shown>& shown = {}) {
+        return check(typed, shown).reading;
+    }
 
     // Why the text typed in the field named `field` is refused, in Greek, naming the field and
     // telling how to type it; empty when it is taken.
-    static std::string problem(std::string_view field, std::string_view typed);
+    static std::string problem(std::string_view field, std::string_view typed,
+                               const std::optional<Shown>& shown = {});
 };
 
 } // namespace velmora::store

@@ -50,7 +50,7 @@ public:
 };
 
 TEST_F(CliTest, CalcThenReportGivesTheFeeReport) {
-    copyStudy("full");
+    const auto study = copyStudy("full");
     const Result calc = cli("calc --decimal-separator ,");
     EXPECT_EQ(calc.exitCode, 0) << calc.err;
     EXPECT_EQ(calc.out, "");
@@ -60,6 +60,14 @@ TEST_F(CliTest, CalcThenReportGivesTheFeeReport) {
     EXPECT_EQ(report.exitCode, 0) << report.err;
     EXPECT_EQ(report.err, "");
     EXPECT_EQ(report.out, TestFiles::bytes(TestFiles::data("golden/full-comma.report")));
+
+    // λ changed after the calculation: the report is still given, and said to be older.
+    TestFiles::writtenInOrder(study, {"l.dat"});
+    const Result older = cli("report");
+    EXPECT_EQ(older.exitCode, 0) << older.err;
+    EXPECT_EQ(older.out, report.out);
+    EXPECT_NE(older.err.find("(l.dat)"), std::string::npos) << older.err;
+    EXPECT_NE(older.err.find("velmora-cli calc"), std::string::npos) << older.err;
 }
 
 // An installation folder copied from an earlier Windows installation of Velmora: its pointer

@@ -132,15 +132,17 @@ struct TypedCase {
     const char* stored;
     // A part of the message that refuses the text, for the field "Εμβαδό".
     const char* message = "";
+    // What the box showed of a stored item, and the item.
+    std::optional<TypedQuantity::Shown> shown = std::nullopt;
 };
 
 class TypedQuantityTest : public ::testing::TestWithParam<TypedCase> {};
 
 TEST_P(TypedQuantityTest, ReadsWhatAGreekUserTypes) {
     const TypedCase& c = GetParam();
-    const TypedQuantity::Verdict verdict = TypedQuantity::check(c.typed);
+    const TypedQuantity::Verdict verdict = TypedQuantity::check(c.typed, c.shown);
     EXPECT_EQ(verdict.fault, c.fault) << c.typed;
-    const std::string problem = TypedQuantity::problem("Εμβαδό", c.typed);
+    const std::string problem = TypedQuantity::problem("Εμβαδό", c.typed, c.shown);
     ASSERT_EQ(verdict.reading.has_value(), c.fault == Fault::None) << c.typed;
     if (!verdict.reading) {
         EXPECT_NE(problem.find("«" + std::string(c.typed) + "» στο πεδίο «Εμβαδό»"),
@@ -188,7 +190,86 @@ INSTANTIATE_TEST_SUITE_P(
         // No grouping starts with 0 or has more than three digits before its first point.
         TypedCase{"0.500", kTaken, 0.5, "0.500"},
         TypedCase{"1234.567", kTaken, 1234.567, "1234.567"},
-        TypedCase{"1.500E2", kTaken, 150, "1.500E2"}));
+        TypedCase{"1.500E2", kTaken, 150, "1.500E2"},
+        // A stored number shown again and left as it was is taken back as it stands; typed
+        // over, it is read as typed.
+        TypedCase{"1.234", kTaken, 1.234, "1.234", "", TypedQuantity::Shown{"1.234", "1.234"}},
+        TypedCase{"-5", kTaken, -5, " -5 ", "", TypedQuantity::Shown{"-5", " -5 "}},
+        TypedCase{"0,5", kTaken, 0.5, ".5", "", TypedQuantity::Shown{"0,5", ".5"}},
+        TypedCase{"-6", Fault::Negative, 0, "", "αρνητική", TypedQuantity::Shown{"-5", "-5"}},
+        TypedCase{"abc", kNoNumber, 0, "", "", TypedQuantity::Shown{"abc", "abc"}}));
+
+TEST_F(WorkSelectionTest, StoredItemsAreShownAgainAsTheUserWritesNumbers) {
+    put("taxi.dat", "2.5\r\n\r\n abc\r\n-1\r\n.25\r\n 2 \r\n");
+    const Study stored(study.path());
+    auto shown = stored.shownItems(Work::Tachymetry, ',');
+    ASSERT_TRUE(shown);
+    std::vector<std::string> texts;
+    for (const auto& item : *shown)
+        texts.push_back(item.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"2,5", "", "abc", "-1", "0,25", "2"}));
+    EXPECT_EQ((*shown)[5].stored, "2 ");
+    EXPECT_EQ(stored.shownItems(Work::Tachymetry, '.')->front().text, "2.5");
+    // A work never entered shows one empty item for each it keeps.
+    EXPECT_EQ(stored.shownItems(Work::Lines, ',')->size(), 2u);
+
+    // An elevation option left untouched is kept as it stands, an odd one included.
+    std::vector<TypedQuantity::Reading> areas(5, TypedQuantity::Reading{0, ""});
+    ASSERT_TRUE(stored.storeTyped(Work::Tachymetry, areas, Study::Elevation{true, "2 "}));
+    EXPECT_EQ(bytes("taxi.dat"), "\r\n\r\n\r\n\r\n\r\n2 \r\n");
+    EXPECT_TRUE(Study::elevationTicked("2 "));
+    ASSERT_TRUE(stored.storeTyped(Work::Tachymetry, areas, Study::Elevation{false, {}}));
+    EXPECT_EQ(bytes("taxi.dat"), "\r\n\r\n\r\n\r\n\r\n 0 \r\n");
+}
+
+TEST_F(WorkSelectionTest, ABuildingAreaLeftEmptyKeepsTheStoredPoints) {
+    const Study stored(study.path());
+    ASSERT_TRUE(stored.storeBuildingArea(std::nullopt));
+    EXPECT_EQ(bytes("them.dat"), " 4 \r\n");
+    put("them.dat", " 12 \r\n");
+    ASSERT_TRUE(stored.storeBuildingArea(std::nullopt));
+    EXPECT_EQ(bytes("them.dat"), " 12 \r\n");
+    ASSERT_TRUE(stored.storeBuildingArea(0.0));
+    EXPECT_EQ(bytes("them.dat"), " 4 \r\n");
+}
+
+struct StaleCase {
+    const char* name;
+    // Written a minute after every other file of the study.
+    std::vector<std::string> later;
+    std::vector<std::string> newer;
+    bool calculated = true;
+};
+
+class ReportAgeTest : public WorkSelectionTest, public ::testing::WithParamInterface<StaleCase> {};
+
+TEST_P(ReportAgeTest, InputsWrittenAfterTheOldestSectionAreNamed) {
+    TestFiles::copyFiles(TestFiles::data("studies/full"), study.path());
+    if (GetParam().calculated)
+        TestFiles::copyFiles(TestFiles::data("golden/full-point"), study.path());
+    TestFiles::writtenInOrder(study.path(), GetParam().later);
+    EXPECT_EQ(Study(study.path()).newerThanReport(), GetParam().newer);
+}
+
+using velmora::testing::PrintTo;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportAgeTest,
+    ::testing::Values(StaleCase{"AsNewAsTheStudy", {}, {}},
+                      StaleCase{"Lambda", {"l.dat"}, {"l.dat"}},
+                      StaleCase{"DetailsAndAWork",
+                                {"polygon.dat", "stoixeia.dat"},
+                                {"stoixeia.dat", "polygon.dat"}},
+                      // A section the last calculation could not write leaves the report old.
+                      StaleCase{"ASectionLeftOld",
+                                {"arxi1.dat", "trig1.dat", "polygon1.dat", "taxi1.dat", "asti1.dat",
+                                 "rymotom1.dat", "analog1.dat", "oix1.dat", "them1.dat",
+                                 "xilosta1.dat", "synola.dat", "l.dat"},
+                                {"l.dat"}},
+                      StaleCase{"OnlySectionsNewer", {"synola.dat", "telos.dat"}, {}},
+                      StaleCase{"NotAnInput", {"eid.dat"}, {}},
+                      StaleCase{"NeverCalculated", {"l.dat"}, {}, false}),
+    [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace velmora::store

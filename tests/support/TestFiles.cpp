@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -35,6 +36,18 @@ std::string TestFiles::stored(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         bytes += store::Cp1253::encode(line).value() + "\r\n";
     return bytes;
+}
+
+void TestFiles::writtenInOrder(const std::filesystem::path& folder,
+                               const std::vector<std::string>& later) {
+    // A moment well in the past, so that nothing the test writes next is taken as older.
+    const auto moment =
+        std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.is_regular_file()) std::filesystem::last_write_time(entry.path(), moment);
+    for (const std::string& name : later)
+        std::filesystem::last_write_time(folder / store::TextPath::fromUtf8(name),
+                                         moment + std::chrono::minutes(1));
 }
 
 void TestFiles::putLines(const std::filesystem::path& file, const std::vector<std::string>& lines) {

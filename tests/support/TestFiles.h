@@ -41,6 +41,11 @@ public:
     makeStudy(const std::filesystem::path& home, const std::string& folderName,
               const std::map<std::string, std::vector<std::string>>& files = {});
 
+    // When the files of `folder` were last written: all at one moment, then each of `later` a
+    // minute after it. What is newer is decided without waiting on the clock.
+    static void writtenInOrder(const std::filesystem::path& folder,
+                               const std::vector<std::string>& later);
+
     // Makes every replacement of `target` by this process fail, even for an administrator: a
     // folder stands at each name its temporary file could take.
     static void blockReplacement(const std::filesystem::path& target);

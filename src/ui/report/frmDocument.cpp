@@ -32,14 +32,24 @@ frmDocument::frmDocument(const QString& caption, QWidget* parent) : QWidget(pare
     Form_Load();
 }
 
-void frmDocument::Form_Load() {
+void frmDocument::reload(Reload which) {
+    Form_Load(which == Reload::Same ? study_ : std::filesystem::path());
+}
+
+void frmDocument::Form_Load(std::filesystem::path study) {
     Form_Resize();
-    auto study = store::Study::current(StudyAccess::installation());
-    if (!study) {
-        problem_ = QString::fromStdString(messages::describe(study.error()));
-        return;
+    problem_.clear();
+    study_.clear();
+    rtfText->clear();
+    if (study.empty()) {
+        auto current = store::Study::current(StudyAccess::installation());
+        if (!current) {
+            problem_ = QString::fromStdString(messages::describe(current.error()));
+            return;
+        }
+        study = current->folder();
     }
-    study_ = study->folder();
+    study_ = std::move(study);
     calc::ReportText::Report report = calc::ReportText::join(study_);
     if (!report.whole()) problem_ = QString::fromStdString(messages::describe(report));
     // The box keeps paragraphs, not line ends: each CR LF becomes one paragraph break.

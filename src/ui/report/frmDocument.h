@@ -13,9 +13,18 @@ namespace velmora::ui {
 class frmDocument : public QWidget {
     Q_OBJECT
 public:
-    // Loads the report of the study that is current now; the text stays as loaded while the
-    // window is open.
+    // Loads the report of the study that is current now.
     explicit frmDocument(const QString& caption, QWidget* parent = nullptr);
+
+    // Which study a report window loads its report again from.
+    enum class Reload {
+        // The study current now, as when the window opened.
+        Current,
+        // The study it shows; a window that shows none takes the current one.
+        Same,
+    };
+    // Loads the report again from the sections as they are now.
+    void reload(Reload which);
 
     QTextEdit* rtfText;
 
@@ -30,7 +39,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Form_Load();
+    // Loads the report of `study`, or of the current study when none is given.
+    void Form_Load(std::filesystem::path study = {});
     void Form_Resize();
 
     QString problem_;

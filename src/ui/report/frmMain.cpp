@@ -4,6 +4,7 @@
 #include "store/NumberText.h"
 #include "store/Study.h"
 #include "store/TextPath.h"
+#include "ui/report/Calculation.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/frmDocument.h"
 #include "ui/services/Dialogs.h"
@@ -250,16 +251,23 @@ frmDocument* frmMain::openDocument(const QString& caption) {
     return document;
 }
 
+void frmMain::reloadDocuments(frmDocument::Reload which) {
+    for (QMdiSubWindow* window : mdiArea->subWindowList())
+        if (auto* document = qobject_cast<frmDocument*>(window->widget())) document->reload(which);
+}
+
 frmDocument* frmMain::showPrincipal() {
+    const bool wasOpen = WindowRegistry::find<frmMain>() != nullptr;
     frmMain* shell = WindowRegistry::show<frmMain>();
+    if (wasOpen) shell->reloadDocuments(frmDocument::Reload::Current);
     if (frmDocument* open = shell->principal) {
         if (auto* window = qobject_cast<QMdiSubWindow*>(open->parentWidget())) {
             if (window->isMinimized()) window->showNormal();
             shell->mdiArea->setActiveSubWindow(window);
         }
-        return open;
+    } else {
+        shell->principal = shell->openDocument(QStringLiteral("Velmora"));
     }
-    shell->principal = shell->openDocument(QStringLiteral("Velmora"));
     if (!shell->principal->problem().isEmpty())
         Dialogs::message(shell->principal, shell->principal->problem());
     return shell->principal;
@@ -274,6 +282,11 @@ void frmMain::tbToolBar_ButtonClick(QAction* button) {
     if (button == nullptr) return;
     frmDocument* document = activeDocument();
     if (document == nullptr) return;
+    // What goes to paper or PDF is the report as the study stands, or the user chose otherwise.
+    // Each window keeps showing its own study, so that the one printed is the one asked about.
+    if (!document->study().empty() &&
+        Calculation::offerWhenStale(this, store::Study(document->study())))
+        reloadDocuments(frmDocument::Reload::Same);
     const QString key = button->data().toString();
     if (key == QStringLiteral("Print"))
         ReportPrinter::printBox(*document->rtfText, this);

@@ -1,6 +1,8 @@
 // The report shell: holds the report windows, prints the active one and keeps its placement.
 #pragma once
 
+#include "ui/report/frmDocument.h"
+
 #include <QMainWindow>
 #include <QMargins>
 #include <QPointer>
@@ -20,8 +22,6 @@ class QToolBar;
 
 namespace velmora::ui {
 
-class frmDocument;
-
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -29,8 +29,9 @@ public:
     frmMain();
 
     // Shows the principal report window "Velmora", opening the shell first when it is closed.
-    // While the principal window is open it is only brought to the front, with the text it
-    // loaded; a problem with the report is shown once, over the window that was opened.
+    // With the shell open, every report window in it loads its report again first, so that none
+    // shows sections older than those on disk. A problem with the report is shown once, over
+    // the principal window.
     static frmDocument* showPrincipal();
 
     // The report window that printing acts on; nullptr when none is open.
@@ -69,6 +70,8 @@ private:
     void savePdf(const frmDocument& document);
     void updateClock();
     frmDocument* openDocument(const QString& caption);
+    // Every report window loads its report again.
+    void reloadDocuments(frmDocument::Reload which);
     // The size a report window takes when the user restores it from filling the workspace,
     // each one a step further in than the last.
     void place(QMdiSubWindow* window, int index);

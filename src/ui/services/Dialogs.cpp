@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 
 namespace velmora::ui {
 namespace {
@@ -15,6 +16,15 @@ class RealDialogs : public Dialogs::Handler {
 public:
     void message(QWidget* parent, const QString& text) override {
         QMessageBox::warning(parent, Dialogs::title(), text);
+    }
+    bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no) override {
+        QMessageBox box(QMessageBox::Question, Dialogs::title(), text, QMessageBox::NoButton,
+                        parent);
+        QPushButton* accept = box.addButton(yes, QMessageBox::YesRole);
+        box.setEscapeButton(box.addButton(no, QMessageBox::NoRole));
+        box.setDefaultButton(accept);
+        box.exec();
+        return box.clickedButton() == accept;
     }
     bool print(QPrintDialog& dialog) override { return dialog.exec() == QDialog::Accepted; }
     void preview(QPrintPreviewDialog& dialog) override { dialog.exec(); }
@@ -48,6 +58,10 @@ void Dialogs::setHandler(Handler* handler) {
 
 void Dialogs::message(QWidget* parent, const QString& text) {
     current()->message(parent, text);
+}
+
+bool Dialogs::ask(QWidget* parent, const QString& text, const QString& yes, const QString& no) {
+    return current()->ask(parent, text, yes, no);
 }
 
 void Dialogs::failure(QWidget* parent, const store::Error& error, const QString& before) {

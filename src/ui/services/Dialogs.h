@@ -21,6 +21,9 @@ public:
         virtual ~Handler() = default;
         // A message the user must read; returns when it is dismissed.
         virtual void message(QWidget* parent, const QString& text) = 0;
+        // A question with two answers; true for `yes`, false for `no` or when it is closed.
+        virtual bool ask(QWidget* parent, const QString& text, const QString& yes,
+                         const QString& no) = 0;
         // Runs the print dialog; true when the user confirmed it.
         virtual bool print(QPrintDialog& dialog) = 0;
         // Runs the print preview until the user closes it.
@@ -34,6 +37,7 @@ public:
     static void setHandler(Handler* handler);
 
     static void message(QWidget* parent, const QString& text);
+    static bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no);
     // Tells the user, in Greek, what went wrong; `before` opens the message when given.
     static void failure(QWidget* parent, const store::Error& error, const QString& before = {});
     static void failure(QWidget* parent, const std::vector<store::Error>& errors,

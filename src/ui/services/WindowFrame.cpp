@@ -16,6 +16,9 @@ void WindowFrame::apply(QWidget* window, Frame frame, int widthTwips, int height
     case Frame::Sizable:
         flags |= Qt::Window;
         break;
+    case Frame::SizableWithClose:
+        flags |= Qt::Window | Qt::WindowCloseButtonHint;
+        break;
     case Frame::FixedDialog:
         flags |= Qt::Dialog;
         break;
@@ -27,7 +30,8 @@ void WindowFrame::apply(QWidget* window, Frame frame, int widthTwips, int height
 #ifdef Q_OS_WIN
     // Windows gives every window without an owner a task bar button; on X11 a dialog stays out of
     // the task bar by being one.
-    if (frame != Frame::Sizable) Program::keepOutOfTaskBar(window);
+    if (frame != Frame::Sizable && frame != Frame::SizableWithClose)
+        Program::keepOutOfTaskBar(window);
 #endif
 
     QSize size = Twips::size(widthTwips, heightTwips);
@@ -39,7 +43,7 @@ void WindowFrame::apply(QWidget* window, Frame frame, int widthTwips, int height
                                                            size.width(), needed.width()))));
         size = size.expandedTo(needed);
     }
-    if (frame == Frame::Sizable)
+    if (frame == Frame::Sizable || frame == Frame::SizableWithClose)
         window->resize(size);
     else
         window->setFixedSize(size);

@@ -11,6 +11,8 @@ public:
     enum class Frame {
         // Resizable, no control box.
         Sizable,
+        // Resizable, with the usual close box only.
+        SizableWithClose,
         // Fixed size, no control box, not in the task bar.
         FixedDialog,
         // Fixed size with the usual close box, not in the task bar.

@@ -1,12 +1,10 @@
 // The main menu: every action of the program starts from its buttons.
 #include "ui/shell/Form9.h"
 
-#include "calc/CalculationRun.h"
-#include "messages/Describe.h"
+#include "ui/report/Calculation.h"
 #include "ui/report/frmMain.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Program.h"
-#include "ui/services/Regional.h"
 #include "ui/services/Picture.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
@@ -19,7 +17,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QStringList>
 
 namespace velmora::ui {
 namespace {
@@ -94,24 +91,13 @@ void Form9::anaglosh_Click() {
 }
 
 void Form9::Command8_Click() {
-    auto study = StudyAccess::currentOrWarn(this);
-    if (!study) return;
-    calc::CalculationRun::Outcome outcome =
-        calc::CalculationRun::run(study->folder(), Regional::decimalSeparator());
-    QStringList message;
-    if (!outcome.ok()) message << QString::fromStdString(messages::describe(outcome.failures));
-    if (!outcome.warnings.empty()) {
-        if (!message.isEmpty()) message << QString();
-        message << QStringLiteral("Οι υπολογισμοί έγιναν, αλλά η έκθεση δεν θα συμφωνεί με τα "
-                                  "στοιχεία της μελέτης:");
-        for (const std::string& warning : outcome.warnings)
-            message << QStringLiteral("• ") + QString::fromStdString(warning);
-    }
-    if (!message.isEmpty()) Dialogs::message(this, message.join(QStringLiteral("\n")));
+    if (auto study = StudyAccess::currentOrWarn(this)) Calculation::run(this, *study);
 }
 
 void Form9::print_Click() {
-    if (!StudyAccess::currentOrWarn(this)) return;
+    auto study = StudyAccess::currentOrWarn(this);
+    if (!study) return;
+    Calculation::offerWhenStale(this, *study);
     frmMain::showPrincipal();
 }
 

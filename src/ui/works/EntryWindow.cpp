@@ -5,6 +5,7 @@
 #include "ui/services/WindowFrame.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,8 +13,9 @@
 
 namespace velmora::ui {
 
-EntryWindow::EntryWindow(const char* name, const QString& caption, QWidget* parent)
-    : QWidget(parent), layout_(new QVBoxLayout(this)) {
+EntryWindow::EntryWindow(const char* name, const QString& caption, store::Work work,
+                         QWidget* parent)
+    : QWidget(parent), work_(work), layout_(new QVBoxLayout(this)) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
 }
@@ -35,11 +37,23 @@ QLabel* EntryWindow::addLabel(const char* name, const QString& text, bool title)
 
 QLineEdit* EntryWindow::addField(const char* labelName, const QString& labelText,
                                  const char* boxName, QLabel** label) {
+    return addField(labelName, labelText, boxName, label, nullptr);
+}
+
+QLineEdit* EntryWindow::addField(const char* labelName, const QString& labelText,
+                                 const char* boxName, QLabel** label, QLabel* beside) {
     QLabel* caption = addLabel(labelName, labelText);
     auto* box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(boxName));
     caption->setBuddy(box);
-    layout_->addWidget(box);
+    if (beside != nullptr) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(box, 1);
+        row->addWidget(beside);
+        layout_->addLayout(row);
+    } else {
+        layout_->addWidget(box);
+    }
     fields_.push_back({box, QuantityBoxes::fieldName(caption)});
     if (label != nullptr) *label = caption;
     return box;
@@ -59,17 +73,31 @@ QPushButton* EntryWindow::finish(const char* buttonName, int widthTwips, int hei
     row->addStretch(1);
     layout_->addLayout(row);
 
-    WindowFrame::apply(this, WindowFrame::Frame::Sizable, widthTwips, heightTwips);
+    WindowFrame::apply(this, WindowFrame::Frame::SizableWithClose, widthTwips, heightTwips);
     WindowFrame::centre(this);
+    showStored();
     if (!fields_.empty()) fields_.front().box->setFocus();
     return button;
 }
 
-bool EntryWindow::storeAsTyped(store::Work work) {
+void EntryWindow::showStored() {
+    QuantityBoxes::showStored(this, work_, fields_);
+}
+
+bool EntryWindow::storeAsTyped() {
     auto readings = QuantityBoxes::read(this, fields_);
     if (!readings) return false;
     auto study = StudyAccess::currentOrWarn(this);
-    return study && StudyAccess::stored(this, study->storeTyped(work, *readings));
+    return study && StudyAccess::stored(this, study->storeTyped(work_, *readings));
+}
+
+void EntryWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc leaves the window as the close box does: what was typed is not stored.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace velmora::ui

@@ -5,7 +5,8 @@
 namespace velmora::ui {
 
 Form10::Form10(QWidget* parent)
-    : EntryWindow("Form10", QStringLiteral("Κατανομή Χιλιοστών"), parent) {
+    : EntryWindow("Form10", QStringLiteral("Κατανομή Χιλιοστών"), store::Work::Thousandths,
+                  parent) {
     anid = addField("Label1", QStringLiteral("Ανεξάρτητες Οριζόντιες συνιδιοκτησίες"), "anid",
                     &Label1);
     Label2 =
@@ -18,7 +19,7 @@ Form10::Form10(QWidget* parent)
 }
 
 bool Form10::submit() {
-    return storeAsTyped(store::Work::Thousandths);
+    return storeAsTyped();
 }
 
 } // namespace velmora::ui

@@ -5,7 +5,8 @@
 namespace velmora::ui {
 
 Form11::Form11(QWidget* parent)
-    : EntryWindow("Form11", QStringLiteral("Χάραξη Οικοπέδων επί Εδάφους"), parent) {
+    : EntryWindow("Form11", QStringLiteral("Χάραξη Οικοπέδων επί Εδάφους"), store::Work::Plots,
+                  parent) {
     oikx = addField("Label1",
                     QStringLiteral("Μόνιμος Σήμανση Oρίων Οικοπέδων δια του τύπου των "
                                    "πολυγωνομετρικών σημείων: (Αριθμός Κορυφών Οικοπέδων)"),
@@ -14,7 +15,7 @@ Form11::Form11(QWidget* parent)
 }
 
 bool Form11::submit() {
-    return storeAsTyped(store::Work::Plots);
+    return storeAsTyped();
 }
 
 } // namespace velmora::ui

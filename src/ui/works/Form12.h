@@ -19,12 +19,15 @@ public:
     QLabel* Label1;
     QLabel* Label2;
     QLineEdit* www;
+    // The point count the study stores, beside the area box.
+    QLabel* lblStored;
     QLabel* Label3;
     QLabel* Label4;
     QLabel* Label5;
     QPushButton* Command1;
 
 protected:
+    void showStored() override;
     bool submit() override;
 };
 

@@ -10,7 +10,8 @@
 
 namespace velmora::ui {
 
-Form4::Form4(QWidget* parent) : EntryWindow("Form4", QStringLiteral("Πολυγωνομετρία"), parent) {
+Form4::Form4(QWidget* parent)
+    : EntryWindow("Form4", QStringLiteral("Πολυγωνομετρία"), store::Work::Polygonometry, parent) {
     Label1 = addLabel("Label1", QStringLiteral("Πολυγωνομετρικά σημεία"), true);
     poly = addField("Label2", QStringLiteral("Πλήθος πολυγωνομετρικών σημείων"), "poly", &Label2);
     tex = addLabel("tex", QString());
@@ -35,7 +36,7 @@ Form4::Form4(QWidget* parent) : EntryWindow("Form4", QStringLiteral("Πολυγ�
 }
 
 bool Form4::submit() {
-    return storeAsTyped(store::Work::Polygonometry);
+    return storeAsTyped();
 }
 
 } // namespace velmora::ui

@@ -5,7 +5,8 @@
 namespace velmora::ui {
 
 Form8::Form8(QWidget* parent)
-    : EntryWindow("Form8", QStringLiteral("Οικοδομικές-Ρυμοτομικές Γραμμές"), parent) {
+    : EntryWindow("Form8", QStringLiteral("Οικοδομικές-Ρυμοτομικές Γραμμές"), store::Work::Lines,
+                  parent) {
     ajon = addField("Label1", QStringLiteral("Προσδιορισμός και Χάραξη Αξόνων (Σημεία)"), "ajon",
                     &Label1);
     rymot = addField("Label2", QStringLiteral("Κορυφές Οικοδομικών Τετραγώνων (Σημεία)"), "rymot",
@@ -14,7 +15,7 @@ Form8::Form8(QWidget* parent)
 }
 
 bool Form8::submit() {
-    return storeAsTyped(store::Work::Lines);
+    return storeAsTyped();
 }
 
 } // namespace velmora::ui

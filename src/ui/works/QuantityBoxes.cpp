@@ -1,6 +1,8 @@
 #include "ui/works/QuantityBoxes.h"
 
 #include "ui/services/Dialogs.h"
+#include "ui/services/Regional.h"
+#include "ui/services/StudyAccess.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +22,7 @@ QuantityBoxes::read(QWidget* window, const std::vector<QuantityField>& fields) {
     QLineEdit* first = nullptr;
     for (const QuantityField& field : fields) {
         const std::string typed = field.box->text().toStdString();
-        auto reading = store::TypedQuantity::read(typed);
+        auto reading = store::TypedQuantity::read(typed, field.shown);
         mark(field.box, !reading);
         if (reading) {
             readings.push_back(std::move(*reading));
@@ -28,7 +30,7 @@ QuantityBoxes::read(QWidget* window, const std::vector<QuantityField>& fields) {
         }
         if (first == nullptr) first = field.box;
         problems << QString::fromStdString(
-            store::TypedQuantity::problem(field.name.toStdString(), typed));
+            store::TypedQuantity::problem(field.name.toStdString(), typed, field.shown));
     }
     if (first == nullptr) return readings;
 
@@ -37,6 +39,25 @@ QuantityBoxes::read(QWidget* window, const std::vector<QuantityField>& fields) {
     Dialogs::message(window, problems.join(QStringLiteral("\n")) +
                                  QStringLiteral("\n\nΔεν αποθηκεύτηκε τίποτα."));
     return std::nullopt;
+}
+
+std::vector<store::TypedQuantity::Shown>
+QuantityBoxes::showStored(QWidget* window, store::Work work, std::vector<QuantityField>& fields) {
+    // Without a current study the boxes stay empty; storing says why.
+    auto study = store::Study::current(StudyAccess::installation());
+    if (!study) return {};
+    auto shown = study->shownItems(work, Regional::decimalSeparator());
+    if (!shown) {
+        Dialogs::failure(window, shown.error(),
+                         QStringLiteral("Οι ποσότητες που έχει αποθηκεύσει η μελέτη δεν "
+                                        "εμφανίζονται.\n"));
+        return {};
+    }
+    for (std::size_t i = 0; i < fields.size() && i < shown->size(); ++i) {
+        fields[i].box->setText(QString::fromStdString((*shown)[i].text));
+        fields[i].shown = (*shown)[i];
+    }
+    return std::move(*shown);
 }
 
 QString QuantityBoxes::fieldName(const QLabel* label) {

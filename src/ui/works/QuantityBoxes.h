@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Study.h"
 #include "store/TypedQuantity.h"
 
 #include <QString>
@@ -17,6 +18,8 @@ namespace velmora::ui {
 struct QuantityField {
     QLineEdit* box;
     QString name;
+    // What the box showed of the stored item when the window opened.
+    std::optional<store::TypedQuantity::Shown> shown = std::nullopt;
 };
 
 // How every entry window takes its quantities: each box must hold a quantity as the core reads
@@ -28,6 +31,13 @@ public:
     // does not hold a quantity.
     static std::optional<std::vector<store::TypedQuantity::Reading>>
     read(QWidget* window, const std::vector<QuantityField>& fields);
+
+    // Shows in the boxes, in order, what the current study stores of `work`, and remembers it
+    // so that a box left as shown keeps its item. Gives every item of the work as shown (a work
+    // may keep more items than it has boxes); nothing without a current study, or when the
+    // work's file cannot be read, which is told.
+    static std::vector<store::TypedQuantity::Shown> showStored(QWidget* window, store::Work work,
+                                                               std::vector<QuantityField>& fields);
 
     // The field name a label gives: its caption without the closing colon and blanks.
     static QString fieldName(const QLabel* label);

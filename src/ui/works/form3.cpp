@@ -4,7 +4,8 @@
 
 namespace velmora::ui {
 
-form3::form3(QWidget* parent) : EntryWindow("form3", QStringLiteral("Τριγωνισμός"), parent) {
+form3::form3(QWidget* parent)
+    : EntryWindow("form3", QStringLiteral("Τριγωνισμός"), store::Work::Triangulation, parent) {
     TsIIIT =
         addField("Label1", QStringLiteral("Τριγωνομετρικο σημειο ΙΙΙ Τάξεως"), "TsIIIT", &Label1);
     TSIVT = addField("Label2", QStringLiteral("Τριγωνομετρικο σημείο IV Τάξεως"), "TSIVT", &Label2);
@@ -14,7 +15,7 @@ form3::form3(QWidget* parent) : EntryWindow("form3", QStringLiteral("Τριγω�
 }
 
 bool form3::submit() {
-    return storeAsTyped(store::Work::Triangulation);
+    return storeAsTyped();
 }
 
 } // namespace velmora::ui

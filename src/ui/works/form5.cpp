@@ -8,10 +8,10 @@
 #include "ui/services/TabCycler.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
-#include "ui/works/QuantityBoxes.h"
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,7 +108,17 @@ form5::form5(QWidget* parent) : QWidget(parent) {
     tbsOptions->setCurrentIndex(0);
     tbsOptions_Click();
 
-    WindowFrame::apply(this, WindowFrame::Frame::FixedDialog,
+    for (int i = 0; i < kSlopes; ++i)
+        fields_.push_back({E[i], QStringLiteral("%1 (%2)").arg(QuantityBoxes::fieldName(Label1[i]),
+                                                               tbsOptions->tabToolTip(i))});
+    const auto shown = QuantityBoxes::showStored(this, store::Work::Tachymetry, fields_);
+    if (shown.size() > kSlopes) {
+        H->setChecked(store::Study::elevationTicked(shown[kSlopes].stored));
+        untouchedElevation_ = shown[kSlopes].stored;
+    }
+    connect(H, &QCheckBox::toggled, this, [this] { untouchedElevation_.reset(); });
+
+    WindowFrame::apply(this, WindowFrame::Frame::FixedDialogWithClose,
                        std::max(6225, Twips::fromPixels(stripWidth + Twips::toPixels(240))), 5010);
     WindowFrame::centre(this);
 }
@@ -123,22 +133,29 @@ void form5::tbsOptions_Click() {
 }
 
 void form5::Submite_Click() {
-    std::vector<QuantityField> fields;
-    for (int i = 0; i < kSlopes; ++i)
-        fields.push_back({E[i], QStringLiteral("%1 (%2)").arg(QuantityBoxes::fieldName(Label1[i]),
-                                                              tbsOptions->tabToolTip(i))});
     // A wrong area on a tab out of view is shown to the user before they are told of it.
     for (int i = 0; i < kSlopes; ++i)
-        if (!store::TypedQuantity::read(E[i]->text().toStdString())) {
+        if (!store::TypedQuantity::read(E[i]->text().toStdString(), fields_[i].shown)) {
             tbsOptions->setCurrentIndex(i);
             break;
         }
-    auto readings = QuantityBoxes::read(this, fields);
+    auto readings = QuantityBoxes::read(this, fields_);
     if (!readings) return;
     auto study = StudyAccess::currentOrWarn(this);
-    if (study && StudyAccess::stored(
-                     this, study->storeTyped(store::Work::Tachymetry, *readings, H->isChecked())))
+    if (study &&
+        StudyAccess::stored(
+            this, study->storeTyped(store::Work::Tachymetry, *readings,
+                                    store::Study::Elevation{H->isChecked(), untouchedElevation_})))
         close();
+}
+
+void form5::keyPressEvent(QKeyEvent* event) {
+    // Esc leaves the window as the close box does: what was typed is not stored.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace velmora::ui

@@ -1,9 +1,14 @@
 // Tachymetric survey entry: the area for each of five terrain slopes, and levelling.
 #pragma once
 
+#include "ui/works/QuantityBoxes.h"
+
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -31,9 +36,16 @@ public:
     QCheckBox* H;
     QPushButton* Submite;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void tbsOptions_Click();
     void Submite_Click();
+
+    std::vector<QuantityField> fields_;
+    // The elevation item as stored, until the user touches the check box.
+    std::optional<std::string> untouchedElevation_;
 };
 
 } // namespace velmora::ui

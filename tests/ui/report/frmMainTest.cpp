@@ -95,14 +95,18 @@ TEST_F(frmMainTest, ReopeningTheShellNumbersTheNextWindow) {
     EXPECT_NE(first, second);
 }
 
-TEST_F(frmMainTest, PrincipalStaysOneWindowWithTheTextItLoaded) {
+TEST_F(frmMainTest, PrincipalStaysOneWindowAndEveryOpenWindowReadsTheSectionsAgain) {
     frmDocument* principal = frmMain::showPrincipal();
     const QString loaded = principal->rtfText->toPlainText();
     copyFiles(data("golden/full-comma"), study);
 
     EXPECT_EQ(frmMain::showPrincipal(), principal);
     EXPECT_EQ(shell()->mdiArea->subWindowList().size(), 2);
-    EXPECT_EQ(principal->rtfText->toPlainText(), loaded);
+    EXPECT_NE(principal->rtfText->toPlainText(), loaded);
+    for (QMdiSubWindow* window : shell()->mdiArea->subWindowList())
+        EXPECT_EQ(qobject_cast<frmDocument*>(window->widget())->rtfText->toPlainText(),
+                  principal->rtfText->toPlainText());
+    EXPECT_TRUE(principal->rtfText->toPlainText().contains(QStringLiteral("ΠΟΛΥΓΩΝΟΜΕΤΡΙΚΑ")));
     EXPECT_EQ(shell()->activeDocument(), principal);
 }
 
@@ -127,7 +131,9 @@ TEST_F(frmMainTest, AnIncompleteReportIsToldOncePerPress) {
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("telos.dat")));
     frmMain::showPrincipal();
-    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    // A study not calculated whole has no report to call old.
+    EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 
 TEST_F(frmMainTest, ControlsOfTheShell) {

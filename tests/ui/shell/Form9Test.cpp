@@ -2,6 +2,7 @@
 
 #include "report/ReportFixtures.h"
 
+#include "store/Installation.h"
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
 #include "ui/services/Program.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -169,7 +171,7 @@ TEST_F(Form9Test, WhatDoesNotAddUpIsToldInOneMessageAndTheSectionsAreWritten) {
     EXPECT_EQ(bytes(study / "trig1.dat"), bytes(data("golden/full-comma/trig1.dat")));
 }
 
-TEST_F(Form9Test, PrintShowsTheReportAndKeepsTheOpenOneUntilClosed) {
+TEST_F(Form9Test, PrintShowsTheReportAndReadsTheOpenOnesAgain) {
     auto study = makeStudy("ΓιώργοςΠαπαδόπουλος", {});
     copyFiles(data("golden/short"), study);
     menu->print->click();
@@ -180,20 +182,61 @@ TEST_F(Form9Test, PrintShowsTheReportAndKeepsTheOpenOneUntilClosed) {
     EXPECT_EQ(principal->windowTitle(), QStringLiteral("Velmora"));
     const QString loaded = principal->rtfText->toPlainText();
 
-    // A new calculation, then print again: the open window comes forward unchanged.
+    // A new calculation, then print again: the open windows come forward with the new report.
     copyFiles(data("studies/full"), study);
     menu->Command8->click();
     menu->print->click();
     EXPECT_EQ(shell->activeDocument(), principal);
     EXPECT_EQ(shell->mdiArea->subWindowList().size(), 2);
-    EXPECT_EQ(principal->rtfText->toPlainText(), loaded);
+    const QString fresh = principal->rtfText->toPlainText();
+    EXPECT_NE(fresh, loaded);
+    for (QMdiSubWindow* window : shell->mdiArea->subWindowList())
+        EXPECT_EQ(qobject_cast<ui::frmDocument*>(window->widget())->rtfText->toPlainText(), fresh);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+}
 
-    shell->close();
-    settle();
+TEST_F(Form9Test, AReportOlderThanTheStudyIsToldAndCalculatedWhenTheUserSaysSo) {
+    auto study = fullStudy();
+    copyFiles(data(fullSections()), study);
+    put(study / "l.dat", "2\r\n");
+    writtenInOrder(study, {"l.dat"});
+
+    // Declined: the report shows as it was worked out.
     menu->print->click();
-    shell = WindowRegistry::find<frmMain>();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("(l.dat)")))
+        << dialogs.questions[0].toStdString();
+    EXPECT_EQ(bytes(study / "synola.dat"), bytes(data(fullSections()) / "synola.dat"));
+    frmMain* shell = WindowRegistry::find<frmMain>();
     ASSERT_NE(shell, nullptr);
-    EXPECT_NE(shell->activeDocument()->rtfText->toPlainText(), loaded);
+    const QString old = shell->activeDocument()->rtfText->toPlainText();
+
+    // The shell's buttons ask too; accepted, the calculation runs on the study shown, and every
+    // window reads its own study anew, even with another study made current meanwhile.
+    const auto other = makeStudy("ΆλληΜελέτη", {});
+    dialogs.answer = true;
+    shell->tbToolBar_ButtonClick(shell->Preview);
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_EQ(dialogs.previews, 1);
+    EXPECT_NE(bytes(study / "synola.dat"), bytes(data(fullSections()) / "synola.dat"));
+    EXPECT_FALSE(std::filesystem::exists(other / "synola.dat"));
+    const QString fresh = shell->activeDocument()->rtfText->toPlainText();
+    EXPECT_NE(fresh, old);
+    for (QMdiSubWindow* window : shell->mdiArea->subWindowList()) {
+        auto* document = qobject_cast<ui::frmDocument*>(window->widget());
+        EXPECT_EQ(document->study(), study);
+        EXPECT_EQ(document->rtfText->toPlainText(), fresh);
+    }
+    ASSERT_TRUE(store::Installation::setCurrentStudy(home(), study));
+
+    // As new as the study now: nothing more is asked.
+    dialogs.confirmPrint = false;
+    menu->print->click();
+    shell->tbToolBar_ButtonClick(shell->Print);
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_EQ(dialogs.printDialogs, 1);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
 }
 
 TEST_F(Form9Test, ExitEndsTheProgramWithoutTheShellSavingItsPlacement) {

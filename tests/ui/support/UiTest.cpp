@@ -15,6 +15,11 @@ void FakeDialogs::message(QWidget*, const QString& text) {
     messages << text;
 }
 
+bool FakeDialogs::ask(QWidget*, const QString& text, const QString&, const QString&) {
+    questions << text;
+    return answer;
+}
+
 bool FakeDialogs::print(QPrintDialog& dialog) {
     ++printDialogs;
     if (onPrint) onPrint(dialog);

@@ -25,12 +25,16 @@ namespace velmora::test {
 class FakeDialogs : public ui::Dialogs::Handler {
 public:
     void message(QWidget* parent, const QString& text) override;
+    bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no) override;
     bool print(QPrintDialog& dialog) override;
     void preview(QPrintPreviewDialog& dialog) override;
     QString saveFile(QWidget* parent, const QString& caption, const QString& proposed,
                      const QString& filter) override;
 
     QStringList messages;
+    // Every question asked, answered with `answer`.
+    QStringList questions;
+    bool answer = false;
     bool confirmPrint = true;
     int printDialogs = 0;
     // Runs inside the print dialog, before it is answered: a test can look at its options or

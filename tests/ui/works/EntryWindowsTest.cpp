@@ -141,14 +141,87 @@ TEST_F(EntryWindowsTest, LinesExampleReadsBackAsNumbersAfterSubmit) {
     EXPECT_EQ(file(e), " 0 \r\n 7 \r\n");
 }
 
-TEST_F(EntryWindowsTest, ReopenedWindowStartsEmptyAndReplacesTheQuantities) {
-    const Entry& e = find("form3");
-    submit(e, {{0, "5"}, {3, "2"}});
-    EntryWindow* again = e.show();
-    for (const auto& field : again->fields())
-        EXPECT_TRUE(field.box->text().isEmpty());
-    submit(e, {});
-    EXPECT_EQ(file(e), "\r\n\r\n\r\n\r\n");
+struct Reopened {
+    const char* window;
+    const char* stored;
+    // What the boxes show, with a decimal comma where the regional separator goes.
+    std::vector<const char*> shown;
+    // Boxes typed over before "Υποβολή" (box index, new text).
+    std::vector<std::pair<int, QString>> typed;
+    const char* after;
+};
+
+class EntryWindowsReopenTest : public EntryWindowsTest,
+                               public ::testing::WithParamInterface<Reopened> {};
+
+TEST_P(EntryWindowsReopenTest, ShowsWhatIsStoredAndKeepsWhatWasNotTypedOver) {
+    const Reopened& c = GetParam();
+    const Entry& e = find(c.window);
+    put(e.file, c.stored);
+    EntryWindow* window = e.show();
+    ASSERT_EQ(window->fields().size(), c.shown.size());
+    for (std::size_t i = 0; i < c.shown.size(); ++i)
+        EXPECT_EQ(window->fields()[i].box->text(), regional(QString::fromUtf8(c.shown[i]))) << i;
+    for (const auto& [index, text] : c.typed)
+        window->fields().at(static_cast<std::size_t>(index)).box->clear();
+    submit(e, c.typed);
+    EXPECT_FALSE(e.isOpen());
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_EQ(file(e), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, EntryWindowsReopenTest,
+    ::testing::Values(
+        // A stored negative, and a point that typed under English settings would be refused as
+        // a thousands separator, are kept as they stand.
+        Reopened{"Form8", "2.5\r\n-3\r\n", {"2,5", "-3"}, {}, "2.5\r\n-3\r\n"},
+        Reopened{"Form6", "1.234\r\n", {"1,234"}, {}, "1.234\r\n"},
+        Reopened{"form3",
+                 " 1 \r\n\r\n.5\r\n 0 \r\n",
+                 {"1", "", "0,5", "0"},
+                 {},
+                 "1 \r\n\r\n.5\r\n0 \r\n"},
+        // One value changed, the others stay.
+        Reopened{"Form8", "2.5\r\n7\r\n", {"2,5", "7"}, {{1, "8"}}, "2.5\r\n8\r\n"},
+        Reopened{"Form4", "12\r\n", {"12"}, {{0, "12,5"}}, "12.5\r\n"},
+        // The building window opens with its area box empty: left so, the stored count stays.
+        Reopened{"Form12", " 12 \r\n", {""}, {}, " 12 \r\n"},
+        Reopened{"Form12", " 12 \r\n", {""}, {{0, "200"}}, " 20 \r\n"},
+        Reopened{"Form12", " 0 \r\n", {""}, {{0, "112,5"}}, " 13 \r\n"}));
+
+TEST_F(EntryWindowsTest, BuildingWindowShowsTheStoredPointCountBesideTheArea) {
+    put("them.dat", " 12 \r\n");
+    auto* window = WindowRegistry::show<ui::Form12>();
+    EXPECT_TRUE(window->www->text().isEmpty());
+    EXPECT_EQ(window->lblStored->text(), QStringLiteral("Αποθηκευμένα σημεία: 12"));
+    window->close();
+    settle();
+    std::filesystem::remove(folder / "them.dat");
+    EXPECT_TRUE(WindowRegistry::show<ui::Form12>()->lblStored->text().isEmpty());
+}
+
+TEST_F(EntryWindowsTest, EscAndTheCloseBoxLeaveTheStoredQuantitiesAsTheyWere) {
+    for (const Entry& e : entries()) {
+        SCOPED_TRACE(e.window);
+        put(e.file, "5\r\n");
+        EntryWindow* window = e.show();
+        QLineEdit* box = window->fields().front().box;
+        box->setFocus();
+        type(box, QStringLiteral("9"));
+        QTest::keyClick(box, Qt::Key_Escape);
+        settle();
+        EXPECT_FALSE(e.isOpen());
+        EXPECT_EQ(file(e), "5\r\n");
+
+        window = e.show();
+        window->fields().front().box->setText(QStringLiteral("9"));
+        window->close();
+        settle();
+        EXPECT_FALSE(e.isOpen());
+        EXPECT_EQ(file(e), "5\r\n");
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 struct Refused {
@@ -165,6 +238,7 @@ class EntryWindowsRefuseTest : public EntryWindowsTest,
 
 TEST_P(EntryWindowsRefuseTest, WhatIsNoQuantityIsMarkedNamedAndNothingIsWritten) {
     const Entry& e = find(GetParam().window);
+    e.show();
     put(e.file, "earlier\r\n");
     EntryWindow* window = submit(e, GetParam().typed);
     EXPECT_TRUE(e.isOpen());
@@ -266,14 +340,15 @@ TEST_F(EntryWindowsTest, WithoutACurrentStudyTheWindowTellsAndStaysOpen) {
     EXPECT_FALSE(std::filesystem::exists(folder / "rymotom.dat"));
 }
 
-TEST_F(EntryWindowsTest, EveryWindowHasItsCaptionSizeLabelsAndNoCloseBox) {
+TEST_F(EntryWindowsTest, EveryWindowHasItsCaptionSizeLabelsAndACloseBox) {
     for (const Entry& e : entries()) {
         SCOPED_TRACE(e.window);
         EntryWindow* window = e.show();
         EXPECT_EQ(window->objectName(), QString::fromLatin1(e.window));
         EXPECT_FALSE(window->windowTitle().isEmpty());
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::CustomizeWindowHint));
-        EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         const QSize inner = ui::Twips::size(e.innerTwips.width(), e.innerTwips.height());
         EXPECT_GE(window->width(), inner.width());
         EXPECT_GE(window->height(), inner.height());

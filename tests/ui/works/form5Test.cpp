@@ -15,6 +15,8 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <array>
+
 namespace velmora::test {
 namespace {
 
@@ -67,7 +69,7 @@ TEST_F(form5Test, TabsCarryCaptionsKeysAndDescriptions) {
     EXPECT_FALSE(window->H->isChecked());
     EXPECT_EQ(window->Submite->text(), QStringLiteral("Υποβολή"));
     EXPECT_EQ(window->findChildren<QFrame*>(QStringLiteral("picOptions")).size(), 5);
-    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
 TEST_F(form5Test, OnePanelInViewAndTheOthersKeepTheirText) {
@@ -139,6 +141,66 @@ TEST_F(form5Test, AWrongAreaOnAnotherTabIsShownAndNothingIsWritten) {
     EXPECT_TRUE(ui::QuantityBoxes::isMarked(window->E[3]));
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("Κλίση Εδάφους 50%-100%")));
+}
+
+struct Reopened {
+    const char* stored;
+    // The box of each slope as shown, with a decimal comma for the regional separator.
+    std::array<const char*, form5::kSlopes> shown;
+    bool ticked;
+    // Whether the user clicks the levelling box before "Υποβολή".
+    bool touched;
+    const char* after;
+};
+
+class form5ReopenTest : public form5Test, public ::testing::WithParamInterface<Reopened> {};
+
+TEST_P(form5ReopenTest, ShowsWhatIsStoredAndKeepsItUntilTouched) {
+    const Reopened& c = GetParam();
+    window->close();
+    settle();
+    put(folder / "taxi.dat", c.stored);
+    window = WindowRegistry::show<form5>();
+    for (int i = 0; i < form5::kSlopes; ++i)
+        EXPECT_EQ(window->E[i]->text(), regional(QString::fromUtf8(c.shown[i]))) << i;
+    EXPECT_EQ(window->H->isChecked(), c.ticked);
+    if (c.touched) window->H->click();
+    window->Submite->click();
+    settle();
+    EXPECT_EQ(WindowRegistry::find<form5>(), nullptr);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_EQ(taxi(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stored, form5ReopenTest,
+    ::testing::Values(Reopened{"\r\n\r\n12.5\r\n\r\n-1\r\n 1 \r\n",
+                               {"", "", "12,5", "", "-1"},
+                               true,
+                               false,
+                               "\r\n\r\n12.5\r\n\r\n-1\r\n1 \r\n"},
+                      // An elevation option other than 0 or 1 stays until the box is touched.
+                      Reopened{" 3 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n",
+                               {"3", "0", "0", "0", "0"},
+                               true,
+                               false,
+                               "3 \r\n0 \r\n0 \r\n0 \r\n0 \r\n2 \r\n"},
+                      Reopened{"\r\n\r\n\r\n\r\n\r\n 2 \r\n",
+                               {"", "", "", "", ""},
+                               true,
+                               true,
+                               "\r\n\r\n\r\n\r\n\r\n 0 \r\n"}));
+
+TEST_F(form5Test, EscAndTheCloseBoxWriteNothing) {
+    type(window->E[0], "4");
+    window->H->setChecked(true);
+    QTest::keyClick(window->E[0], Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(WindowRegistry::find<form5>(), nullptr);
+    WindowRegistry::show<form5>()->close();
+    settle();
+    EXPECT_EQ(WindowRegistry::find<form5>(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(folder / "taxi.dat"));
 }
 
 } // namespace
