@@ -4,6 +4,7 @@
 #include "store/Failure.h"
 #include "store/Installation.h"
 #include "ui/services/Dialogs.h"
+#include "ui/services/FirstFrame.h"
 #include "ui/services/Program.h"
 #include "ui/services/Resources.h"
 #include "ui/services/Translation.h"
@@ -51,6 +52,7 @@ void tell(const std::string& message) {
 
 int main(int argc, char** argv) {
     Application app(argc, argv);
+    velmora::ui::FirstFrame::quitAfterIfAsked();
     try {
         QApplication::setApplicationName(QStringLiteral("Velmora"));
         QApplication::setOrganizationName(QStringLiteral("Velmora"));
