@@ -6,13 +6,11 @@
 #include "ui/services/Dialogs.h"
 #include "ui/services/FirstFrame.h"
 #include "ui/services/Program.h"
-#include "ui/services/Resources.h"
 #include "ui/services/Translation.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/frmSplash.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QString>
 
 #include <cstdio>
@@ -58,8 +56,6 @@ int main(int argc, char** argv) {
         QApplication::setOrganizationName(QStringLiteral("Velmora"));
         velmora::ui::Translation::installGreek();
         velmora::ui::Program::endWithLastWindow();
-        QApplication::setWindowIcon(
-            QIcon(velmora::ui::Resources::path(QStringLiteral("surveyor.svg"))));
 
         using velmora::store::Installation;
         auto prepared = Installation::prepare(Installation::folder(std::nullopt));
