@@ -5,6 +5,21 @@
      Compiled by lrelease at build time. -->
 <TS version="2.1" language="el_GR">
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Επιλογή όλων</translation>
+    </message>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>&amp;Αύξηση</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>&amp;Μείωση</translation>
+    </message>
+</context>
+<context>
     <name>QCupsJobWidget</name>
     <message>
         <source>Job</source>
@@ -529,6 +544,18 @@ Please verify the correct file name was given.</source>
     <message>
         <source>Reverse portrait</source>
         <translation>Αντεστραμμένος κατακόρυφος</translation>
+    </message>
+    <message>
+        <source>Pica (P̸)</source>
+        <translation>Πίκα (P̸)</translation>
+    </message>
+    <message>
+        <source>Didot (DD)</source>
+        <translation>Ντιντό (DD)</translation>
+    </message>
+    <message>
+        <source>Cicero (CC)</source>
+        <translation>Σίσερο (CC)</translation>
     </message>
     <message>
         <source>Millimeters (mm)</source>

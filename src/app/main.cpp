@@ -4,14 +4,13 @@
 #include "store/Failure.h"
 #include "store/Installation.h"
 #include "ui/services/Dialogs.h"
+#include "ui/services/FirstFrame.h"
 #include "ui/services/Program.h"
-#include "ui/services/Resources.h"
 #include "ui/services/Translation.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/frmSplash.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QString>
 
 #include <cstdio>
@@ -51,13 +50,12 @@ void tell(const std::string& message) {
 
 int main(int argc, char** argv) {
     Application app(argc, argv);
+    velmora::ui::FirstFrame::quitAfterIfAsked();
     try {
         QApplication::setApplicationName(QStringLiteral("Velmora"));
         QApplication::setOrganizationName(QStringLiteral("Velmora"));
         velmora::ui::Translation::installGreek();
         velmora::ui::Program::endWithLastWindow();
-        QApplication::setWindowIcon(
-            QIcon(velmora::ui::Resources::picture(QStringLiteral("surveyor"))));
 
         using velmora::store::Installation;
         const auto folder = Installation::folder(std::nullopt);

@@ -11,6 +11,7 @@
 #include "ui/services/Twips.h"
 #include "ui/services/ValueLabel.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/works/Form2.h"
 
@@ -152,6 +153,8 @@ Form13::Form13(QWidget* parent) : QWidget(parent) {
     Command2->setGeometry(Twips::rect(8880, 8520, 2295, 495));
     connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    WindowKeys::enterPresses(this, nullptr);
+    WindowKeys::escapeCloses(this);
 
     WindowFrame::apply(this, WindowFrame::Frame::Sizable, 11340, 9180);
     WindowFrame::centre(this);

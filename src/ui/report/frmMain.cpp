@@ -11,6 +11,7 @@
 #include "ui/services/Regional.h"
 #include "ui/services/Resources.h"
 #include "ui/services/Twips.h"
+#include "ui/services/WindowKeys.h"
 #include "ui/services/WindowRegistry.h"
 
 #include <QAction>
@@ -124,6 +125,7 @@ frmMain::frmMain() {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::rect(13560, 0, 1455, 375));
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    WindowKeys::enterPresses(this, nullptr);
 
     sbStatusBar = new QStatusBar(this);
     sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
@@ -151,6 +153,9 @@ frmMain::frmMain() {
 
 void frmMain::MDIForm_Load() {
     restorePlacement();
+    // The report's lines are wide: the shell opens filling the screen, and the stored placement
+    // is where it goes when the user restores it.
+    setWindowState(windowState() | Qt::WindowMaximized);
     // The workspace takes its size now, so that report windows are sized from it.
     layout()->activate();
     if (counter == std::numeric_limits<int>::max()) return;
@@ -191,7 +196,6 @@ void frmMain::fitFrame() {
         (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
     const QMargins frame = marginsBetween(frameGeometry(), geometry());
-    normalFrame = frame;
     // On X11 the window manager frames the window only after it is shown; the stored outer
     // edges are given back then, once, so that the frame is not added to them at every start.
     if (!framePending || frame.isNull()) return;
@@ -210,10 +214,9 @@ void frmMain::MDIForm_Unload() {
 }
 
 void frmMain::savePlacement() {
-    // A maximised shell keeps the bounds it had before, so that it can be restored to them.
-    const QRect frame = (isMaximized() || isFullScreen())
-                            ? normalGeometry().marginsAdded(normalFrame)
-                            : frameGeometry();
+    // A maximised shell stores the bounds it has while maximised: restored at the next start, it
+    // is as large as the user left it.
+    const QRect frame = frameGeometry();
     QSettings settings;
     settings.beginGroup(section());
     writeTwips(settings, kLeft, frame.x());

@@ -82,8 +82,6 @@ private:
     // The outer edges as stored, until the frame is known and they are given back.
     QRect storedOuter;
     bool framePending = true;
-    // The frame around the normal (neither maximised nor minimised) window, last seen.
-    QMargins normalFrame;
 
     static inline int counter = 0;
 };

@@ -17,6 +17,14 @@ bool ValueLabel::isCut() const {
     return fontMetrics().horizontalAdvance(text()) > room.width();
 }
 
+QSize ValueLabel::minimumSizeHint() const {
+    if (wordWrap()) return QLabel::minimumSizeHint();
+    const QMargins margins = contentsMargins();
+    return {fontMetrics().horizontalAdvance(QStringLiteral("ΜΜ…")) + margins.left() +
+                margins.right(),
+            QLabel::minimumSizeHint().height()};
+}
+
 bool ValueLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
         if (isCut())

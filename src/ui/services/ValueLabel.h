@@ -14,6 +14,10 @@ public:
     // Whether the text does not fit the label as it stands.
     bool isCut() const;
 
+    // A value may be shortened to "…" rather than widen its window: it asks for its whole width
+    // but needs only a little.
+    QSize minimumSizeHint() const override;
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -23,6 +23,10 @@ public:
     // more room (a larger system font) grows to fit rather than clip them.
     static void apply(QWidget* window, Frame frame, int widthTwips, int heightTwips);
 
+    // The inner width a window needs for its whole title to show in its title bar, beside the
+    // icon and `buttons` title-bar buttons.
+    static int titleWidth(const QWidget* window, int buttons);
+
     // Places the window in the middle of the screen it opens on.
     static void centre(QWidget* window);
 };

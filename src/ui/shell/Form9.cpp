@@ -9,6 +9,7 @@
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/ShellLabel.h"
 #include "ui/shell/help.h"
@@ -78,6 +79,7 @@ Form9::Form9() {
     connect(print, &QPushButton::clicked, this, &Form9::print_Click);
     connect(Command1, &QPushButton::clicked, this, &Form9::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form9::Command2_Click);
+    WindowKeys::enterPresses(this, nullptr);
 
     WindowFrame::centre(this);
 }

@@ -8,6 +8,7 @@
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -48,6 +49,8 @@ error_trig::error_trig(QWidget* parent) : QWidget(parent) {
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    WindowKeys::enterPresses(this, OKButton);
+    WindowKeys::escapeCloses(this);
     for (QLabel* label : {Label1, Label2, Label3})
         label->setTextFormat(Qt::PlainText);
 

@@ -11,7 +11,9 @@
 
 #include "Version.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -103,6 +105,11 @@ void frmSplash::showMenu() {
     if (dismissed) return;
     dismissed = true;
     Timer1->stop();
+    // The splash has no title bar and needs no icon; drawing the icon from its picture at every
+    // size the desktop asks for would delay the splash itself, so it is set for the windows that
+    // follow.
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QIcon(Resources::picture(QStringLiteral("surveyor"))));
     WindowRegistry::show<Form9>();
     close();
 }

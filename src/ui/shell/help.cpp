@@ -2,16 +2,23 @@
 
 #include "ui/shell/help.h"
 
+#include "SupportContact.h"
+
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
 
 namespace velmora::ui {
 namespace {
 
-// The support lines carry placeholders until the support desk has its own number and address.
 constexpr char16_t kText[] = u"\tΤο Πρόγραμμα υπολογίζει τις αμοιβές \r\n"
                              u"Τοπογραφικών διαγραμμάτων βάσει του ΠΔ 696.\r\n"
                              u"\tΗ διάρθρωσή του σε γενικές γραμμές έγινε ώστε \r\n"
@@ -21,14 +28,21 @@ constexpr char16_t kText[] = u"\tΤο Πρόγραμμα υπολογίζει τ
                              u"κάποιο λάθος που δεν έχει εμφανιστεί να δημιουργήσει \r\n"
                              u"προβλήματα. Για αυτά τα προβλήματα όπως και για κάθε \r\n"
                              u"άλλη παρατήρηση ή ερώτηση μπορείτε να επικοινωνήσετε \r\n"
-                             u"μαζί μου στα:\r\n"
-                             u"\tΤηλ:    210 0000000\r\n"
-                             u"\te-mail: support@example.com\r\n";
+                             u"μαζί μου στα:\r\n";
+
+constexpr int kMargin = 120;
 
 } // namespace
 
 QString help::text() {
-    return QString::fromUtf16(kText);
+    return text(QString::fromUtf8(kSupportPhone), QString::fromUtf8(kSupportEmail));
+}
+
+QString help::text(const QString& phone, const QString& email) {
+    // Without a support desk of the package's own the two lines keep their labels only: no
+    // number or address is shown that nobody answers.
+    return QString::fromUtf16(kText) + QStringLiteral("\tΤηλ:    ") + phone +
+           QStringLiteral("\r\n\te-mail: ") + email + QStringLiteral("\r\n");
 }
 
 help::help(QWidget* parent) : QWidget(parent) {
@@ -38,25 +52,50 @@ help::help(QWidget* parent) : QWidget(parent) {
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     // The box keeps lines as the text has them; only their CR LF ends become its own line ends.
-    Text1->setPlainText(text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QString shown = text().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text1->setPlainText(shown);
     Text1->setReadOnly(true);
-    // Each line stands as written; where the box is too narrow, it scrolls sideways.
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // The box is narrow; a font no larger than the classic 8 points keeps most lines whole.
-    QFont font = Text1->font();
-    if (font.pointSizeF() > 8) font.setPointSizeF(8);
-    Text1->setFont(font);
-    Text1->setTabStopDistance(QFontMetricsF(Text1->font()).horizontalAdvance(QLatin1Char(' ')) * 4);
-    Text1->setGeometry(Twips::rect(120, 120, 4575, 2535));
+    const QFontMetrics metrics(Text1->font());
+    const int tab = metrics.horizontalAdvance(QLatin1Char(' ')) * 4;
+    Text1->setTabStopDistance(tab);
+
+    // The box is as large as the text in the font in use, so that every line shows whole. Tabs
+    // stand only at the start of a line; trailing blanks count, as the box draws them.
+    int longest = 0;
+    for (const QString& line : shown.split(QLatin1Char('\n'))) {
+        qsizetype tabs = 0;
+        while (tabs < line.size() && line[tabs] == QLatin1Char('\t'))
+            ++tabs;
+        longest = std::max(longest, static_cast<int>(tabs) * tab +
+                                        metrics.horizontalAdvance(line.mid(tabs)));
+    }
+    const int margins = 2 * (static_cast<int>(std::ceil(Text1->document()->documentMargin())) +
+                             Text1->frameWidth()) +
+                        metrics.averageCharWidth();
+    // The box shows an empty line after the last line end, and scrolls by whole lines: one more
+    // keeps the last one from counting as cut.
+    const int lines = Text1->document()->blockCount() + 1;
+    const QSize box = QSize(longest + margins, lines * metrics.lineSpacing() + margins)
+                          .expandedTo(Twips::size(4575, 2535));
+    Text1->setGeometry(QRect(Twips::point(kMargin, kMargin), box));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(Twips::rect(4815, 120, 1155, 375));
+    const QSize ok = OKButton->sizeHint().expandedTo(Twips::size(1155, 375));
+    OKButton->setGeometry(QRect(
+        QPoint(Text1->geometry().right() + 1 + Twips::toPixels(kMargin), Twips::toPixels(kMargin)),
+        ok));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    WindowKeys::enterPresses(this, OKButton);
+    WindowKeys::escapeCloses(this);
 
-    WindowFrame::apply(this, WindowFrame::Frame::FixedDialogWithClose, 6090, 2790);
+    const QSize client(OKButton->geometry().right() + 1 + Twips::toPixels(kMargin),
+                       Text1->geometry().bottom() + 1 + Twips::toPixels(kMargin));
+    WindowFrame::apply(this, WindowFrame::Frame::FixedDialogWithClose,
+                       std::max(6090, Twips::fromPixels(client.width())),
+                       std::max(2790, Twips::fromPixels(client.height())));
     WindowFrame::centre(this);
 }
 

@@ -14,8 +14,10 @@ class help : public QWidget {
 public:
     explicit help(QWidget* parent = nullptr);
 
-    // The help text, every line ended by CR LF.
+    // The help text, every line ended by CR LF, with the support desk the program was built with.
     static QString text();
+    // The help text naming the given support telephone and e-mail address (either may be empty).
+    static QString text(const QString& phone, const QString& email);
 
     QPlainTextEdit* Text1;
     QPushButton* OKButton;

@@ -7,6 +7,7 @@
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 #include "ui/services/WindowRegistry.h"
 
 #include <QComboBox>
@@ -14,6 +15,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace velmora::ui {
 
@@ -35,6 +38,8 @@ palaia::palaia(QWidget* parent) : QWidget(parent) {
 
     connect(EPILOGI, &QComboBox::activated, this, &palaia::EPILOGI_Click);
     connect(OKButton, &QPushButton::clicked, this, &palaia::OKButton_Click);
+    WindowKeys::enterPresses(this, OKButton);
+    WindowKeys::escapeCloses(this);
 
     WindowFrame::apply(this, WindowFrame::Frame::FixedDialogWithClose, 6105, 3630);
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -45,7 +50,22 @@ palaia::palaia(QWidget* parent) : QWidget(parent) {
     for (const store::StudyEntry& study : studies_)
         EPILOGI->addItem(QString::fromStdString(study.display()));
     EPILOGI->setCurrentIndex(-1);
+    widenToEntries();
     StudyAccess::stored(this, offer.status);
+}
+
+void palaia::widenToEntries() {
+    // A long owner name shows whole, in the list and once chosen, as far as the screen allows.
+    EPILOGI->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    int wanted = EPILOGI->sizeHint().width();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        wanted = std::min(wanted, screen->availableGeometry().width() * 3 / 4);
+    const int extra = wanted - EPILOGI->width();
+    if (extra <= 0) return;
+    EPILOGI->resize(wanted, EPILOGI->height());
+    Label1->resize(wanted, Label1->height());
+    OKButton->move(OKButton->x() + extra / 2, OKButton->y());
+    setFixedWidth(width() + extra);
 }
 
 void palaia::EPILOGI_Click(int index) {

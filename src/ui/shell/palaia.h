@@ -25,6 +25,7 @@ public:
 private:
     void EPILOGI_Click(int index);
     void OKButton_Click();
+    void widenToEntries();
 
     // The studies offered, in the order of the list.
     std::vector<store::StudyEntry> studies_;

@@ -5,14 +5,18 @@
 #include "store/EngineerRegistry.h"
 #include "store/Specialty.h"
 #include "ui/services/Dialogs.h"
-#include "ui/services/EnterKey.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
+#include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
+#include <initializer_list>
 
 namespace velmora::ui {
 namespace {
@@ -64,13 +68,23 @@ Form14::Form14(QWidget* parent) : QWidget(parent) {
     eidikot->setCurrentIndex(-1);
     eidikot->clearEditText();
 
+    // Every specialty shows whole, in the list and once chosen; the other boxes line up with it.
+    eidikot->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int boxWidth = std::max(Twips::toPixels(kBoxWidth), eidikot->sizeHint().width());
+    for (QWidget* box : std::initializer_list<QWidget*>{onm, Epm, dnsm, polim, eidikot})
+        box->resize(boxWidth, box->height());
+    const int clientWidth = Twips::toPixels(kBoxLeft) + boxWidth + Twips::toPixels(285);
+
     Command1 = new QPushButton(QStringLiteral("ΟΚ"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::rect(1800, 2640, 1215, 435));
+    Command1->move((clientWidth - Command1->width()) / 2, Command1->y());
     connect(Command1, &QPushButton::clicked, this, &Form14::Command1_Click);
-    EnterKey::presses(this, Command1);
+    WindowKeys::enterPresses(this, Command1);
+    WindowKeys::escapeCloses(this);
 
-    resize(Twips::size(4860, 3210));
+    resize(std::max({Twips::toPixels(4860), clientWidth, WindowFrame::titleWidth(this, 3)}),
+           Twips::toPixels(3210));
 }
 
 void Form14::Command1_Click() {

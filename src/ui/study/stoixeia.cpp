@@ -8,6 +8,7 @@
 #include "ui/services/TabCycler.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/study/Form14.h"
 #include "ui/works/Form1.h"
@@ -131,7 +132,9 @@ stoixeia::stoixeia(QWidget* parent) : QWidget(parent) {
     connect(Command1, &QPushButton::clicked, this, &stoixeia::Command1_Click);
     connect(cmdOK, &QPushButton::clicked, this, &stoixeia::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
-    TabCycler::install(this, tbsOptions);
+    TabCycler::install(this, tbsOptions, {picOptions.begin(), picOptions.end()});
+    WindowKeys::enterPresses(this, cmdOK);
+    WindowKeys::escapeCloses(this, cmdCancel);
 
     WindowFrame::apply(this, WindowFrame::Frame::FixedDialog, 6165, 5025);
     WindowFrame::centre(this);

@@ -1,8 +1,8 @@
 #include "ui/works/EntryWindow.h"
 
-#include "ui/services/EnterKey.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -62,7 +62,7 @@ QLineEdit* EntryWindow::addField(const char* labelName, const QString& labelText
 QPushButton* EntryWindow::finish(const char* buttonName, int widthTwips, int heightTwips) {
     auto* button = new QPushButton(QStringLiteral("Υποβολή"), this);
     button->setObjectName(QString::fromLatin1(buttonName));
-    EnterKey::presses(this, button);
+    WindowKeys::enterPresses(this, button);
     connect(button, &QPushButton::clicked, this, [this] {
         if (submit()) close();
     });

@@ -10,6 +10,7 @@
 #include "ui/services/StudyAccess.h"
 #include "ui/services/ValueLabel.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/error_trig.h"
 #include "ui/works/Form10.h"
@@ -29,11 +30,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace velmora::ui {
@@ -55,13 +59,13 @@ QLabel* heading(QWidget* parent, const char* name, const QString& text) {
     return made;
 }
 
-// A value label: study data, shown as it stands and never read as markup; the column's width
-// is the label's, and a longer value shows whole in its tooltip.
+// A value label: study data, shown as it stands and never read as markup. A column takes the room
+// its values ask for, as far as the window has it; a longer value shows whole in its tooltip.
 QLabel* value(QWidget* parent, const char* name) {
     auto* made = new ValueLabel(parent);
     made->setObjectName(QString::fromLatin1(name));
     made->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    made->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    made->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     return made;
 }
 
@@ -102,8 +106,16 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Velmora Τοπογραφικών Διαγραμμάτων"));
     build();
     WindowFrame::apply(this, WindowFrame::Frame::Sizable, 12285, 8040);
-    WindowFrame::centre(this);
     load();
+    // Long details widen the window as far as the screen allows, rather than be cut short. The
+    // nested layouts still hold the sizes of the empty labels.
+    for (QLayout* nested : findChildren<QLayout*>())
+        nested->invalidate();
+    int wanted = sizeHint().width();
+    if (const QScreen* shown = screen())
+        wanted = std::min(wanted, shown->availableGeometry().width() * 9 / 10);
+    if (wanted > width()) resize(wanted, height());
+    WindowFrame::centre(this);
     εντος->setFocus();
 }
 
@@ -206,18 +218,16 @@ void Form1::build() {
     outer->addLayout(choices);
     outer->addSpacing(8);
 
+    // Each column takes the width its details ask for; what is left over is shared.
     auto* details = new QHBoxLayout;
     details->addLayout(
-        column(Label4, {{Label7, onoma}, {Label8, eponymo}, {Label9, dnsh}, {Label10, poli}}), 1);
+        column(Label4, {{Label7, onoma}, {Label8, eponymo}, {Label9, dnsh}, {Label10, poli}}));
     details->addWidget(Line1);
-    details->addLayout(column(Label5, {{Label17, dimos}, {Label18, dd}, {Label19, uesi}}), 1);
+    details->addLayout(column(Label5, {{Label17, dimos}, {Label18, dd}, {Label19, uesi}}));
     details->addWidget(Line2);
-    details->addLayout(column(Label6, {{Label12, onm},
-                                       {Label13, Epm},
-                                       {Label14, dnsm},
-                                       {Label15, polim},
-                                       {Label16, eidikot}}),
-                       1);
+    details->addLayout(column(
+        Label6,
+        {{Label12, onm}, {Label13, Epm}, {Label14, dnsm}, {Label15, polim}, {Label16, eidikot}}));
     outer->addLayout(details, 1);
     outer->addWidget(Line3);
 
@@ -256,6 +266,7 @@ void Form1::build() {
     connect(Command9, &QPushButton::clicked, this, [] { WindowRegistry::show<Form11>(); });
     connect(Command10, &QPushButton::clicked, this, [] { WindowRegistry::show<Form12>(); });
     connect(EXIT, &QPushButton::clicked, this, &Form1::EXIT_Click);
+    WindowKeys::enterPresses(this, nullptr);
 }
 
 QString Form1::lambdaText(const store::Study& study) {

@@ -5,10 +5,10 @@
 #include "store/TypedQuantity.h"
 #include "store/WorkSelection.h"
 #include "ui/services/Dialogs.h"
-#include "ui/services/EnterKey.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
 #include "ui/works/QuantityBoxes.h"
 
 #include <QLabel>
@@ -33,7 +33,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(Twips::rect(720, 1560, 1950, 555));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    EnterKey::presses(this, Command1);
+    WindowKeys::enterPresses(this, Command1);
+    WindowKeys::escapeCloses(this);
 
     WindowFrame::apply(this, WindowFrame::Frame::FixedDialog, 3390, 2505);
     WindowFrame::centre(this);

@@ -3,11 +3,12 @@
 #include "ui/works/form5.h"
 
 #include "store/Study.h"
-#include "ui/services/EnterKey.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/TabCycler.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
+#include "ui/services/WindowKeys.h"
+#include "ui/works/QuantityBoxes.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -102,8 +103,8 @@ form5::form5(QWidget* parent) : QWidget(parent) {
 
     connect(tbsOptions, &QTabBar::currentChanged, this, &form5::tbsOptions_Click);
     connect(Submite, &QPushButton::clicked, this, &form5::Submite_Click);
-    TabCycler::install(this, tbsOptions);
-    EnterKey::presses(this, Submite);
+    TabCycler::install(this, tbsOptions, {picOptions.begin(), picOptions.end()});
+    WindowKeys::enterPresses(this, Submite);
 
     tbsOptions->setCurrentIndex(0);
     tbsOptions_Click();
@@ -121,6 +122,7 @@ form5::form5(QWidget* parent) : QWidget(parent) {
     WindowFrame::apply(this, WindowFrame::Frame::FixedDialogWithClose,
                        std::max(6225, Twips::fromPixels(stripWidth + Twips::toPixels(240))), 5010);
     WindowFrame::centre(this);
+    E[0]->setFocus();
 }
 
 void form5::tbsOptions_Click() {

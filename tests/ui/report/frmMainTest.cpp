@@ -157,6 +157,7 @@ TEST_F(frmMainTest, ControlsOfTheShell) {
 
 TEST_F(frmMainTest, ReportWindowsFillAWidenedShellUntilOneIsRestored) {
     frmMain::showPrincipal();
+    shell()->showNormal();
     shell()->resize(1200, 700);
     settle();
     // Each report window fills the workspace when it comes to the front.
@@ -216,13 +217,16 @@ TEST_F(frmMainTest, ExitButtonClosesTheShellAndItsWindows) {
     EXPECT_TRUE(watched.isNull());
 }
 
-TEST_F(frmMainTest, FirstStartTakesTheDefaultPlacement) {
+TEST_F(frmMainTest, FirstStartOpensMaximisedOverTheDefaultPlacement) {
     frmMain::showPrincipal();
+    EXPECT_TRUE(shell()->isMaximized());
+    shell()->showNormal();
     EXPECT_EQ(shell()->frameGeometry(), Twips::rect(1000, 1000, 6500, 6500));
 }
 
 TEST_F(frmMainTest, PlacementIsSavedInTwipsAndRestored) {
     frmMain::showPrincipal();
+    shell()->showNormal();
     shell()->setGeometry(100, 120, 700, 500);
     // The outer edges are stored, frame included.
     const QRect outer = shell()->frameGeometry();
@@ -232,6 +236,7 @@ TEST_F(frmMainTest, PlacementIsSavedInTwipsAndRestored) {
     EXPECT_EQ(stored("MainWidth"), QString::number(outer.width() * 15));
     EXPECT_EQ(stored("MainHeight"), QString::number(outer.height() * 15));
     frmMain::showPrincipal();
+    shell()->showNormal();
     EXPECT_EQ(shell()->frameGeometry(), outer);
     EXPECT_EQ(shell()->geometry(), QRect(100, 120, 700, 500));
 }
@@ -268,6 +273,7 @@ TEST_P(frmMainPlacementTest, StoredValuesAreReadOrFallBack) {
     store("MainWidth", placement.width);
     store("MainHeight", placement.height);
     frmMain::showPrincipal();
+    shell()->showNormal();
     EXPECT_EQ(shell()->frameGeometry(), placement.expected);
 }
 

@@ -4,12 +4,21 @@
 
 #include "report/ReportFixtures.h"
 
+#include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+#include <QToolBar>
 
 namespace velmora::test {
 namespace {
@@ -17,6 +26,7 @@ namespace {
 using ui::frmMain;
 using ui::Twips;
 
+// Generous bounds: each wait ends as soon as the window manager has done its part.
 constexpr int kPatience = 30000;
 
 const QStringList kKeys = {QStringLiteral("MainLeft"), QStringLiteral("MainTop"),
@@ -40,21 +50,23 @@ protected:
         return values.join(QLatin1Char(' ')).toStdString();
     }
 
-    // Opens the shell and waits until the window manager has framed it and it stands where it
-    // was stored.
-    static frmMain* openFramed() {
+    // Opens the shell, which fills the screen, and waits until the window manager has framed it.
+    static frmMain* openMaximised() {
         frmMain::showPrincipal();
         frmMain* shell = ui::WindowRegistry::find<frmMain>();
-        // Generous bounds: each wait ends as soon as the window manager has done its part.
         EXPECT_TRUE(QTest::qWaitForWindowExposed(shell, kPatience));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return shell->frameGeometry() != shell->geometry(); },
-                                    kPatience))
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shell->frameGeometry() != shell->geometry(); }, kPatience))
             << "the window manager gave the shell no frame";
-        const QRect outer = Twips::rect(1500, 1200, 9000, 6870);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shell->isMaximized(); }, kPatience));
+        return shell;
+    }
+
+    // Restores the shell and waits until it stands where it was stored.
+    static void restore(frmMain* shell, const QRect& outer) {
+        shell->showNormal();
         (void)QTest::qWaitFor([&] { return shell->frameGeometry() == outer; }, kPatience);
         EXPECT_EQ(shell->frameGeometry(), outer);
         EXPECT_LT(shell->height(), outer.height()) << "the frame is not added to the stored size";
-        return shell;
     }
 
     const QStringList kStarting = {QStringLiteral("1500"), QStringLiteral("1200"),
@@ -62,24 +74,40 @@ protected:
     const std::string kStored = "1500 1200 9000 6870";
 };
 
-TEST_F(frmMainWmTest, ThreeOpenCloseCyclesStoreTheSameFourNumbers) {
+TEST_F(frmMainWmTest, ThreeOpenRestoreCloseCyclesStoreTheSameFourNumbers) {
     for (int cycle = 1; cycle <= 3; ++cycle) {
-        frmMain* shell = openFramed();
+        frmMain* shell = openMaximised();
+        restore(shell, Twips::rect(1500, 1200, 9000, 6870));
         shell->close();
         settle();
         EXPECT_EQ(stored(), kStored) << "after cycle " << cycle;
     }
 }
 
-TEST_F(frmMainWmTest, AMaximisedShellKeepsItsNormalBounds) {
-    frmMain* shell = openFramed();
-    const QSize normal = shell->size();
-    shell->showMaximized();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return shell->isMaximized() && shell->width() > normal.width(); }, kPatience));
+TEST_F(frmMainWmTest, TheReportFitsUnwrappedWithExitInSight) {
+    frmMain* shell = openMaximised();
+    EXPECT_GE(shell->frameGeometry().width(), shell->screen()->availableGeometry().width() - 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shell->Command1->isVisible(); }, kPatience));
+    EXPECT_LE(shell->Command1->geometry().right(), shell->tbToolBar->width());
+    const QTextDocument* report = shell->activeDocument()->rtfText->document();
+    for (QTextBlock line = report->begin(); line.isValid(); line = line.next()) {
+        report->documentLayout()->blockBoundingRect(line);
+        EXPECT_EQ(line.layout()->lineCount(), 1) << line.text().toStdString();
+    }
+}
+
+TEST_F(frmMainWmTest, AShellClosedMaximisedComesBackWithThoseBounds) {
+    frmMain* shell = openMaximised();
+    const QRect maximised = shell->frameGeometry();
     shell->close();
     settle();
-    EXPECT_EQ(stored(), kStored);
+    EXPECT_EQ(stored(), QStringLiteral("%1 %2 %3 %4")
+                            .arg(maximised.x() * 15)
+                            .arg(maximised.y() * 15)
+                            .arg(maximised.width() * 15)
+                            .arg(maximised.height() * 15)
+                            .toStdString());
+    restore(openMaximised(), maximised);
 }
 
 } // namespace

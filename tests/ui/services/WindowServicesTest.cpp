@@ -1,6 +1,7 @@
 #include "support/UiTest.h"
 
 #include "store/RegionalSeparator.h"
+#include "ui/report/Form13.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"
@@ -8,20 +9,30 @@
 #include "ui/services/Translation.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
+#include "ui/shell/error_trig.h"
+#include "ui/shell/help.h"
+#include "ui/shell/palaia.h"
+#include "ui/study/Form14.h"
+#include "ui/study/stoixeia.h"
+#include "ui/works/Form2.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace velmora::test {
 namespace {
@@ -57,6 +68,9 @@ TEST_F(WindowServicesTest, QtsOwnDialogsAndMenusSpeakGreek) {
     EXPECT_TRUE(items.contains(QStringLiteral("Επιλογή όλων"))) << items.join(' ').toStdString();
     QPrintPreviewDialog preview;
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Προεπισκόπηση εκτύπωσης"));
+    // The copies box of the print dialog has a menu of its own.
+    EXPECT_EQ(QCoreApplication::translate("QAbstractSpinBox", "&Step up"),
+              QStringLiteral("&Αύξηση"));
 }
 
 // Each run names the separator its regional settings give (Greek ones a comma): the locale of a
@@ -104,22 +118,42 @@ TEST_F(WindowServicesTest, CtrlTabCyclesTabsFromAnyControlAndWraps) {
     auto* tabs = new QTabBar;
     for (const char* caption : {"a", "b", "c"})
         tabs->addTab(QString::fromLatin1(caption));
-    auto* edit = new QLineEdit;
     layout->addWidget(tabs);
-    layout->addWidget(edit);
-    ui::TabCycler::install(&window, tabs);
+    std::vector<QWidget*> pages;
+    for (int i = 0; i < 3; ++i) {
+        pages.push_back(new QWidget);
+        new QLineEdit(pages.back());
+        layout->addWidget(pages.back());
+    }
+    ui::TabCycler::install(&window, tabs, pages);
+    window.show();
+    QApplication::setActiveWindow(&window);
 
-    auto press = [&](Qt::KeyboardModifiers modifiers) {
-        QKeyEvent event(QEvent::KeyPress, Qt::Key_Tab, modifiers);
-        QCoreApplication::sendEvent(edit, &event);
+    auto press = [&](int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                                : static_cast<QWidget*>(tabs),
+                                    &event);
     };
-    press(Qt::ControlModifier);
+    auto focusedPage = [&] {
+        for (int i = 0; i < 3; ++i)
+            if (pages[static_cast<std::size_t>(i)]->isAncestorOf(QApplication::focusWidget()))
+                return i;
+        return -1;
+    };
+    press(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(tabs->currentIndex(), 1);
-    press(Qt::ControlModifier);
-    press(Qt::ControlModifier);
+    EXPECT_EQ(focusedPage(), 1) << "the cursor follows to the first box of the new tab";
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(focusedPage(), 2);
+    press(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(tabs->currentIndex(), 0);
-    press(Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(tabs->currentIndex(), 0);
+    press(Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    press(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(focusedPage(), 1) << "a tab chosen by mouse takes the cursor along too";
 }
 
 TEST_F(WindowServicesTest, NoCurrentStudyGivesAGreekMessage) {
@@ -133,6 +167,47 @@ TEST_F(WindowServicesTest, NoCurrentStudyGivesAGreekMessage) {
     EXPECT_EQ(found->folder(), study);
     EXPECT_EQ(dialogs.messages.size(), 1);
 }
+
+// The windows that only inform or ask: Esc closes each as its Cancel would, writing nothing, even
+// after something was typed or chosen in it. Each opens with the focus drawn in its first box.
+struct EscapeCase {
+    const char* name;
+    std::function<QWidget*()> show;
+};
+
+class EscapeKeyTest : public UiTest, public ::testing::WithParamInterface<EscapeCase> {};
+
+TEST_P(EscapeKeyTest, EscClosesTheWindowAndWritesNothing) {
+    copyFiles(data("studies/full"), makeStudy("ΣοφίαΚαλή", {}));
+    putLines(home() / "ΣοφίαΚαλή" / "eid.dat", {"4"});
+    putLines(home() / "ergasies.dat", {"Σοφία", "Καλή"});
+    QPointer<QWidget> window = GetParam().show();
+    settle();
+    const auto before = fileSnapshot(home());
+    EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange));
+    QWidget* focused = window->focusWidget() ? window->focusWidget() : window.data();
+    if (auto* box = qobject_cast<QLineEdit*>(focused)) type(box, QStringLiteral("7"));
+    if (auto* list = window->findChild<QComboBox*>(QStringLiteral("EPILOGI")))
+        list->setCurrentIndex(0);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(focused, &escape);
+    settle();
+    EXPECT_TRUE(window.isNull() || !window->isVisible());
+    EXPECT_EQ(fileSnapshot(home()), before);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, EscapeKeyTest,
+    ::testing::Values(
+        EscapeCase{"help", [] { return ui::WindowRegistry::show<ui::help>(); }},
+        EscapeCase{"error_trig", [] { return ui::WindowRegistry::show<ui::error_trig>(); }},
+        EscapeCase{"palaia", [] { return ui::WindowRegistry::show<ui::palaia>(); }},
+        EscapeCase{"Form13", [] { return ui::WindowRegistry::show<ui::Form13>(); }},
+        EscapeCase{"Form2", [] { return ui::WindowRegistry::show<ui::Form2>(); }},
+        EscapeCase{"Form14", [] { return ui::WindowRegistry::show<ui::Form14>(); }},
+        EscapeCase{"stoixeia", [] { return ui::WindowRegistry::show<ui::stoixeia>(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The separator rule knows the locales by name, so that velmora-cli gives the same answer
 // without the toolkit; it must agree with the toolkit for every locale the toolkit knows.

@@ -15,9 +15,11 @@
 #include "ui/study/stoixeia.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
@@ -115,6 +117,20 @@ TEST_F(Form9Test, CalculationHoldsTheFocusFirst) {
     settle();
     EXPECT_EQ(menu->focusWidget(), menu->Command8);
     EXPECT_EQ(menu->Command8->nextInFocusChain(), menu->print);
+}
+
+TEST_F(Form9Test, EnterPressesTheFocusedButton) {
+    menu->Command2->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu->Command2, &enter);
+    settle();
+    auto* shown = WindowRegistry::find<ui::help>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << "the calculation was not run instead";
+    // In help, Enter presses its OK whatever has the focus there.
+    QCoreApplication::sendEvent(shown->Text1, &enter);
+    settle();
+    EXPECT_EQ(WindowRegistry::find<ui::help>(), nullptr);
 }
 
 TEST_F(Form9Test, NewStudyPreviousStudyAndHelpOpenTheirWindowsOnce) {

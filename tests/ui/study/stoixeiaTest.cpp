@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTest>
 
 namespace velmora::test {
 namespace {
@@ -110,6 +111,20 @@ TEST_F(stoixeiaTest, TabsShowTheirPanelAndCtrlTabWrapsFromTheLastToTheFirst) {
     EXPECT_EQ(window->tbsOptions->currentIndex(), 1);
     EXPECT_TRUE(window->picOptions[1]->isEnabled());
     EXPECT_FALSE(window->picOptions[2]->isEnabled());
+}
+
+TEST_F(stoixeiaTest, TheCursorGoesToTheFirstBoxOfEachTabChosen) {
+    settle();
+    EXPECT_EQ(window->focusWidget(), window->onoma);
+    ctrlTab();
+    EXPECT_EQ(window->focusWidget(), window->dimos) << "typed text lands on the tab in view";
+    QKeyEvent pageDown(QEvent::KeyPress, Qt::Key_PageDown, Qt::ControlModifier);
+    QCoreApplication::sendEvent(window->focusWidget(), &pageDown);
+    EXPECT_EQ(window->tbsOptions->currentIndex(), 2);
+    EXPECT_EQ(window->focusWidget(), window->Combo1);
+    QTest::mouseClick(window->tbsOptions, Qt::LeftButton, {},
+                      window->tbsOptions->tabRect(0).center());
+    EXPECT_EQ(window->focusWidget(), window->onoma);
 }
 
 TEST_F(stoixeiaTest, OkIsEnabledOnTheOwnerKeystrokeThatCompletesTheFiveFieldsAndStaysSo) {

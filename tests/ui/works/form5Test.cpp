@@ -102,6 +102,22 @@ TEST_F(form5Test, CtrlTabSelectsTheNextTabAndWrapsFromTheLast) {
     EXPECT_EQ(shownPanel(), 0);
 }
 
+TEST_F(form5Test, TheCursorStandsInTheAreaBoxOfTheTabInView) {
+    settle();
+    EXPECT_EQ(window->focusWidget(), window->E[0]) << "the first digits typed are not lost";
+    ctrlTab();
+    EXPECT_EQ(window->focusWidget(), window->E[1]);
+    QKeyEvent pageDown(QEvent::KeyPress, Qt::Key_PageDown, Qt::ControlModifier);
+    QCoreApplication::sendEvent(window->focusWidget(), &pageDown);
+    EXPECT_EQ(window->focusWidget(), window->E[2]);
+    QTest::mouseClick(window->tbsOptions, Qt::LeftButton, {},
+                      window->tbsOptions->tabRect(4).center());
+    EXPECT_EQ(window->tbsOptions->currentIndex(), 4);
+    EXPECT_EQ(window->focusWidget(), window->E[4]);
+    type(window->focusWidget(), QStringLiteral("8"));
+    EXPECT_EQ(window->E[4]->text(), QStringLiteral("8"));
+}
+
 TEST_F(form5Test, AreaOnTheThirdTabWithLevellingIsStoredAndNormalised) {
     window->tbsOptions->setCurrentIndex(2);
     type(window->E[2], "12");
