@@ -3,6 +3,7 @@
 
 #include "ui/services/Fonts.h"
 #include "ui/services/Picture.h"
+#include "ui/services/Resources.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowRegistry.h"

@@ -5,6 +5,7 @@
 #include "store/Installation.h"
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
+#include "ui/services/Picture.h"
 #include "ui/services/Program.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
