@@ -114,8 +114,8 @@ frmMain::frmMain() {
     tbToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     addToolBar(Qt::TopToolBarArea, tbToolBar);
     Print = addButton(tbToolBar, "Print", QStringLiteral("print"), QStringLiteral("ΕΚΤΥΠΩΣΗ"));
-    Preview = addButton(tbToolBar, "Preview", QStringLiteral("preview"),
-                        QStringLiteral("Προεπισκόπηση"));
+    Preview =
+        addButton(tbToolBar, "Preview", QStringLiteral("preview"), QStringLiteral("Προεπισκόπηση"));
     Pdf = addButton(tbToolBar, "Pdf", QStringLiteral("pdf"), QStringLiteral("Αποθήκευση PDF"));
     connect(tbToolBar, &QToolBar::actionTriggered, this, &frmMain::tbToolBar_ButtonClick);
 

@@ -55,7 +55,8 @@ protected:
         frmMain::showPrincipal();
         frmMain* shell = ui::WindowRegistry::find<frmMain>();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(shell, kPatience));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return shell->frameGeometry() != shell->geometry(); }, kPatience))
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return shell->frameGeometry() != shell->geometry(); }, kPatience))
             << "the window manager gave the shell no frame";
         EXPECT_TRUE(QTest::qWaitFor([&] { return shell->isMaximized(); }, kPatience));
         return shell;

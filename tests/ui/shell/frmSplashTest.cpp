@@ -5,12 +5,12 @@
 #include "ui/shell/Form9.h"
 #include "ui/shell/frmSplash.h"
 
+#include "ui/services/Picture.h"
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
-#include "ui/services/Picture.h"
 #include <QTest>
 #include <QTimer>
 
