@@ -3,6 +3,7 @@
 #include "messages/Describe.h"
 #include "store/AtomicFile.h"
 #include "store/Cp1253.h"
+#include "store/TextPath.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"
@@ -160,7 +161,7 @@ TEST_F(ValueFileTest, LeftoversOfEndedRunsGoAndThoseStillBeingWrittenStay) {
     const auto ended = dir / "telos.dat.velmora-2147483646-0.tmp";
     TestFiles::put(ended, "half");
     // Only files go, never a folder, even one named like ours; nor a link or what it leads to.
-    const auto endedStudy = dir / "ΑΒ.velmora-2147483646-3.tmp";
+    const auto endedStudy = dir / TextPath::fromUtf8("ΑΒ.velmora-2147483646-3.tmp");
     std::filesystem::create_directory(endedStudy);
     TestFiles::put(endedStudy / "stoixeia.dat", "half");
     const auto thesis = dir / "thesis.velmora-2024-01.tmp";

@@ -2,6 +2,8 @@
 
 #include "report/ReportFixtures.h"
 
+#include "store/TextPath.h"
+
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
 #include "ui/services/Regional.h"
@@ -186,15 +188,15 @@ TEST_F(frmMainTest, PreviewAndPdfActOnTheActiveReportWindowOnly) {
     window->tbToolBar_ButtonClick(window->Preview);
     EXPECT_EQ(dialogs.previews, 1);
 
-    const auto pdf = home() / "αμοιβή.pdf";
-    dialogs.saveAs = QString::fromStdString(pdf.string());
+    const auto pdf = home() / store::TextPath::fromUtf8("αμοιβή.pdf");
+    dialogs.saveAs = QString::fromStdString(store::TextPath::toUtf8(pdf));
     window->tbToolBar_ButtonClick(window->Pdf);
     ASSERT_EQ(dialogs.proposedFiles.size(), 1);
     EXPECT_TRUE(dialogs.proposedFiles[0].endsWith(
         QStringLiteral("/Γιώργος Παπα δόπουλος %1.pdf")
             .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")))))
         << dialogs.proposedFiles[0].toStdString();
-    EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("ΓΕΝΙΚΟ ΣΥΝΟΛΟ")));
+    if (canReadPdf()) EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("ΓΕΝΙΚΟ ΣΥΝΟΛΟ")));
     for (const auto& entry : std::filesystem::directory_iterator(home()))
         EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
 

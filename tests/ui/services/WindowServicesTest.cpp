@@ -178,8 +178,9 @@ struct EscapeCase {
 class EscapeKeyTest : public UiTest, public ::testing::WithParamInterface<EscapeCase> {};
 
 TEST_P(EscapeKeyTest, EscClosesTheWindowAndWritesNothing) {
-    copyFiles(data("studies/full"), makeStudy("ΣοφίαΚαλή", {}));
-    putLines(home() / "ΣοφίαΚαλή" / "eid.dat", {"4"});
+    const auto study = makeStudy("ΣοφίαΚαλή", {});
+    copyFiles(data("studies/full"), study);
+    putLines(study / "eid.dat", {"4"});
     putLines(home() / "ergasies.dat", {"Σοφία", "Καλή"});
     QPointer<QWidget> window = GetParam().show();
     settle();
