@@ -41,7 +41,7 @@ public:
 
     // When the text is what the box showed of a stored number, that number is taken back as it
     // stands: the user did not type it, so a point that may be a thousands separator under
-    // English settings, or a negative number stored by an older program, is not theirs to
+    // English settings, or a negative number stored by an earlier installation, is not theirs to
     // answer for. Anything else is read as typed.
     static Verdict check(std::string_view typed, const std::optional<Shown>& shown = {});
 
