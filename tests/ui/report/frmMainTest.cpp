@@ -196,7 +196,9 @@ TEST_F(frmMainTest, PreviewAndPdfActOnTheActiveReportWindowOnly) {
         QStringLiteral("/Γιώργος Παπα δόπουλος %1.pdf")
             .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")))))
         << dialogs.proposedFiles[0].toStdString();
-    if (canReadPdf()) EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("ΓΕΝΙΚΟ ΣΥΝΟΛΟ")));
+    if (canReadPdf()) {
+        EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("ΓΕΝΙΚΟ ΣΥΝΟΛΟ")));
+    }
     for (const auto& entry : std::filesystem::directory_iterator(home()))
         EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
 
