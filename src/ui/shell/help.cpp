@@ -8,9 +8,11 @@
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowKeys.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -60,23 +62,21 @@ help::help(QWidget* parent) : QWidget(parent) {
     const int tab = metrics.horizontalAdvance(QLatin1Char(' ')) * 4;
     Text1->setTabStopDistance(tab);
 
-    // The box is as large as the text in the font in use, so that every line shows whole. Tabs
-    // stand only at the start of a line; trailing blanks count, as the box draws them.
-    int longest = 0;
-    for (const QString& line : shown.split(QLatin1Char('\n'))) {
-        qsizetype tabs = 0;
-        while (tabs < line.size() && line[tabs] == QLatin1Char('\t'))
-            ++tabs;
-        longest = std::max(longest, static_cast<int>(tabs) * tab +
-                                        metrics.horizontalAdvance(line.mid(tabs)));
-    }
-    const int margins = 2 * (static_cast<int>(std::ceil(Text1->document()->documentMargin())) +
-                             Text1->frameWidth()) +
-                        metrics.averageCharWidth();
+    // The box is as large as the text laid out in the font in use, so that every line shows
+    // whole: measured on the box's own layout, whose widths can differ from the font's metrics by
+    // some pixels on Windows. Trailing blanks count, as the box draws them.
+    QAbstractTextDocumentLayout* layout = Text1->document()->documentLayout();
+    qreal lineHeight = metrics.lineSpacing();
+    for (QTextBlock block = Text1->document()->begin(); block.isValid(); block = block.next())
+        lineHeight = std::max(lineHeight, layout->blockBoundingRect(block).height());
+    const int frame = 2 * Text1->frameWidth() + metrics.averageCharWidth();
     // The box shows an empty line after the last line end, and scrolls by whole lines: one more
     // keeps the last one from counting as cut.
     const int lines = Text1->document()->blockCount() + 1;
-    const QSize box = QSize(longest + margins, lines * metrics.lineSpacing() + margins)
+    const QSize box = QSize(static_cast<int>(std::ceil(layout->documentSize().width())) + frame,
+                            static_cast<int>(std::ceil(lines * lineHeight +
+                                                       2 * Text1->document()->documentMargin())) +
+                                frame)
                           .expandedTo(Twips::size(4575, 2535));
     Text1->setGeometry(QRect(Twips::point(kMargin, kMargin), box));
 
