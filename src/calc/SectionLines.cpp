@@ -3,7 +3,7 @@
 namespace velmora::calc {
 
 void SectionLines::ruler() {
-    lines_.push_back(repeat('-', 83));
+    lines_.push_back(repeat('-', kRulerWidth));
 }
 
 void SectionLines::tabbed(std::string_view text) {

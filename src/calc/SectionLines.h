@@ -15,6 +15,7 @@ public:
     explicit SectionLines(const NumberField& field) : field_(field) {}
 
     // 83 hyphens, no TAB: the first line of every work section and of the totals.
+    static constexpr int kRulerWidth = 83;
     void ruler();
     // TAB and a text.
     void tabbed(std::string_view text);

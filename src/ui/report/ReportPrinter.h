@@ -2,6 +2,7 @@
 
 #include "store/Status.h"
 
+#include <QDate>
 #include <QFont>
 #include <QString>
 
@@ -33,9 +34,11 @@ public:
     static constexpr qsizetype kPieceLines = 2000;
     static constexpr qsizetype kPieceCharacters = 200000;
 
-    // Lays the plain text out on the printer's pages and prints it; false when the printer
-    // would not start.
-    static bool print(const QString& text, QPrinter& printer);
+    // Lays the plain text out on the printer's pages and prints it, each page with its number
+    // and the date of printing at the foot, each section of the report on one page where it
+    // fits on one; false when the printer would not start or stopped.
+    static bool print(const QString& text, QPrinter& printer,
+                      QDate printedOn = QDate::currentDate());
 
     // What printing the box puts on paper: its selection, or its whole text when nothing is
     // selected.

@@ -4,6 +4,7 @@
 
 #include "store/TextPath.h"
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <filesystem>
@@ -29,6 +30,14 @@ inline QString pdfText(const std::filesystem::path& pdf) {
         "pdftotext", "-layout \"" + store::TextPath::toUtf8(pdf) + "\" -");
     if (run.exitCode != 0) return QString();
     return QString::fromStdString(run.out);
+}
+
+// What a PDF's pages hold above their feet: the text without each page's number and date.
+inline QString pdfReport(const std::filesystem::path& pdf) {
+    static const QRegularExpression foot(
+        QStringLiteral("^ *Σελίδα \\d+ από \\d+ +\\d\\d/\\d\\d/\\d{4} *$"),
+        QRegularExpression::MultilineOption);
+    return pdfText(pdf).remove(foot);
 }
 
 } // namespace velmora::test

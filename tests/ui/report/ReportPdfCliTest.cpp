@@ -57,7 +57,7 @@ TEST_F(ReportPdfCliTest, WritesThePdfThatThePrintButtonPrints) {
                             QString::fromStdString(store::TextPath::toUtf8(pdf))});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
-    const QString written = pdfText(pdf);
+    const QString written = pdfReport(pdf);
     EXPECT_TRUE(written.contains(QStringLiteral("ΙΔΙΟΚΤΗΤΗΣ:Γιώργος Παπαδόπουλος")));
     EXPECT_TRUE(written.contains(QStringLiteral("ΠΟΛΥΓΩΝΟΜΕΤΡΙΚΑ ΣΗΜΕΙΑ")));
     EXPECT_TRUE(written.contains(QStringLiteral("ΓΕΝΙΚΟ ΣΥΝΟΛΟ")));
@@ -71,7 +71,7 @@ TEST_F(ReportPdfCliTest, WritesThePdfThatThePrintButtonPrints) {
     ui::frmMain::showPrincipal();
     auto* shell = ui::WindowRegistry::find<ui::frmMain>();
     shell->tbToolBar_ButtonClick(shell->Print);
-    EXPECT_EQ(pdfText(printed), written);
+    EXPECT_EQ(pdfReport(printed), written);
 }
 
 // Whatever screen the environment names, there or not, the PDF is drawn; and nothing the toolkit

@@ -94,7 +94,7 @@ TEST_F(ReportPrinterTest, TheActiveWindowIsTheOnePrinted) {
     if (!canReadPdf()) GTEST_SKIP() << kNoPdfReader;
     principal->rtfText->setPlainText(QStringLiteral("Μόνο αυτή η γραμμή\n"));
     pressPrint();
-    EXPECT_EQ(pdfText(pdf).trimmed(), QStringLiteral("Μόνο αυτή η γραμμή"));
+    EXPECT_EQ(pdfReport(pdf).trimmed(), QStringLiteral("Μόνο αυτή η γραμμή"));
 }
 
 TEST_F(ReportPrinterTest, CancelPrintsNothing) {
@@ -127,11 +127,57 @@ TEST_F(ReportPrinterTest, EveryLineOfALongReportReachesThePages) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(store::TextPath::toUtf8(pdf)));
-    ASSERT_TRUE(ui::ReportPrinter::print(text, printer));
+    ASSERT_TRUE(ui::ReportPrinter::print(text, printer, QDate(2026, 3, 9)));
     const QString printed = pdfText(pdf);
-    EXPECT_GE(printed.count(QChar(u'\f')), 3);
     for (int line = 1; line <= 240; ++line)
         EXPECT_TRUE(printed.contains(QStringLiteral("Γραμμή %1 της").arg(line))) << line;
+
+    // Every page says, at its foot, which of how many it is and when it was printed.
+    const QStringList pages = printed.split(QChar(u'\f'), Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 4);
+    const QRegularExpression foot(QStringLiteral("Σελίδα (\\d+) από (\\d+) +09/03/2026\\s*$"));
+    for (int page = 0; page < pages.size(); ++page) {
+        const QRegularExpressionMatch match = foot.match(pages[page]);
+        ASSERT_TRUE(match.hasMatch()) << page;
+        EXPECT_EQ(match.captured(1).toInt(), page + 1);
+        EXPECT_EQ(match.captured(2).toInt(), pages.size());
+    }
+}
+
+// A section (from one line of 83 hyphens to the next) that would cross the foot of a page starts
+// the next page instead, when it fits on one; one longer than a page runs on as it must.
+TEST_F(ReportPrinterTest, ASectionThatFitsOnAPageIsNotSplit) {
+    if (!canReadPdf()) GTEST_SKIP() << kNoPdfReader;
+    const QString ruler(83, QLatin1Char('-'));
+    QString text = QStringLiteral("\tΑμοιβές\r\n");
+    for (int section = 1; section <= 12; ++section) {
+        text += ruler + QStringLiteral("\r\n\tΕνότητα %1\r\n").arg(section);
+        for (int line = 1; line <= 13; ++line)
+            text += QStringLiteral("\tεν%1γρ%2\r\n").arg(section).arg(line);
+    }
+    text += ruler + QStringLiteral("\r\n");
+    for (int line = 1; line <= 150; ++line)
+        text += QStringLiteral("\tμακριά%1\r\n").arg(line);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(store::TextPath::toUtf8(pdf)));
+    ASSERT_TRUE(ui::ReportPrinter::print(text, printer));
+
+    const QStringList pages = pdfText(pdf).split(QChar(u'\f'), Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 5);
+    const auto pageOf = [&pages](const QString& line) {
+        const QRegularExpression whole(QStringLiteral("\\b%1\\b").arg(line),
+                                       QRegularExpression::UseUnicodePropertiesOption);
+        for (int page = 0; page < pages.size(); ++page)
+            if (pages[page].contains(whole)) return page;
+        return -1;
+    };
+    for (int section = 1; section <= 12; ++section) {
+        const int page = pageOf(QStringLiteral("Ενότητα %1").arg(section));
+        ASSERT_GE(page, 0) << section;
+        EXPECT_EQ(pageOf(QStringLiteral("εν%1γρ13").arg(section)), page) << section;
+    }
+    EXPECT_LT(pageOf(QStringLiteral("μακριά1")), pageOf(QStringLiteral("μακριά150")));
 }
 
 // A report taller than the layout's coordinates reach at the printer's resolution (at 1200 dpi,
@@ -149,7 +195,7 @@ TEST_F(ReportPrinterTest, AReportTallerThanTheLayoutReachesPrintsEveryPage) {
     printer.setOutputFileName(QString::fromStdString(store::TextPath::toUtf8(pdf)));
     ASSERT_TRUE(ui::ReportPrinter::print(text, printer));
     const QStringList printed =
-        pdfText(pdf).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        pdfReport(pdf).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     EXPECT_EQ(printed.size(), kLines);
     EXPECT_EQ(printed.value(0), QStringLiteral("L1"));
     EXPECT_EQ(printed.value(kLines - 1), QStringLiteral("L%1").arg(kLines));
@@ -169,7 +215,7 @@ TEST_F(ReportPrinterTest, FailingPrinterIsReportedAndLeavesNoFile) {
 
     EXPECT_FALSE(ui::ReportPrinter::writePdf(QStringLiteral("x"), blocked).ok());
     EXPECT_TRUE(ui::ReportPrinter::writePdf(QStringLiteral("Έκθεση"), pdf).ok());
-    EXPECT_EQ(pdfText(pdf).trimmed(), QStringLiteral("Έκθεση"));
+    EXPECT_EQ(pdfReport(pdf).trimmed(), QStringLiteral("Έκθεση"));
     EXPECT_FALSE(std::filesystem::exists(home() / "printed.pdf.part"));
 }
 
