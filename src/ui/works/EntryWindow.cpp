@@ -5,7 +5,6 @@
 #include "ui/services/WindowKeys.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +62,8 @@ QPushButton* EntryWindow::finish(const char* buttonName, int widthTwips, int hei
     auto* button = new QPushButton(QStringLiteral("Υποβολή"), this);
     button->setObjectName(QString::fromLatin1(buttonName));
     WindowKeys::enterPresses(this, button);
+    // Esc leaves the window as the close box does: what was typed is not stored.
+    WindowKeys::escapeCloses(this);
     connect(button, &QPushButton::clicked, this, [this] {
         if (submit()) close();
     });
@@ -89,15 +90,6 @@ bool EntryWindow::storeAsTyped() {
     if (!readings) return false;
     auto study = StudyAccess::currentOrWarn(this);
     return study && StudyAccess::stored(this, study->storeTyped(work_, *readings));
-}
-
-void EntryWindow::keyPressEvent(QKeyEvent* event) {
-    // Esc leaves the window as the close box does: what was typed is not stored.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace velmora::ui

@@ -46,8 +46,6 @@ protected:
     // The usual store: each box as the text typed, as the quantities of the work.
     bool storeAsTyped();
 
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     store::Work work_;
     QVBoxLayout* layout_;

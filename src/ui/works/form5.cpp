@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,6 +104,8 @@ form5::form5(QWidget* parent) : QWidget(parent) {
     connect(Submite, &QPushButton::clicked, this, &form5::Submite_Click);
     TabCycler::install(this, tbsOptions, {picOptions.begin(), picOptions.end()});
     WindowKeys::enterPresses(this, Submite);
+    // Esc leaves the window as the close box does: what was typed is not stored.
+    WindowKeys::escapeCloses(this);
 
     tbsOptions->setCurrentIndex(0);
     tbsOptions_Click();
@@ -149,15 +150,6 @@ void form5::Submite_Click() {
             this, study->storeTyped(store::Work::Tachymetry, *readings,
                                     store::Study::Elevation{H->isChecked(), untouchedElevation_})))
         close();
-}
-
-void form5::keyPressEvent(QKeyEvent* event) {
-    // Esc leaves the window as the close box does: what was typed is not stored.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace velmora::ui

@@ -36,9 +36,6 @@ public:
     QCheckBox* H;
     QPushButton* Submite;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void tbsOptions_Click();
     void Submite_Click();
