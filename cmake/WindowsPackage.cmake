@@ -3,14 +3,14 @@
 
 if(TARGET velmora)
     # Qt's deployment tool does not run in a build for Windows made elsewhere, so what the programs
-    # load is named here: Qt's libraries, the platform plugins (the screen, and the offscreen one
+    # load is named here: Qt's libraries, the platform plugins (the screen, and the minimal one
     # that velmora-cli draws its PDF with), the Windows style, and the MinGW runtime that Qt and the
     # programs share. Their pictures are PNG, which Qt reads without a plugin.
     install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
                   $<TARGET_FILE:Qt6::PrintSupport>
         DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
-                  $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>
+                  $<TARGET_FILE:Qt6::QMinimalIntegrationPlugin>
         DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms)
     install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
         DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)

@@ -60,11 +60,17 @@ void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString&) {
 }
 
 // The report laid out as the desktop program prints it. Qt needs an application object for
-// fonts and layout, but no screen: it draws offscreen, whatever screen the environment names
+// fonts and layout, but no screen: it draws without one, whatever screen the environment names
 // (none may be there, or none that this machine's Qt knows).
 int reportPdf(char* program, const std::string& text, const std::filesystem::path& pdf) {
     qInstallMessageHandler(quietToolkit);
+#ifdef _WIN32
+    // On Windows the offscreen screen knows no fonts at all and would give pages without text;
+    // the minimal one reads the system's fonts.
+    qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
+#else
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     // Our own options are not for Qt to read.
     int argc = 1;
     char* argv[] = {program, nullptr};
