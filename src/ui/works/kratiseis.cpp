@@ -41,7 +41,8 @@ kratiseis::kratiseis(QWidget* parent) : QWidget(parent) {
 
     auto* rows = new QGridLayout;
     // Wide enough for the labels of old with their padding, and then some.
-    const int labelWidth = QFontMetrics(font()).horizontalAdvance(QStringLiteral("Φ.Π.Α. 18%     = ")) * 2;
+    const int labelWidth =
+        QFontMetrics(font()).horizontalAdvance(QStringLiteral("Φ.Π.Α. 18%     = ")) * 2;
     for (int i = 0; i < kRows; ++i) {
         lblPerigrafi[i] = new QLabel(QStringLiteral("Κράτηση &%1:").arg(i + 1), this);
         lblPerigrafi[i]->setObjectName(QStringLiteral("lblPerigrafi"));
@@ -57,7 +58,8 @@ kratiseis::kratiseis(QWidget* parent) : QWidget(parent) {
         syntelestis[i] = new QLineEdit(this);
         syntelestis[i]->setObjectName(QStringLiteral("syntelestis"));
         syntelestis[i]->setProperty("index", i);
-        syntelestis[i]->setMaximumWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("0,0000000")) + 16);
+        syntelestis[i]->setMaximumWidth(
+            QFontMetrics(font()).horizontalAdvance(QStringLiteral("0,0000000")) + 16);
         lblSyntelestis[i]->setBuddy(syntelestis[i]);
         rows->addWidget(lblPerigrafi[i], i, 0);
         rows->addWidget(perigrafi[i], i, 1);
