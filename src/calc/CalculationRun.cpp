@@ -74,7 +74,7 @@ public:
                                          shown(study_.lambdaItem()) +
                                          "), οπότε η αμοιβή μελέτης υπολογίστηκε με λ = " +
                                          text(lambda_, NumberText::kSingleDigits) + ".");
-        const StudyFee fee = StudyFee::compute(total_, lambda_);
+        const StudyFee fee = StudyFee::compute(total_, lambda_, amounts());
         if (!fee.feeFits)
             warn(Catalogue::kTotalsSection,
                  "η αμοιβή μελέτης (γενικό σύνολο επί λ) είναι πολύ μεγάλη για τον υπολογισμό "
@@ -108,6 +108,18 @@ private:
     }
     void readLambda() {
         if (auto lambda = told(study_.lambda())) lambda_ = *lambda;
+    }
+
+    // The study's statutory amounts; none when their file cannot be read, which is told.
+    std::vector<store::StatutoryAmount> amounts() {
+        auto read = study_.amounts();
+        if (!read) {
+            fail(read.error());
+            return {};
+        }
+        for (const std::string& fault : read->faults)
+            warn(Catalogue::kAmounts, fault);
+        return std::move(read->amounts);
     }
 
     double quantity(Work work) { return quantities(work)[0]; }

@@ -14,22 +14,27 @@ double hundredthsOf(double rate, float fee) {
 
 } // namespace
 
-StudyFee StudyFee::compute(float runningTotal, float lambda) {
+StudyFee StudyFee::compute(float runningTotal, float lambda,
+                           const std::vector<store::StatutoryAmount>& rates) {
     StudyFee f;
     f.runningTotal = runningTotal;
     f.lambda = lambda;
+    f.rates = rates;
     double fee =
         std::floor(static_cast<double>(runningTotal) * static_cast<double>(lambda) * 100.0) / 100.0;
     // A fee beyond single precision cannot be held; it stays 0, as does everything from it.
     const auto single = store::NumberText::toSingle(fee);
     f.feeFits = single.has_value();
     f.fee = single.value_or(0.0f);
-    f.vat = hundredthsOf(0.18, f.fee);
-    f.fem = hundredthsOf(0.04, f.fee);
-    f.tsmede = hundredthsOf(0.03, f.fee);
-    f.tee = hundredthsOf(0.02, f.fee);
+    // The total takes the rates' sum on the fee, not the sum of the cut amounts: the four of old
+    // add up, in this order, to exactly the 0.27 it was always priced with.
+    double sum = 0;
+    for (const store::StatutoryAmount& rate : rates) {
+        f.amounts.push_back(hundredthsOf(rate.rate, f.fee));
+        sum += rate.rate;
+    }
     const double wide = f.fee;
-    f.finalTotal = std::floor(100.0 * (0.27 * wide + wide)) / 100.0;
+    f.finalTotal = std::floor(100.0 * (sum * wide + wide)) / 100.0;
     return f;
 }
 
@@ -41,10 +46,8 @@ std::vector<std::string> StudyFee::section(const NumberField& field) const {
     out.plain(SectionLines::repeat('-', 25));
     out.plain("ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ = " + field.single(runningTotal) + " X " + field.single(lambda) +
               " = " + field.single(fee));
-    out.labelled("Φ.Π.Α. 18%     = ", vat);
-    out.labelled("Φ.Ε.Μ   4%     = ", fem);
-    out.labelled("ΤΣΜΕΔΕ  3% = ", tsmede);
-    out.labelled("T.E.E   2%     = ", tee);
+    for (std::size_t i = 0; i < rates.size(); ++i)
+        out.labelled(rates[i].label, amounts[i]);
     out.underline(31);
     out.labelled("ΣΥΝΟΛΟ.........= ", finalTotal);
     out.plain("");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/NumberField.h"
+#include "store/StatutoryAmounts.h"
 
 #include <string>
 #include <vector>
@@ -12,15 +13,16 @@ struct StudyFee {
     float runningTotal = 0;
     float lambda = 0;
     float fee = 0;
-    double vat = 0;        // 18%
-    double fem = 0;        // 4%
-    double tsmede = 0;     // 3%
-    double tee = 0;        // 2%
-    double finalTotal = 0; // fee plus 27% of it, cut on its own
+    std::vector<store::StatutoryAmount> rates;
+    // Each rate's amount, in the order of `rates`.
+    std::vector<double> amounts;
+    double finalTotal = 0; // fee plus the sum of the rates on it, cut on its own
     // False when the fee is beyond single precision and so left at 0, with everything from it.
     bool feeFits = true;
 
-    static StudyFee compute(float runningTotal, float lambda);
+    static StudyFee
+    compute(float runningTotal, float lambda,
+            const std::vector<store::StatutoryAmount>& rates = store::StatutoryAmounts::standard());
 
     // The totals section of the report.
     std::vector<std::string> section(const NumberField& field) const;

@@ -9,6 +9,7 @@ const char* CliOptions::usage() {
     return "Χρήση:\n"
            "  velmora-cli calc [--home ΦΑΚΕΛΟΣ] [--decimal-separator ,|.]\n"
            "  velmora-cli report [--home ΦΑΚΕΛΟΣ] [--pdf ΑΡΧΕΙΟ]\n"
+           "  velmora-cli rates [--home ΦΑΚΕΛΟΣ] [--set ΠΕΡΙΓΡΑΦΗ=ΣΥΝΤΕΛΕΣΤΗΣ ...]\n"
            "  velmora-cli --help | --version\n";
 }
 
@@ -33,6 +34,8 @@ ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
         options.command = Command::Calc;
     } else if (args[0] == "report") {
         options.command = Command::Report;
+    } else if (args[0] == "rates") {
+        options.command = Command::Rates;
     } else {
         parsed.error = "Άγνωστη εντολή «" + store::ShownText::of(args[0]) + "».";
         return parsed;
@@ -54,6 +57,14 @@ ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
             options.decimalSeparator = value[0];
         } else if (option == "--pdf" && options.command == Command::Report) {
             options.pdf = store::TextPath::fromUtf8(value);
+        } else if (option == "--set" && options.command == Command::Rates) {
+            if (value.find('=') == std::string::npos) {
+                parsed.error = "Η κράτηση «" + store::ShownText::of(value) +
+                               "» πρέπει να δοθεί ως ΠΕΡΙΓΡΑΦΗ=ΣΥΝΤΕΛΕΣΤΗΣ (π.χ. «Φ.Π.Α. "
+                               "24%=0.24»).";
+                return parsed;
+            }
+            options.rates.push_back(value);
         } else {
             parsed.error = "Άγνωστη επιλογή «" + store::ShownText::of(option) + "».";
             return parsed;

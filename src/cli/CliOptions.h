@@ -11,12 +11,14 @@ struct ParsedCommandLine;
 
 // The command line of velmora-cli: a command and its options.
 struct CliOptions {
-    enum class Command { Calc, Report, Help, Version };
+    enum class Command { Calc, Report, Rates, Help, Version };
 
     Command command = Command::Calc;
     std::optional<std::filesystem::path> home;
     std::optional<char> decimalSeparator;
     std::optional<std::filesystem::path> pdf;
+    // The statutory amounts that `rates` stores, each "LABEL=RATE"; none: it shows them.
+    std::vector<std::string> rates;
 
     static ParsedCommandLine parse(const std::vector<std::string>& args);
     static const char* usage();

@@ -1,13 +1,16 @@
-// velmora-cli: the calculation and the fee report of the current study, from the command line.
+// velmora-cli: the calculation, the fee report and the statutory amounts of the current study,
+// from the command line.
 
 #include "calc/CalculationRun.h"
 #include "calc/ReportText.h"
 #include "cli/CliOptions.h"
 #include "cli/Console.h"
 #include "messages/Describe.h"
+#include "store/Catalogue.h"
 #include "store/Failure.h"
 #include "store/Installation.h"
 #include "store/RegionalSeparator.h"
+#include "store/StatutoryAmounts.h"
 #include "store/Study.h"
 
 #include "Version.h"
@@ -101,6 +104,39 @@ int report(char* program, const CliOptions& options, const std::filesystem::path
                : fail("Η έκθεση αμοιβών δεν γράφτηκε ολόκληρη στην έξοδο.");
 }
 
+// Shows the study's statutory amounts, or replaces them (and the default for new studies) with
+// those given, as the window beside λ does.
+int rates(const CliOptions& options, const std::filesystem::path& installation,
+          const std::filesystem::path& folder) {
+    using velmora::store::StatutoryAmounts;
+    const velmora::store::Study study(folder);
+    if (options.rates.empty()) {
+        auto read = study.amounts();
+        if (!read) return fail(describe(read.error()));
+        for (const std::string& fault : read->faults)
+            Console::error(std::string(velmora::store::Catalogue::kAmounts) + ": " + fault + "\n");
+        std::string out;
+        for (const auto& amount : read->amounts)
+            out += amount.label + "\t" + StatutoryAmounts::shownRate(amount.rate, '.') + "\n";
+        return Console::output(out) ? 0 : 1;
+    }
+    std::vector<StatutoryAmounts::Typed> typed;
+    // A label may hold "=" itself; the rate never does.
+    for (const std::string& given : options.rates) {
+        const std::size_t split = given.rfind('=');
+        typed.push_back({given.substr(0, split), given.substr(split + 1)});
+    }
+    auto amounts = StatutoryAmounts::fromTyped(typed);
+    if (!amounts) return fail(describe(amounts.error()));
+    const auto change = study.changeAmounts(installation, *amounts);
+    if (!change.study) return fail(describe(change.study.error()));
+    if (!change.defaults)
+        return fail("Οι κρατήσεις της μελέτης άλλαξαν, αλλά δεν έγιναν οι προεπιλεγμένες για τις "
+                    "νέες μελέτες: " +
+                    describe(change.defaults.error()));
+    return 0;
+}
+
 int run(int argc, char** argv) {
     velmora::cli::ParsedCommandLine parsed = CliOptions::parse(Console::arguments(argc, argv));
     if (!parsed.options) return fail(parsed.error + "\n" + CliOptions::usage());
@@ -115,8 +151,14 @@ int run(int argc, char** argv) {
     auto study = Installation::currentStudy(*installation);
     if (study.state != Installation::CurrentStudy::State::Found) return fail(describe(study.error));
 
-    return options.command == CliOptions::Command::Calc ? calc(options, study.folder)
-                                                        : report(argv[0], options, study.folder);
+    switch (options.command) {
+    case CliOptions::Command::Calc:
+        return calc(options, study.folder);
+    case CliOptions::Command::Rates:
+        return rates(options, *installation, study.folder);
+    default:
+        return report(argv[0], options, study.folder);
+    }
 }
 
 } // namespace

@@ -10,6 +10,7 @@ struct Catalogue {
     // Installation folder.
     static constexpr std::string_view kPointer = "temp.dat";
     static constexpr std::string_view kDefaultLambda = "l.dat";
+    static constexpr std::string_view kDefaultAmounts = "kratiseis.dat";
     static constexpr std::string_view kStudies = "ergasies.dat";
     static constexpr std::string_view kStudiesScratch = "erga.dat";
     static constexpr std::string_view kStudyIndex = "temp1.dat";
@@ -22,6 +23,9 @@ struct Catalogue {
     static constexpr std::string_view kZone = "entos.dat";
     static constexpr std::string_view kSpecialty = "eid.dat";
     static constexpr std::string_view kScale = "klimaka.dat";
+    // The statutory amounts: a label and a rate each. A study without the file has the four of
+    // old.
+    static constexpr std::string_view kAmounts = "kratiseis.dat";
 
     // Study folder: work files.
     static constexpr std::string_view kTriangulation = "trig.dat";

@@ -36,13 +36,10 @@ std::string withLeadingZero(std::string text, char separator) {
     return text;
 }
 
-// What the calculation reads besides the works. The statutory amounts join them once a study
-// keeps its own.
-constexpr std::array<std::string_view, 4> kChoices = {
-    Catalogue::kDetails,
-    Catalogue::kScale,
-    Catalogue::kZone,
-    Catalogue::kLambda,
+// What the calculation reads besides the works.
+constexpr std::array<std::string_view, 5> kChoices = {
+    Catalogue::kDetails, Catalogue::kScale,   Catalogue::kZone,
+    Catalogue::kLambda,  Catalogue::kAmounts,
 };
 
 // When a file of the study was last written; nothing when it is not there as a file.
@@ -249,13 +246,32 @@ Status Study::storeZone(bool inside) const {
     return ValueFile::write(folder_, Catalogue::kZone, {ValueItem::number(inside ? 1 : 0)});
 }
 
-Study::LambdaChange Study::changeLambda(const std::filesystem::path& installation,
-                                        const TypedQuantity::Reading& reading) const {
-    const std::vector<ValueItem> items = {ValueItem::text(reading.stored)};
-    LambdaChange change{ValueFile::write(folder_, Catalogue::kLambda, items), {}};
-    if (change.study)
-        change.defaults = ValueFile::write(installation, Catalogue::kDefaultLambda, items);
+Study::Change Study::storeWithDefault(const std::filesystem::path& installation,
+                                      std::string_view name, std::string_view defaultName,
+                                      const std::vector<ValueItem>& items) const {
+    Change change{ValueFile::write(folder_, name, items), {}};
+    if (change.study) change.defaults = ValueFile::write(installation, defaultName, items);
     return change;
+}
+
+Study::Change Study::changeLambda(const std::filesystem::path& installation,
+                                  const TypedQuantity::Reading& reading) const {
+    return storeWithDefault(installation, Catalogue::kLambda, Catalogue::kDefaultLambda,
+                            {ValueItem::text(reading.stored)});
+}
+
+Result<StatutoryAmounts::Read> Study::amounts() const {
+    auto read = items(Catalogue::kAmounts);
+    if (!read && read.error().kind == Error::Kind::NotFound)
+        return StatutoryAmounts::Read{StatutoryAmounts::standard(), {}};
+    if (!read) return read.error();
+    return StatutoryAmounts::fromItems(*read);
+}
+
+Study::Change Study::changeAmounts(const std::filesystem::path& installation,
+                                   const std::vector<StatutoryAmount>& amounts) const {
+    return storeWithDefault(installation, Catalogue::kAmounts, Catalogue::kDefaultAmounts,
+                            StatutoryAmounts::itemsOf(amounts));
 }
 
 std::string Study::showLambda(std::string_view item, LambdaShown how, char separator) {

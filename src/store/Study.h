@@ -2,6 +2,7 @@
 
 #include "store/Result.h"
 #include "store/Status.h"
+#include "store/StatutoryAmounts.h"
 #include "store/TypedQuantity.h"
 #include "store/ValueFile.h"
 
@@ -125,14 +126,21 @@ public:
     // Stores the plan zone: 1 inside, 0 outside.
     Status storeZone(bool inside) const;
 
-    // λ changes for this study and becomes the default for the studies created after it.
-    struct LambdaChange {
+    // A change of this study that becomes the default for the studies created after it.
+    struct Change {
         Status study;
-        // Only tried once the study's own λ is stored.
+        // Only tried once the study's own file is stored.
         Status defaults;
     };
-    LambdaChange changeLambda(const std::filesystem::path& installation,
-                              const TypedQuantity::Reading& reading) const;
+    Change changeLambda(const std::filesystem::path& installation,
+                        const TypedQuantity::Reading& reading) const;
+
+    // The statutory amounts the study's fee carries: its own list, or the four of old when it
+    // keeps none. A file that is there but cannot be read gives its error.
+    Result<StatutoryAmounts::Read> amounts() const;
+    // Stores the list, checked already, for this study and as the default.
+    Change changeAmounts(const std::filesystem::path& installation,
+                         const std::vector<StatutoryAmount>& amounts) const;
 
     // The three ways λ is shown: in the work selection with its leading zero ("0,85"); in the
     // summary as stored in single precision (",85"); in the summary after its λ button, at full
@@ -180,6 +188,9 @@ public:
 
 private:
     template <class T, class Read> Result<T> numberOf(std::string_view name, Read read) const;
+    Change storeWithDefault(const std::filesystem::path& installation, std::string_view name,
+                            std::string_view defaultName,
+                            const std::vector<ValueItem>& items) const;
     Result<std::vector<std::string>> items(std::string_view name) const;
     Result<std::string> firstItem(std::string_view name) const;
 

@@ -8,6 +8,7 @@
 #include "store/Installation.h"
 #include "store/NumberText.h"
 #include "store/Specialty.h"
+#include "store/StatutoryAmounts.h"
 #include "store/StudyList.h"
 #include "store/TextPath.h"
 #include "store/ValueFile.h"
@@ -52,6 +53,28 @@ Result<DefaultLambda> defaultLambda(const std::filesystem::path& installation) {
     if (items.empty()) return DefaultLambda{std::nullopt, {}};
     if (!WorkSelection::lambdaOf(items.front())) return DefaultLambda{std::nullopt, items.front()};
     return DefaultLambda{NumberText::parse(items.front()), items.front()};
+}
+
+// The statutory amounts a new study starts with: the installation's list, or nothing when it keeps
+// none, so that the study carries the four of old as every study before it.
+Result<std::optional<std::vector<StatutoryAmount>>>
+defaultAmounts(const std::filesystem::path& installation) {
+    const FileContents read = ValueFile::load(installation, Catalogue::kDefaultAmounts);
+    if (read.state == FileContents::State::Missing)
+        return std::optional<std::vector<StatutoryAmount>>();
+    if (read.state == FileContents::State::Unreadable) return read.error;
+    StatutoryAmounts::Read amounts = StatutoryAmounts::fromItems(read.items);
+    if (!amounts.faults.empty())
+        return Error{
+            Error::Kind::Refused,
+            {},
+            {},
+            "Οι κρατήσεις με τις οποίες ξεκινούν οι νέες μελέτες (αρχείο «" +
+                TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultAmounts)) +
+                "») δεν διαβάζονται: " + amounts.faults.front() +
+                " Ορίστε τις ξανά από το κουμπί «Κρατήσεις» μιας μελέτης ή με "
+                "«velmora-cli rates --set» και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα."};
+    return std::optional(std::move(amounts.amounts));
 }
 
 bool isBlank(char c) {
@@ -167,6 +190,8 @@ Status StudyCreation::problemWith(const std::filesystem::path& installation,
             "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
             "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.");
 
+    if (auto amounts = defaultAmounts(installation); !amounts) return amounts.error();
+
     // Last, since a missing list is created on the way.
     return StudyList::canAppend(installation);
 }
@@ -206,12 +231,14 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
     for (const std::string& field : details.fields())
         fields.push_back(ValueItem::text(field));
     const int code = Specialty::codeOf(details.engineer.specialty);
-    for (const auto& [name, items] :
-         std::vector<std::pair<std::string_view, std::vector<ValueItem>>>{
-             {Catalogue::kDetails, fields},
-             {Catalogue::kLambda, {ValueItem::bareNumber(lambda)}},
-             {Catalogue::kZone, {ValueItem::number(1)}},
-             {Catalogue::kSpecialty, {ValueItem::number(code)}}})
+    std::vector<std::pair<std::string_view, std::vector<ValueItem>>> files = {
+        {Catalogue::kDetails, fields},
+        {Catalogue::kLambda, {ValueItem::bareNumber(lambda)}},
+        {Catalogue::kZone, {ValueItem::number(1)}},
+        {Catalogue::kSpecialty, {ValueItem::number(code)}}};
+    if (auto amounts = defaultAmounts(installation).maybe().value_or(std::nullopt))
+        files.emplace_back(Catalogue::kAmounts, StatutoryAmounts::itemsOf(*amounts));
+    for (const auto& [name, items] : files)
         if (Status s = ValueFile::write(staging, name, items); !s)
             return {discard(staging, s), folder};
 

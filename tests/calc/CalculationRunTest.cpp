@@ -2,6 +2,7 @@
 
 #include "messages/Describe.h"
 #include "store/FileName.h"
+#include "store/StatutoryAmounts.h"
 #include "store/Study.h"
 #include "store/ValueFile.h"
 #include "store/WorkSelection.h"
@@ -80,6 +81,8 @@ struct GoldenCase {
     const char* golden;
     // What the run tells on the way; the sections are exact all the same.
     std::vector<std::string> warnings = {};
+    // The statutory amounts the study keeps; nothing for a study without their file.
+    std::optional<std::vector<store::StatutoryAmount>> amounts = std::nullopt;
 };
 
 class CalculationRunGolden : public CalculationRunTest,
@@ -88,6 +91,10 @@ class CalculationRunGolden : public CalculationRunTest,
 TEST_P(CalculationRunGolden, WritesTheTwelveSectionsExactly) {
     const GoldenCase& c = GetParam();
     const auto study = copyStudy(c.study);
+    if (c.amounts) {
+        ASSERT_TRUE(
+            ValueFile::write(study, "kratiseis.dat", store::StatutoryAmounts::itemsOf(*c.amounts)));
+    }
     const auto outcome = CalculationRun::run(study, c.separator);
     EXPECT_TRUE(outcome.ok());
     EXPECT_EQ(outcome.warnings, c.warnings);
@@ -98,6 +105,13 @@ INSTANTIATE_TEST_SUITE_P(Studies, CalculationRunGolden,
                          ::testing::Values(GoldenCase{"FullComma", "full", ',', "full-comma"},
                                            GoldenCase{"FullPoint", "full", '.', "full-point"},
                                            GoldenCase{"Empty", "empty", ',', "empty"},
+                                           // The four kept as a list of the study's own.
+                                           GoldenCase{"FourAmountsStored",
+                                                      "full",
+                                                      ',',
+                                                      "full-comma",
+                                                      {},
+                                                      store::StatutoryAmounts::standard()},
                                            GoldenCase{"MissingAndShortFiles",
                                                       "short",
                                                       ',',
@@ -202,6 +216,11 @@ INSTANTIATE_TEST_SUITE_P(
         WarningCase{"AmountBeyondSinglePrecision", "analog.dat", " 1E300 \r\n",
                     "analog.dat: το ποσό της εργασίας", "synola.dat", 2,
                     "ΓΕΝΙΚΟ ΣΥΝΟΛΟ...... 49080,7 "},
+        // A list edited by hand: the label is printed as it stands, the rate that is no
+        // number counts 0.
+        WarningCase{"AmountRateNoNumber", "kratiseis.dat", "VAT\r\nabc\r\n",
+                    "kratiseis.dat: ο συντελεστής «abc» της κράτησης «VAT»", "synola.dat", 5,
+                    "\tVAT 0 "},
         WarningCase{"FeeBeyondSinglePrecision", "l.dat", "1E35\r\n", "synola.dat: η αμοιβή μελέτης",
                     "synola.dat", 4, "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  70080,7  X  1E+35  =  0 "}),
     [](const auto& info) { return info.param.name; });

@@ -70,6 +70,32 @@ TEST_F(CliTest, CalcThenReportGivesTheFeeReport) {
     EXPECT_NE(older.err.find("velmora-cli calc"), std::string::npos) << older.err;
 }
 
+TEST_F(CliTest, RatesSetForTheStudyAndTheDefaultArePrintedAndPriced) {
+    const auto study = copyStudy("full");
+    const Result four = cli("rates");
+    EXPECT_EQ(four.exitCode, 0) << four.err;
+    EXPECT_EQ(four.out, "Φ.Π.Α. 18%     = \t0.18\nΦ.Ε.Μ   4%     = \t0.04\nΤΣΜΕΔΕ  3% = \t0.03\n"
+                        "T.E.E   2%     = \t0.02\n");
+
+    // Split at the last "=": the second label keeps its own. One "%" to a line, which cmd.exe
+    // would take a pair of as a variable.
+    const Result set = cli("rates --set \"Φ.Π.Α. 24%=0.24\" --set \"Χαρτόσημο ==0,02\"");
+    EXPECT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(set.out + set.err, "");
+    EXPECT_EQ(TestFiles::bytes(home / "kratiseis.dat"), TestFiles::bytes(study / "kratiseis.dat"));
+    const Result two = cli("rates");
+    EXPECT_EQ(two.out, "Φ.Π.Α. 24% = \t0.24\nΧαρτόσημο =\t0.02\n");
+
+    // Fee 80592,8: 24% is 19342,27 and 2% 1611,85; the total takes the rates' sum on the fee.
+    ASSERT_EQ(cli("calc --decimal-separator ,").exitCode, 0);
+    const Result report = cli("report");
+    EXPECT_NE(report.out.find("  80592,8 \r\n\tΦ.Π.Α. 24% =  19342,27 \r\n\tΧαρτόσημο = "
+                              "1611,85 \r\n\t-------------------------------\r\n"
+                              "\tΣΥΝΟΛΟ.........=  101546,92 \r\n"),
+              std::string::npos)
+        << report.out;
+}
+
 // An installation folder copied from an earlier Windows installation of Velmora: its pointer
 // names that installation's own folder, and its files are in capitals.
 TEST_F(CliTest, AnEarlierWindowsInstallationIsComputedAtOnce) {
@@ -228,7 +254,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"ReportWithASectionLost", footSectionLost, "report", "(telos.dat)"},
         FailureCase{"UnknownCommand", studyNeverCalculated, "print", "Άγνωστη εντολή «print»"},
         FailureCase{"BadSeparator", studyNeverCalculated, "calc --decimal-separator x",
-                    "Η υποδιαστολή πρέπει"}),
+                    "Η υποδιαστολή πρέπει"},
+        FailureCase{"RateAsAPercentage", studyNeverCalculated,
+                    "rates --set \"Φ.Π.Α. 24%=0.24\" --set Φ.Ε.Μ=4", "από 0 έως 1"},
+        FailureCase{"RateWithoutLabel", studyNeverCalculated, "rates --set 0.24",
+                    "ΠΕΡΙΓΡΑΦΗ=ΣΥΝΤΕΛΕΣΤΗΣ"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
@@ -237,6 +267,7 @@ TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
         EXPECT_EQ(help.exitCode, 0) << asked;
         EXPECT_EQ(help.out.rfind("Χρήση:\n", 0), 0u) << asked;
         EXPECT_NE(help.out.find("velmora-cli report [--home"), std::string::npos) << asked;
+        EXPECT_NE(help.out.find("velmora-cli rates [--home"), std::string::npos) << asked;
         EXPECT_EQ(help.err, "") << asked;
     }
     const Result version = cli("--version");

@@ -222,6 +222,21 @@ TEST_F(StudyStoreTest, TheStudyCopiesTheDefaultLambdaAsABareNumber) {
     }
 }
 
+TEST_F(StudyStoreTest, TheStudyCopiesTheDefaultAmountsAndADefaultThatDoesNotReadIsRefused) {
+    put("kratiseis.dat", {"\" Φ.Π.Α. 24% = \"", " .24 ", "Φ.Ε.Μ 4% = ", " .04 "});
+    auto outcome = StudyCreation::create(home.path(), details());
+    ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
+    EXPECT_EQ(TestFiles::bytes(outcome.folder / "kratiseis.dat"), bytes("kratiseis.dat"));
+
+    put("kratiseis.dat", {"Φ.Π.Α. 24% = ", "24%"});
+    const auto before = snapshot();
+    auto refused = StudyCreation::create(home.path(), details("Άννα", "Λύρη"));
+    EXPECT_FALSE(refused.status);
+    EXPECT_NE(messages::describe(refused.status).find("«24%»"), std::string::npos)
+        << messages::describe(refused.status);
+    EXPECT_EQ(snapshot(), before);
+}
+
 TEST_F(StudyStoreTest, PastedDecomposedAndPolytonicLettersAreKeptAsMonotonicGreek) {
     // What the user sees as "Γιώργος Παππάς, Πολιτικός Μηχανικός", as a PDF may give it.
     StudyDetails pasted = details("Γιω\u0301ργος", "Παππα\u0301ς");

@@ -1,4 +1,5 @@
 #include "store/WorkSelection.h"
+#include "store/StatutoryAmounts.h"
 #include "store/Study.h"
 
 #include "messages/Describe.h"
@@ -199,6 +200,59 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{"-6", Fault::Negative, 0, "", "αρνητική", TypedQuantity::Shown{"-5", "-5"}},
         TypedCase{"abc", kNoNumber, 0, "", "", TypedQuantity::Shown{"abc", "abc"}}));
 
+struct AmountsCase {
+    const char* name;
+    std::vector<StatutoryAmounts::Typed> typed;
+    std::vector<StatutoryAmount> stored;
+    // A part of the message that refuses the list; empty when it is taken.
+    const char* refusal = "";
+};
+
+class TypedAmountsTest : public ::testing::TestWithParam<AmountsCase> {};
+
+TEST_P(TypedAmountsTest, AreCheckedAndReadBackAsStored) {
+    const AmountsCase& c = GetParam();
+    const auto amounts = StatutoryAmounts::fromTyped(c.typed);
+    if (*c.refusal) {
+        ASSERT_FALSE(amounts);
+        EXPECT_NE(amounts.error().detail.find(c.refusal), std::string::npos)
+            << amounts.error().detail;
+        return;
+    }
+    ASSERT_TRUE(amounts) << amounts.error().detail;
+    EXPECT_EQ(*amounts, c.stored);
+    TempFolder folder;
+    ASSERT_TRUE(
+        ValueFile::write(folder.path(), "kratiseis.dat", StatutoryAmounts::itemsOf(*amounts)));
+    const auto back = StatutoryAmounts::fromItems(*ValueFile::read(folder.path(), "kratiseis.dat"));
+    EXPECT_EQ(back.amounts, c.stored);
+    EXPECT_TRUE(back.faults.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, TypedAmountsTest,
+    ::testing::Values(
+        AmountsCase{"None", {}, {}},
+        AmountsCase{"LabelGetsItsEquals", {{"Φ.Π.Α. 24%  ", "0,24"}}, {{"Φ.Π.Α. 24% = ", 0.24}}},
+        AmountsCase{"ClosingEqualsKeptAsTyped",
+                    {{"ΤΣΜΕΔΕ  3% = ", "0.03"}, {"Χαρτόσημο=", ",02"}, {"Μηδέν", "0"}},
+                    {{"ΤΣΜΕΔΕ  3% = ", 0.03}, {"Χαρτόσημο=", 0.02}, {"Μηδέν = ", 0}}},
+        // Kept in quotes, which give the blank back.
+        AmountsCase{"LeadingBlankAndComma",
+                    {{" Φόρος 1,5%", "0,015"}, {"Όλο", "1"}},
+                    {{" Φόρος 1,5% = ", 0.015}, {"Όλο = ", 1}}},
+        AmountsCase{"RateAboveOne", {{"Φ.Π.Α.", "24"}}, {}, "από 0 έως 1"},
+        AmountsCase{"RateBelowZero", {{"Φ.Π.Α.", "-0,1"}}, {}, "«-0,1»"},
+        AmountsCase{"RateNoNumber", {{"Φ.Π.Α.", "24%"}}, {}, "«24%»"},
+        AmountsCase{"RateMissing", {{"Φ.Π.Α.", ""}}, {}, "από 0 έως 1"},
+        AmountsCase{"NoLabel", {{" = ", "0.1"}}, {}, "δεν έχει περιγραφή"},
+        AmountsCase{"QuoteAndComma", {{"\"Ειδικός\", φόρος", "0.1"}}, {}, "εισαγωγικά"},
+        AmountsCase{"LineEnd", {{"Φ.Π.Α.\n24%", "0.24"}}, {}, "χαρακτήρες ελέγχου"},
+        AmountsCase{"NotInTheCodePage", {{"Φόρος ✓", "0.1"}}, {}, "U+2713"},
+        AmountsCase{
+            "NineAmounts", std::vector<StatutoryAmounts::Typed>(9, {"Α", "0.01"}), {}, "έως 8"}),
+    [](const auto& info) { return info.param.name; });
+
 TEST_F(WorkSelectionTest, StoredItemsAreShownAgainAsTheUserWritesNumbers) {
     put("taxi.dat", "2.5\r\n\r\n abc\r\n-1\r\n.25\r\n 2 \r\n");
     const Study stored(study.path());
@@ -247,6 +301,9 @@ TEST_P(ReportAgeTest, InputsWrittenAfterTheOldestSectionAreNamed) {
     TestFiles::copyFiles(TestFiles::data("studies/full"), study.path());
     if (GetParam().calculated)
         TestFiles::copyFiles(TestFiles::data("golden/full-point"), study.path());
+    // An input the full study does not keep is written for the case.
+    for (const std::string& name : GetParam().later)
+        if (!std::filesystem::exists(study / name)) put(name, "");
     TestFiles::writtenInOrder(study.path(), GetParam().later);
     EXPECT_EQ(Study(study.path()).newerThanReport(), GetParam().newer);
 }
@@ -268,6 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"l.dat"}},
                       StaleCase{"OnlySectionsNewer", {"synola.dat", "telos.dat"}, {}},
                       StaleCase{"NotAnInput", {"eid.dat"}, {}},
+                      StaleCase{"StatutoryAmounts", {"kratiseis.dat"}, {"kratiseis.dat"}},
                       StaleCase{"NeverCalculated", {"l.dat"}, {}, false}),
     [](const auto& info) { return info.param.name; });
 

@@ -25,4 +25,12 @@ bool StudyAccess::stored(QWidget* parent, const store::Status& status) {
     return false;
 }
 
+bool StudyAccess::stored(QWidget* parent, const store::Study::Change& change,
+                         const QString& notDefault) {
+    if (!stored(parent, change.study)) return false;
+    if (change.defaults) return true;
+    Dialogs::failure(parent, change.defaults.error(), notDefault);
+    return false;
+}
+
 } // namespace velmora::ui

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+class QString;
 class QWidget;
 
 namespace velmora::ui {
@@ -21,6 +22,10 @@ public:
 
     // Tells the user what was not stored, over `parent`; true when everything was.
     static bool stored(QWidget* parent, const store::Status& status);
+    // The same for a change that is also the default for new studies; `notDefault` opens the
+    // message when only the study's own file was stored.
+    static bool stored(QWidget* parent, const store::Study::Change& change,
+                       const QString& notDefault);
 };
 
 } // namespace velmora::ui

@@ -23,6 +23,7 @@
 #include "ui/works/Form8.h"
 #include "ui/works/form3.h"
 #include "ui/works/form5.h"
+#include "ui/works/kratiseis.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -141,6 +142,8 @@ void Form1::build() {
     l->setMinimumWidth(60);
     Command1 = button(this, "Command1", QStringLiteral("Αναθεωριση συντελεστού λ"));
     Command1->setMinimumWidth(Command1->sizeHint().width() + 16);
+    Command11 = button(this, "Command11", QStringLiteral("Κρατήσεις"));
+    Command11->setMinimumWidth(Command11->sizeHint().width() + 16);
 
     εντος = new QRadioButton(QStringLiteral("Εντός Σχεδίου"), this);
     εντος->setObjectName(QStringLiteral("εντος"));
@@ -211,6 +214,7 @@ void Form1::build() {
     choices->addWidget(Label3);
     choices->addWidget(l);
     choices->addWidget(Command1);
+    choices->addWidget(Command11);
     choices->addSpacing(12);
     choices->addWidget(εντος);
     choices->addWidget(εκτος);
@@ -245,9 +249,9 @@ void Form1::build() {
     submitRow->addStretch(1);
     outer->addLayout(submitRow);
 
-    const std::array<QWidget*, 13> tabOrder = {εντος,    εκτος,    Combo1,   Command1, Command2,
-                                               Command3, EXIT,     Command4, Command5, Command6,
-                                               Command7, Command8, Command9};
+    const std::array<QWidget*, 14> tabOrder = {εντος,    εκτος,    Combo1,   Command1, Command11,
+                                               Command2, Command3, EXIT,     Command4, Command5,
+                                               Command6, Command7, Command8, Command9};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     setTabOrder(Command9, Command10);
@@ -256,6 +260,7 @@ void Form1::build() {
     connect(εντος, &QRadioButton::clicked, this, [this] { zoneChosen(true); });
     connect(εκτος, &QRadioButton::clicked, this, [this] { zoneChosen(false); });
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command11, &QPushButton::clicked, this, [] { WindowRegistry::show<kratiseis>(); });
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, [] { WindowRegistry::show<Form4>(); });
     connect(Command4, &QPushButton::clicked, this, [] { WindowRegistry::show<form5>(); });

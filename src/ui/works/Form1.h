@@ -77,6 +77,8 @@ public:
     QPushButton* Command9;
     QPushButton* Command10;
     QPushButton* EXIT;
+    // Beside λ: the statutory amounts of the study.
+    QPushButton* Command11;
 
     // λ as the window shows it: single precision, at most 7 significant digits, the regional
     // decimal separator, a zero before it ("0,85"); empty when the study's λ cannot be read.

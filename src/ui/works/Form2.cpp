@@ -67,16 +67,10 @@ void Form2::Command1_Click() {
 
     auto study = StudyAccess::currentOrWarn(this);
     if (!study) return;
-    const store::Study::LambdaChange change =
-        study->changeLambda(StudyAccess::installation(), *reading);
-    if (!StudyAccess::stored(this, change.study)) return;
-    if (!change.defaults) {
-        Dialogs::failure(this, change.defaults.error(),
-                         QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν έγινε ο "
-                                        "προεπιλεγμένος για τις νέες μελέτες:\n"));
-        return;
-    }
-    close();
+    if (StudyAccess::stored(this, study->changeLambda(StudyAccess::installation(), *reading),
+                            QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν έγινε ο "
+                                           "προεπιλεγμένος για τις νέες μελέτες:\n")))
+        close();
 }
 
 } // namespace velmora::ui

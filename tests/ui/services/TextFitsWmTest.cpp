@@ -10,6 +10,7 @@
 #include "ui/study/stoixeia.h"
 #include "ui/works/Form1.h"
 #include "ui/works/Form2.h"
+#include "ui/works/kratiseis.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -84,8 +85,9 @@ TEST_F(TextFitsWmTest, WindowsAreAtLeastAsWideAsTheirTitles) {
     makeStudy("ΣοφίαΚαλή", {{"l.dat", {"1"}}, {"entos.dat", {" 1 "}}});
     QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     title.setBold(true);
-    for (QWidget* window : std::initializer_list<QWidget*>{open<ui::Form2>(), open<ui::Form14>(),
-                                                           open<ui::help>(), open<ui::stoixeia>()})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{open<ui::Form2>(), open<ui::Form14>(), open<ui::help>(),
+                                         open<ui::stoixeia>(), open<ui::kratiseis>()})
         EXPECT_GT(window->width(), QFontMetrics(title).horizontalAdvance(window->windowTitle()))
             << window->windowTitle().toStdString();
 }

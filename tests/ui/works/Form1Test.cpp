@@ -14,9 +14,11 @@
 #include "ui/works/Form8.h"
 #include "ui/works/form3.h"
 #include "ui/works/form5.h"
+#include "ui/works/kratiseis.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -240,9 +242,9 @@ TEST_F(Form1Test, CaptionsAndTabOrderAreTheOnesUsersKnow) {
     EXPECT_EQ(form->findChild<QRadioButton*>(QStringLiteral("εκτος")), form->εκτος);
 
     const std::vector<QWidget*> order = {
-        form->εντος,    form->εκτος,    form->Combo1,   form->Command1, form->Command2,
-        form->Command3, form->EXIT,     form->Command4, form->Command5, form->Command6,
-        form->Command7, form->Command8, form->Command9, form->Command10};
+        form->εντος,    form->εκτος,    form->Combo1,   form->Command1, form->Command11,
+        form->Command2, form->Command3, form->EXIT,     form->Command4, form->Command5,
+        form->Command6, form->Command7, form->Command8, form->Command9, form->Command10};
     std::vector<QWidget*> chain;
     QWidget* at = form->εντος;
     do {
@@ -258,6 +260,54 @@ TEST_F(Form1Test, HasNoCloseButton) {
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::CustomizeWindowHint));
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+TEST_F(Form1Test, AmountsBesideLambdaShowTheFourOfOldAndStoreWhatIsTyped) {
+    auto folder = study();
+    open()->Command11->click();
+    auto* window = WindowRegistry::find<ui::kratiseis>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Κρατήσεις"));
+    EXPECT_EQ(window->lblPerigrafi[7]->buddy(), window->perigrafi[7]);
+    EXPECT_EQ(window->lblSyntelestis[7]->buddy(), window->syntelestis[7]);
+    EXPECT_EQ(window->perigrafi[2]->text(), QStringLiteral("ΤΣΜΕΔΕ  3% = "));
+    EXPECT_EQ(window->syntelestis[0]->text(), regional(QStringLiteral("0,18")));
+    EXPECT_TRUE(window->perigrafi[4]->text().isEmpty());
+
+    // A rate typed as a percentage is refused, and nothing is written.
+    window->syntelestis[0]->setText(QStringLiteral("18"));
+    window->cmdOK->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("από 0 έως 1")));
+    EXPECT_FALSE(std::filesystem::exists(folder / "kratiseis.dat"));
+
+    // Rows left empty are no amounts, wherever they stand.
+    for (int i = 0; i < ui::kratiseis::kRows; ++i) {
+        window->perigrafi[i]->clear();
+        window->syntelestis[i]->clear();
+    }
+    window->perigrafi[0]->setText(QStringLiteral("Φ.Π.Α. 24%"));
+    window->syntelestis[0]->setText(QStringLiteral("0,24"));
+    window->perigrafi[5]->setText(QStringLiteral("Χαρτόσημο 2% ="));
+    window->syntelestis[5]->setText(QStringLiteral(".02"));
+    window->cmdOK->click();
+    settle();
+    EXPECT_EQ(WindowRegistry::find<ui::kratiseis>(), nullptr);
+    const std::string expected = stored({"Φ.Π.Α. 24% = ", " .24 ", "Χαρτόσημο 2% =", " .02 "});
+    EXPECT_EQ(bytes(folder / "kratiseis.dat"), expected);
+    EXPECT_EQ(bytes(home() / "kratiseis.dat"), expected);
+
+    // Shown again as stored; "Άκυρο" writes nothing.
+    open()->Command11->click();
+    window = WindowRegistry::find<ui::kratiseis>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->perigrafi[1]->text(), QStringLiteral("Χαρτόσημο 2% ="));
+    window->cmdTesseris->click();
+    window->cmdCancel->click();
+    settle();
+    EXPECT_EQ(bytes(folder / "kratiseis.dat"), expected);
+    EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
 TEST_F(Form1Test, NoCurrentStudyIsToldAndNothingIsWritten) {
