@@ -13,6 +13,7 @@
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowKeys.h"
 #include "ui/services/WindowRegistry.h"
+#include "ui/study/stoixeia.h"
 #include "ui/works/Form2.h"
 
 #include <QFontMetrics>
@@ -151,6 +152,14 @@ Form13::Form13(QWidget* parent) : QWidget(parent) {
     Command2 = new QPushButton(QStringLiteral("Ανάγνωση"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(Twips::rect(8880, 8520, 2295, 495));
+    cmdDiorthosi = new QPushButton(QStringLiteral("Διόρθωση στοιχείων"), this);
+    cmdDiorthosi->setObjectName(QStringLiteral("cmdDiorthosi"));
+    cmdDiorthosi->setGeometry(Twips::rect(3000, 8520, 2295, 495));
+    cmdAntigrafi = new QPushButton(QStringLiteral("Αντιγραφή μελέτης"), this);
+    cmdAntigrafi->setObjectName(QStringLiteral("cmdAntigrafi"));
+    cmdAntigrafi->setGeometry(Twips::rect(5940, 8520, 2295, 495));
+    connect(cmdDiorthosi, &QPushButton::clicked, this, [this] { openDetails(false); });
+    connect(cmdAntigrafi, &QPushButton::clicked, this, [this] { openDetails(true); });
     connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
     WindowKeys::enterPresses(this, nullptr);
@@ -285,6 +294,29 @@ void Form13::Command1_Click() {
     }
     l->setText(fromUtf8(store::Study::showLambda(
         *lambda, store::Study::LambdaShown::SummaryAfterChange, Regional::decimalSeparator())));
+}
+
+void Form13::reload() {
+    Form_Load();
+    if (problem_.isEmpty() || !isVisible()) return;
+    const QString problem = problem_;
+    problem_.clear();
+    Dialogs::message(this, problem);
+}
+
+void Form13::openDetails(bool copy) {
+    auto study = StudyAccess::currentOrWarn(this);
+    if (!study) return;
+    // The details window serves one study at a time; what is typed there is not thrown away.
+    if (stoixeia* open = WindowRegistry::find<stoixeia>()) {
+        WindowRegistry::bringToFront(open);
+        Dialogs::message(open, QStringLiteral("Το παράθυρο «") + open->windowTitle() +
+                                   QStringLiteral("» είναι ήδη ανοιχτό. Ολοκληρώστε ή ακυρώστε "
+                                                  "ό,τι γράφεται εκεί και δοκιμάστε ξανά."));
+        return;
+    }
+    WindowRegistry::show<stoixeia>(copy ? stoixeia::Purpose::Copy : stoixeia::Purpose::Correct,
+                                   study->folder());
 }
 
 void Form13::showLambdaChange() {
