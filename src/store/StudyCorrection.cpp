@@ -95,7 +95,8 @@ StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& ins
 
     const Result<std::vector<std::string>> stored = Study(study).details();
     if (!stored && stored.error().kind != Error::Kind::NotFound) return {stored.error(), study};
-    const StudyDetails before = StudyDetails::of(stored.maybe().value_or(std::vector<std::string>{}));
+    const StudyDetails before =
+        StudyDetails::of(stored.maybe().value_or(std::vector<std::string>{}));
     const std::filesystem::path renamed = installation / TextPath::fromUtf8(details.folderName());
     const bool moves = renamed.filename() != study.filename();
     const Installation::CurrentStudy current = Installation::currentStudy(installation);

@@ -146,18 +146,19 @@ Form13::Form13(QWidget* parent) : QWidget(parent) {
     caption(QStringLiteral("Πίνακες Χιλιοστών (ιδιοκτ.)"), 7920, 5880, kHeading, Qt::AlignHCenter);
     xilio = value(QStringLiteral("xilio"), 7920, 6240, kHeading, 255, Qt::AlignHCenter);
 
-    Command1 = new QPushButton(QStringLiteral("Αναθεωριση συντελεστού λ"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(Twips::rect(120, 8520, 2295, 495));
-    Command2 = new QPushButton(QStringLiteral("Ανάγνωση"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(Twips::rect(8880, 8520, 2295, 495));
-    cmdDiorthosi = new QPushButton(QStringLiteral("Διόρθωση στοιχείων"), this);
-    cmdDiorthosi->setObjectName(QStringLiteral("cmdDiorthosi"));
-    cmdDiorthosi->setGeometry(Twips::rect(3000, 8520, 2295, 495));
-    cmdAntigrafi = new QPushButton(QStringLiteral("Αντιγραφή μελέτης"), this);
-    cmdAntigrafi->setObjectName(QStringLiteral("cmdAntigrafi"));
-    cmdAntigrafi->setGeometry(Twips::rect(5940, 8520, 2295, 495));
+    // The buttons stand in one row along the bottom.
+    auto button = [this](const QString& text, const QString& name, int left) {
+        auto* made = new QPushButton(text, this);
+        made->setObjectName(name);
+        made->setGeometry(Twips::rect(left, 8520, 2295, 495));
+        return made;
+    };
+    Command1 = button(QStringLiteral("Αναθεωριση συντελεστού λ"), QStringLiteral("Command1"), 120);
+    cmdDiorthosi =
+        button(QStringLiteral("Διόρθωση στοιχείων"), QStringLiteral("cmdDiorthosi"), 3000);
+    cmdAntigrafi =
+        button(QStringLiteral("Αντιγραφή μελέτης"), QStringLiteral("cmdAntigrafi"), 5940);
+    Command2 = button(QStringLiteral("Ανάγνωση"), QStringLiteral("Command2"), 8880);
     connect(cmdDiorthosi, &QPushButton::clicked, this, [this] { openDetails(false); });
     connect(cmdAntigrafi, &QPushButton::clicked, this, [this] { openDetails(true); });
     connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
