@@ -114,7 +114,10 @@ StudyList::Hold::Hold(const std::filesystem::path& installation, const std::file
     : installation_(installation) {
     study_.emplace(study, Catalogue::kReportLock);
     if (const Status& held = study_->status(); !held) {
-        status_ = Failure::ofReportLock(study, held.error());
+        // A calculation at work is told as such; the lock file's own trouble as it is.
+        status_ = held.error().kind == Error::Kind::Busy
+                      ? Failure::ofReportLock(study, held.error())
+                      : held;
         return;
     }
     list_.emplace(installation, Catalogue::kStudies);
