@@ -308,16 +308,7 @@ void Form13::reload() {
 void Form13::openDetails(bool copy) {
     auto study = StudyAccess::currentOrWarn(this);
     if (!study) return;
-    // The details window serves one study at a time; what is typed there is not thrown away.
-    if (stoixeia* open = WindowRegistry::find<stoixeia>()) {
-        WindowRegistry::bringToFront(open);
-        Dialogs::message(open, QStringLiteral("Το παράθυρο «") + open->windowTitle() +
-                                   QStringLiteral("» είναι ήδη ανοιχτό. Ολοκληρώστε ή ακυρώστε "
-                                                  "ό,τι γράφεται εκεί και δοκιμάστε ξανά."));
-        return;
-    }
-    WindowRegistry::show<stoixeia>(copy ? stoixeia::Purpose::Copy : stoixeia::Purpose::Correct,
-                                   study->folder());
+    stoixeia::open(copy ? stoixeia::Purpose::Copy : stoixeia::Purpose::Correct, study->folder());
 }
 
 void Form13::showLambdaChange() {

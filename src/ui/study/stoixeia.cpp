@@ -157,6 +157,18 @@ stoixeia::stoixeia(Purpose purpose, std::filesystem::path study, QWidget* parent
     onoma->setFocus();
 }
 
+void stoixeia::open(Purpose purpose, const std::filesystem::path& study) {
+    stoixeia* shown = WindowRegistry::find<stoixeia>();
+    if (!shown || (shown->purpose_ == purpose && shown->study_ == study)) {
+        WindowRegistry::show<stoixeia>(purpose, study);
+        return;
+    }
+    WindowRegistry::bringToFront(shown);
+    Dialogs::message(shown, QStringLiteral("Το παράθυρο «") + shown->windowTitle() +
+                                QStringLiteral("» είναι ήδη ανοιχτό. Ολοκληρώστε ή ακυρώστε ό,τι "
+                                               "γράφεται εκεί και δοκιμάστε ξανά."));
+}
+
 void stoixeia::fillFromStudy() {
     const auto stored = store::Study(study_).details();
     if (!stored) {

@@ -28,6 +28,10 @@ public:
                       QWidget* parent = nullptr);
     Purpose purpose() const { return purpose_; }
 
+    // Shows the window for this purpose. One already open for the same is brought to the front;
+    // one open for another purpose too, with word that it is busy, so nothing typed is lost.
+    static void open(Purpose purpose, const std::filesystem::path& study = {});
+
     QTabBar* tbsOptions;
     // One panel per tab; the panel of the selected tab stands in the window, the others far
     // outside it.

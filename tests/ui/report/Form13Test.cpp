@@ -334,6 +334,19 @@ TEST_F(Form13ChangeTest, ACopyStartsFromTheWorksForAnOwnerTypedAnewAndBecomesCur
     EXPECT_NE(ui::WindowRegistry::find<ui::Form1>(), nullptr);
 }
 
+TEST_F(Form13ChangeTest, ADetailsWindowOpenForANewStudyKeepsWhatIsTypedThere) {
+    created();
+    ui::stoixeia::open(ui::stoixeia::Purpose::Create);
+    auto* typing = ui::WindowRegistry::find<ui::stoixeia>();
+    ASSERT_NE(typing, nullptr);
+    typing->onoma->setText(QStringLiteral("Άννα"));
+    EXPECT_EQ(details(window->cmdDiorthosi), typing);
+    EXPECT_EQ(typing->purpose(), ui::stoixeia::Purpose::Create);
+    EXPECT_EQ(typing->onoma->text(), QStringLiteral("Άννα"));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("ήδη ανοιχτό")));
+}
+
 TEST_F(Form13Test, LabelsStandAtTheirPlacesWithTheHeaderStyled) {
     makeStudy("Σ", Files{{"stoixeia.dat", kDetails}, {"l.dat", {"1"}}, {"entos.dat", {" 1 "}}});
     open();
