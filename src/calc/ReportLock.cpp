@@ -18,10 +18,7 @@ FileLock ReportLock::forReading(const std::filesystem::path& study) {
 }
 
 store::Error ReportLock::problem(const std::filesystem::path& study, const store::Error& why) {
-    if (why.kind == store::Error::Kind::Busy)
-        return Failure::of(store::Error::Kind::Busy, study, {}, Failure::kReportBusy);
-    return Failure::of(why.kind, FileLock::lockFileFor(study, Catalogue::kReportLock), why.reason,
-                       Failure::kReportLock);
+    return Failure::ofReportLock(study, why);
 }
 
 } // namespace velmora::calc

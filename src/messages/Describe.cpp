@@ -52,6 +52,11 @@ std::string notWritten(const store::Error& error, const Named& file) {
                "» στον φάκελο της μελέτης «" + file.folder +
                "», που κρατά τους υπολογισμούς της έναν τη φορά· οι υπολογισμοί δεν έγιναν και η "
                "έκθεση έμεινε όπως ήταν.";
+    if (detail == Failure::kStudyRename)
+        return "Δεν ήταν δυνατή η μετονομασία του φακέλου της μελέτης «" + file.path +
+               "». Αν κάποιο αρχείο της μελέτης είναι ανοιχτό σε άλλο πρόγραμμα (στα Windows "
+               "αυτό εμποδίζει τη μετονομασία), κλείστε το και δοκιμάστε ξανά. Η μελέτη έμεινε "
+               "όπως ήταν.";
     if (detail == Failure::kFolderSync)
         return "Οι αλλαγές στον φάκελο «" + file.path +
                "» δεν επιβεβαιώθηκαν στον δίσκο (σφάλμα του δίσκου).";
@@ -98,6 +103,9 @@ std::string notRead(const store::Error& error, const Named& file) {
     if (detail == Failure::kAppendingStudy)
         return "Ο κατάλογος μελετών «" + file.name +
                "» υπάρχει αλλά δεν διαβάζεται· η νέα μελέτη δεν δημιουργήθηκε.";
+    if (detail == Failure::kChangingList)
+        return "Ο κατάλογος μελετών «" + file.name +
+               "» υπάρχει αλλά δεν διαβάζεται· η μελέτη έμεινε όπως ήταν.";
     if (detail == Failure::kAppendingEngineer)
         return "Το μητρώο μηχανικών «" + file.name +
                "» υπάρχει αλλά δεν διαβάζεται· ο νέος μηχανικός δεν καταχωρίστηκε.";

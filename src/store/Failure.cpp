@@ -1,5 +1,7 @@
 #include "store/Failure.h"
 
+#include "store/Catalogue.h"
+#include "store/FileLock.h"
 #include "store/TextPath.h"
 
 #include <new>
@@ -25,6 +27,12 @@ Error Failure::of(Error::Kind kind, const std::filesystem::path& file, std::stri
                   std::string_view detail) {
     return {kind, file.empty() ? std::string() : TextPath::toUtf8(file), trimmed(std::move(reason)),
             std::string(detail)};
+}
+
+Error Failure::ofReportLock(const std::filesystem::path& study, const Error& why) {
+    if (why.kind == Error::Kind::Busy) return of(Error::Kind::Busy, study, {}, kReportBusy);
+    return of(why.kind, FileLock::lockFileFor(study, Catalogue::kReportLock), why.reason,
+              kReportLock);
 }
 
 std::string Failure::reasonOfErrno(int error) {

@@ -23,6 +23,10 @@ public:
     // A value file that is a link to a file outside its folder, and is not read for it.
     static constexpr std::string_view kLinkOutside = "a link out of its folder";
     static constexpr std::string_view kAppendingStudy = "appending to the list of studies";
+    // Correcting, copying or putting away a study, which rewrites the list.
+    static constexpr std::string_view kChangingList = "changing the list of studies";
+    // Renaming a study folder, for a new owner's name.
+    static constexpr std::string_view kStudyRename = "renaming the study folder";
     static constexpr std::string_view kAppendingEngineer = "appending to the engineer registry";
     // Creating the program folder, or, for a failure to read, reaching it.
     static constexpr std::string_view kProgramFolder = "creating the program folder";
@@ -40,6 +44,9 @@ public:
     static constexpr std::string_view kNotPermitted = "not permitted";
     static constexpr std::string_view kFolderInTheWay = "folder in the way";
     static constexpr std::string_view kNotAFile = "no file in the way";
+
+    // Why a study's report lock was not had, told of the study rather than of its lock file.
+    static Error ofReportLock(const std::filesystem::path& study, const Error& why);
 
     static Error of(Error::Kind kind, const std::filesystem::path& file, std::string reason = {},
                     std::string_view detail = {});

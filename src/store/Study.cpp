@@ -295,6 +295,15 @@ const std::vector<std::string_view>& Study::reportInputs() {
     return inputs;
 }
 
+const std::vector<std::string_view>& Study::inputFiles() {
+    static const std::vector<std::string_view> inputs = [] {
+        std::vector<std::string_view> all = reportInputs();
+        all.push_back(Catalogue::kSpecialty);
+        return all;
+    }();
+    return inputs;
+}
+
 std::vector<std::string> Study::newerThanReport() const {
     std::optional<std::filesystem::file_time_type> oldest;
     for (std::string_view section : Catalogue::kReportOrder) {

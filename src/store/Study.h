@@ -177,6 +177,10 @@ public:
     // here too, so that a report older than it is told.
     static const std::vector<std::string_view>& reportInputs();
 
+    // Every file the user's input is kept in: those of `reportInputs()` and the specialty code.
+    // A study's copy starts from these; its report, locks and temporary files stay behind.
+    static const std::vector<std::string_view>& inputFiles();
+
     // The inputs changed since the report was worked out: each one written after the oldest
     // report section, in the order of `reportInputs()`, by the files' modification times. Empty
     // when the report is as new as the study, and for a study never calculated (a section

@@ -4,11 +4,13 @@
 #include "store/Catalogue.h"
 #include "store/Failure.h"
 #include "store/FieldCheck.h"
+#include "store/FileLock.h"
 #include "store/FileName.h"
 #include "store/Installation.h"
 #include "store/NumberText.h"
 #include "store/Specialty.h"
 #include "store/StatutoryAmounts.h"
+#include "store/Study.h"
 #include "store/StudyList.h"
 #include "store/TextPath.h"
 #include "store/ValueFile.h"
@@ -102,6 +104,32 @@ bool isReservedDeviceName(std::string_view name) {
 
 } // namespace
 
+bool StudyCreation::isTaken(const std::filesystem::path& installation, const std::string& name,
+                            const std::filesystem::path& keeping) {
+    std::error_code ec;
+    const auto isKept = [&](const std::filesystem::path& path) {
+        std::error_code ignored;
+        return !keeping.empty() && std::filesystem::equivalent(path, keeping, ignored);
+    };
+    // A system that ignores letter case finds the folder by the name as it stands.
+    const std::filesystem::path folder = installation / TextPath::fromUtf8(name);
+    if (std::filesystem::exists(folder, ec) && !isKept(folder)) return true;
+    // Elsewhere a folder whose name differs in letter case alone would still meet this one on
+    // the machines the studies travel to.
+    for (const auto& entry : std::filesystem::directory_iterator(installation, ec))
+        if (FileName::sameName(TextPath::toUtf8(entry.path().filename()), name) &&
+            !isKept(entry.path()))
+            return true;
+    return false;
+}
+
+StudyDetails StudyDetails::of(const std::vector<std::string>& stored) {
+    std::array<std::string, 12> f;
+    for (std::size_t i = 0; i < f.size() && i < stored.size(); ++i)
+        f[i] = stored[i];
+    return {f[0], f[1], f[2], f[3], f[4], f[5], f[6], {f[7], f[8], f[9], f[10], f[11]}};
+}
+
 StudyDetails StudyDetails::normalised() const {
     return {FieldCheck::normalised(ownerFirstName), FieldCheck::normalised(ownerSurname),
             FieldCheck::normalised(ownerAddress),   FieldCheck::normalised(ownerCity),
@@ -153,8 +181,9 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
     return {};
 }
 
-Status StudyCreation::problemWith(const std::filesystem::path& installation,
-                                  const StudyDetails& typed) {
+Status StudyCreation::detailsProblem(const std::filesystem::path& installation,
+                                     const StudyDetails& typed,
+                                     const std::filesystem::path& keeping) {
     const auto refuse = [](std::string why) { return Error{Error::Kind::Refused, {}, {}, why}; };
     const StudyDetails details = typed.normalised();
     const std::string name = details.folderName();
@@ -167,17 +196,23 @@ Status StudyCreation::problemWith(const std::filesystem::path& installation,
 
     const std::filesystem::path folder = installation / TextPath::fromUtf8(name);
     const std::string folderText = TextPath::toUtf8(folder);
-    std::error_code ec;
-    if (std::filesystem::exists(folder, ec))
+    if (isTaken(installation, name, keeping))
         return refuse(
             "Υπάρχει ήδη μελέτη με φάκελο «" + folderText +
             "»: ο ιδιοκτήτης έχει το ίδιο όνομα και επώνυμο με ιδιοκτήτη προηγούμενης "
             "μελέτης. Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη (για παράδειγμα προσθέστε "
-            "ένα αρχικό του πατρώνυμου) ώστε η νέα μελέτη να έχει δικό της φάκελο.");
+            "ένα αρχικό του πατρώνυμου) ώστε η μελέτη να έχει δικό της φάκελο.");
     if (!ValueFile::isStorableText(folderText))
         return refuse("Η διαδρομή του φακέλου της μελέτης «" + folderText +
                       "» περιέχει χαρακτήρες που δεν μπορούν να αποθηκευτούν ως τρέχουσα μελέτη. "
                       "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.");
+    return {};
+}
+
+Status StudyCreation::problemWith(const std::filesystem::path& installation,
+                                  const StudyDetails& typed) {
+    const auto refuse = [](std::string why) { return Error{Error::Kind::Refused, {}, {}, why}; };
+    if (Status problem = detailsProblem(installation, typed); !problem) return problem;
 
     const Result<DefaultLambda> lambda = defaultLambda(installation);
     if (!lambda) return lambda.error();
@@ -198,6 +233,50 @@ Status StudyCreation::problemWith(const std::filesystem::path& installation,
 
 StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& installation,
                                              const StudyDetails& typed) {
+    return make(installation, typed, {});
+}
+
+StudyCreation::Outcome StudyCreation::copy(const std::filesystem::path& installation,
+                                           const std::filesystem::path& source,
+                                           const StudyDetails& typed) {
+    // The source is held against a calculation, a rename or a putting away while its files are
+    // read; a folder that is only there to read is read without it.
+    FileLock held(source, Catalogue::kReportLock);
+    if (!held.status() && held.status().error().kind == Error::Kind::Busy)
+        return {Failure::ofReportLock(source, held.status().error()), {}};
+    const Result<std::vector<std::string>> stored = Study(source).details();
+    if (!stored) return {stored.error(), {}};
+    const bool sameSpecialty = StudyDetails::of(*stored).normalised().engineer.specialty ==
+                               typed.normalised().engineer.specialty;
+    return make(installation, typed, [&](const std::filesystem::path& staging) -> Status {
+        for (std::string_view name : Study::inputFiles()) {
+            if (name == Catalogue::kDetails) continue;
+            if (name == Catalogue::kSpecialty && !sameSpecialty) continue;
+            Result<std::string> bytes = ValueFile::bytes(source, name);
+            if (!bytes && bytes.error().kind == Error::Kind::NotFound) {
+                // A source without amounts of its own adds the four of old, and so does its
+                // copy, whatever the default for new studies is now.
+                if (name == Catalogue::kAmounts) {
+                    const auto made = staging / TextPath::fromUtf8(std::string(name));
+                    std::error_code gone;
+                    if (std::filesystem::remove(made, gone); gone)
+                        return Failure::of(Error::Kind::WriteFailed, made, Failure::reasonOf(gone),
+                                           Failure::kStudyFolder);
+                }
+                continue;
+            }
+            if (!bytes) return bytes.error();
+            if (Status s =
+                    AtomicFile::replace(staging / TextPath::fromUtf8(std::string(name)), *bytes);
+                !s)
+                return s;
+        }
+        return {};
+    });
+}
+
+StudyCreation::Outcome StudyCreation::make(const std::filesystem::path& installation,
+                                           const StudyDetails& typed, const Start& start) {
     const StudyDetails details = typed.normalised();
     if (Status refused = problemWith(installation, details); !refused) return {refused, {}};
 
@@ -241,6 +320,8 @@ StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& instal
     for (const auto& [name, items] : files)
         if (Status s = ValueFile::write(staging, name, items); !s)
             return {discard(staging, s), folder};
+    if (start)
+        if (Status s = start(staging); !s) return {discard(staging, s), folder};
 
     // A folder of that name made meanwhile by another program stays as it is.
     if (std::filesystem::exists(folder, ec)) {

@@ -5,7 +5,9 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace velmora::store {
 
@@ -20,6 +22,8 @@ struct StudyDetails {
     std::string location;
     Engineer engineer;
 
+    // The details as a study keeps them, in file order; a field the file lacks is empty.
+    static StudyDetails of(const std::vector<std::string>& stored);
     // The details as they are checked and kept: every field in Unicode normalisation form C.
     StudyDetails normalised() const;
     // The twelve fields in the order the study keeps them.
@@ -45,9 +49,34 @@ public:
 
     static Outcome create(const std::filesystem::path& installation, const StudyDetails& typed);
 
+    // A new study with these details that starts from every input of the study in `source`:
+    // its works, scale, zone, λ and statutory amounts, but not its report. The specialty code
+    // comes along unless the specialty changes. Listed and made current, as a created study is.
+    static Outcome copy(const std::filesystem::path& installation,
+                        const std::filesystem::path& source, const StudyDetails& typed);
+
+    // The checks of the details themselves and of the folder they name, which no other study
+    // may have. `keeping` is the folder of a study whose details are being corrected: its new
+    // name may be its own.
+    static Status detailsProblem(const std::filesystem::path& installation,
+                                 const StudyDetails& typed,
+                                 const std::filesystem::path& keeping = {});
+
+    // Whether a folder of the installation other than `keeping` goes by `name`, letter case
+    // aside.
+    static bool isTaken(const std::filesystem::path& installation, const std::string& name,
+                        const std::filesystem::path& keeping = {});
+
     // Why a text cannot name a folder on any of the systems the program runs on; empty when it
     // can.
     static std::string folderNameProblem(const std::string& name);
+
+private:
+    // Writes what a study starts from beyond its first files into its folder, still under its
+    // temporary name.
+    using Start = std::function<Status(const std::filesystem::path& staging)>;
+    static Outcome make(const std::filesystem::path& installation, const StudyDetails& typed,
+                        const Start& start);
 };
 
 } // namespace velmora::store

@@ -34,9 +34,18 @@ std::vector<ValueItem> itemsOf(const std::vector<StudyEntry>& entries) {
 }
 
 // A list that cannot be read would lose every study it holds if it were rewritten.
-Error unreadable(Error why) {
-    why.detail = Failure::kAppendingStudy;
+Error unreadable(Error why, std::string_view doing = Failure::kAppendingStudy) {
+    why.detail = doing;
     return why;
+}
+
+// The list as a change finds it while holding it: a missing list is simply empty, since the
+// rewrite creates it.
+Result<std::vector<StudyEntry>> heldEntries(const std::filesystem::path& installation,
+                                            std::string_view doing) {
+    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
+    if (listed.state == FileContents::State::Unreadable) return unreadable(listed.error, doing);
+    return pairsOf(listed.items);
 }
 
 enum class Change { Append, TakeBack };
@@ -46,19 +55,17 @@ enum class Change { Append, TakeBack };
 Status change(const std::filesystem::path& installation, const StudyEntry& entry, Change change) {
     FileLock lock(installation, Catalogue::kStudies);
     if (!lock.status()) return lock.status();
-    // A missing list is simply empty here; the rewrite below creates it.
-    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
-    if (listed.state == FileContents::State::Unreadable) return unreadable(listed.error);
-    std::vector<StudyEntry> entries = pairsOf(listed.items);
+    Result<std::vector<StudyEntry>> entries = heldEntries(installation, Failure::kAppendingStudy);
+    if (!entries) return entries.error();
     if (change == Change::Append) {
-        entries.push_back(entry);
+        entries->push_back(entry);
     } else {
-        auto last = std::find(entries.rbegin(), entries.rend(), entry);
-        if (last == entries.rend()) return {};
-        entries.erase(std::next(last).base());
+        auto last = std::find(entries->rbegin(), entries->rend(), entry);
+        if (last == entries->rend()) return {};
+        entries->erase(std::next(last).base());
     }
 
-    const std::vector<ValueItem> items = itemsOf(entries);
+    const std::vector<ValueItem> items = itemsOf(*entries);
     if (change == Change::Append)
         if (Status s = ValueFile::write(installation, Catalogue::kStudiesScratch, items); !s)
             return s;
@@ -101,6 +108,37 @@ Status StudyList::writeIndex(const std::filesystem::path& installation,
 std::vector<std::string> StudyList::readIndex(const std::filesystem::path& installation) {
     return ValueFile::read(installation, Catalogue::kStudyIndex)
         .value_or(std::vector<std::string>{});
+}
+
+StudyList::Hold::Hold(const std::filesystem::path& installation, const std::filesystem::path& study)
+    : installation_(installation) {
+    study_.emplace(study, Catalogue::kReportLock);
+    if (const Status& held = study_->status(); !held) {
+        // A calculation at work is told as such; the lock file's own trouble as it is.
+        status_ = held.error().kind == Error::Kind::Busy
+                      ? Failure::ofReportLock(study, held.error())
+                      : held;
+        return;
+    }
+    list_.emplace(installation, Catalogue::kStudies);
+    if (!list_->status()) {
+        status_ = list_->status();
+        return;
+    }
+    Result<std::vector<StudyEntry>> entries = heldEntries(installation, Failure::kChangingList);
+    if (!entries) {
+        status_ = entries.error();
+        return;
+    }
+    entries_ = std::move(*entries);
+}
+
+Status StudyList::Hold::rewrite(const std::vector<StudyEntry>& entries) const {
+    Status written = ValueFile::write(installation_, Catalogue::kStudies, itemsOf(entries));
+    // The index only spares the previous-study selection a lookup, and is written anew each time
+    // that window opens; one left behind is no reason to undo the change.
+    if (written) writeIndex(installation_, entries);
+    return written;
 }
 
 StudyList::Offer StudyList::offer(const std::filesystem::path& installation) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "store/FileLock.h"
 #include "store/Status.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +53,32 @@ public:
     // The folder names of the index in order, an empty text for a free place; none at all when
     // the index cannot be read.
     static std::vector<std::string> readIndex(const std::filesystem::path& installation);
+
+    // Holds one study against calculations and readers of its report, and the list against other
+    // programs, while the study's folder and its listing change together; the list is read once
+    // both are held. The study is taken first, the list second, always in that order, so that two
+    // such changes never wait on each other.
+    class Hold {
+    public:
+        Hold(const std::filesystem::path& installation, const std::filesystem::path& study);
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+        // Success once both are held and the list is read; otherwise why not.
+        const Status& status() const { return status_; }
+        const std::vector<StudyEntry>& entries() const { return entries_; }
+        // Writes the list anew while it is held, and the index beside it.
+        Status rewrite(const std::vector<StudyEntry>& entries) const;
+        // Windows renames no folder while a file inside it is open, the lock's own included.
+        void releaseStudy() { study_.reset(); }
+
+    private:
+        std::filesystem::path installation_;
+        std::optional<FileLock> study_;
+        std::optional<FileLock> list_;
+        std::vector<StudyEntry> entries_;
+        Status status_;
+    };
 
     // What the previous-study selection offers: every listed study, with the index written anew
     // beside the list. A list that cannot be read offers nothing and says why; the index it would

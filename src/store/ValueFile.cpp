@@ -26,12 +26,15 @@ std::optional<Error> leadsOut(const std::filesystem::path& folder,
     return Failure::of(Error::Kind::NotReadable, file, {}, Failure::kLinkOutside);
 }
 
+Result<std::string> rawBytes(const std::filesystem::path& folder, std::string_view name) {
+    const std::filesystem::path file = FileName::resolve(folder, name);
+    if (auto refused = leadsOut(folder, file)) return std::move(*refused);
+    return RegularFile::read(file);
+}
+
 template <class Parse>
 FileContents loadWith(const std::filesystem::path& folder, std::string_view name, Parse parse) {
-    const std::filesystem::path file = FileName::resolve(folder, name);
-    if (auto refused = leadsOut(folder, file))
-        return {FileContents::State::Unreadable, {}, std::move(*refused)};
-    Result<std::string> raw = RegularFile::read(file);
+    Result<std::string> raw = rawBytes(folder, name);
     if (raw) return {FileContents::State::Read, parse(Cp1253::decode(*raw)), {}};
     if (raw.error().kind == Error::Kind::NotFound) return {};
     return {FileContents::State::Unreadable, {}, raw.error()};
@@ -74,6 +77,10 @@ FileContents ValueFile::load(const std::filesystem::path& folder, std::string_vi
 
 FileContents ValueFile::loadLines(const std::filesystem::path& folder, std::string_view name) {
     return loadWith(folder, name, linesOf);
+}
+
+Result<std::string> ValueFile::bytes(const std::filesystem::path& folder, std::string_view name) {
+    return rawBytes(folder, name);
 }
 
 std::optional<std::vector<std::string>> ValueFile::read(const std::filesystem::path& folder,

@@ -46,6 +46,8 @@ public:
     // The lines of a text file without their line ends, or why there are none.
     static FileContents loadLines(const std::filesystem::path& folder, std::string_view name);
 
+    // The file's bytes as they stand, read as `load` reads them; NotFound when it is not there.
+    static Result<std::string> bytes(const std::filesystem::path& folder, std::string_view name);
     // Every item of the file, or nothing when it cannot be read.
     static std::optional<std::vector<std::string>> read(const std::filesystem::path& folder,
                                                         std::string_view name);

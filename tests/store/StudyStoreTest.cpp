@@ -1,15 +1,22 @@
 #include "messages/Describe.h"
+#include "store/AtomicFile.h"
 #include "store/Cp1253.h"
 #include "store/EngineerRegistry.h"
+#include "store/StatutoryAmounts.h"
+#include "store/Study.h"
+#include "store/StudyCorrection.h"
 #include "store/StudyCreation.h"
 #include "store/StudyList.h"
 #include "store/TextPath.h"
+#include "store/ValueFile.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -436,6 +443,145 @@ TEST_F(StudyStoreTest, AStudyOfAnOwnerWithACommaIsPointedAtInQuotes) {
     auto listed = StudyList::readAll(home.path());
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0], (StudyEntry{"Γιώργος,", "Παππάς"}));
+}
+
+// Correcting and copying a study
+
+class StudyChangeTest : public StudyStoreTest {
+protected:
+    // "ΓιώργοςΠαππάς" with works entered, calculated, listed twice and current; the index and
+    // the locks are there, as after any day's work.
+    std::filesystem::path made() {
+        put("ergasies.dat", {"Νίκος", "Δήμου"});
+        auto outcome = StudyCreation::create(home.path(), details());
+        EXPECT_TRUE(outcome.status) << messages::describe(outcome.status);
+        EXPECT_TRUE(StudyList::append(home.path(), {"Γιώργος", "Παππάς"}));
+        EXPECT_TRUE(StudyList::writeIndex(home.path(), StudyList::readAll(home.path())));
+        for (const std::string_view name : Study::inputFiles())
+            if (name != "stoixeia.dat") TestFiles::putLines(outcome.folder / name, {" 3 ", " 4 "});
+        for (const std::string name : {"synola.dat", "arxi1.dat", "ekthesi.lock"})
+            TestFiles::putLines(outcome.folder / name, {"section"});
+        TestFiles::putLines(home / "ergasies.dat.lock", {});
+        return outcome.folder;
+    }
+    static StudyDetails with(StudyDetails d, const std::function<void(StudyDetails&)>& change) {
+        change(d);
+        return d;
+    }
+};
+
+TEST_F(StudyChangeTest, ACorrectedOwnerRenamesTheFolderAndTheListAndPointerFollow) {
+    const auto study = made();
+    const auto works = TestFiles::fileSnapshot(study);
+    StudyDetails corrected = with(details("Γεώργιος", "Παππάς"), [](StudyDetails& d) {
+        d.engineer.specialty = "Αγρονόμος Τοπογράφος Μηχανικός";
+    });
+    auto outcome = StudyCorrection::correct(home.path(), study, corrected);
+    ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
+
+    const auto folder = home / TextPath::fromUtf8("ΓεώργιοςΠαππάς");
+    EXPECT_EQ(outcome.folder, folder);
+    EXPECT_FALSE(std::filesystem::exists(study));
+    EXPECT_EQ(bytes("temp.dat"), TestFiles::stored({TextPath::toUtf8(folder)}));
+    EXPECT_EQ(bytes("ergasies.dat"),
+              TestFiles::stored({"Νίκος", "Δήμου", "Γεώργιος", "Παππάς", "Γεώργιος", "Παππάς"}));
+    EXPECT_EQ(StudyList::readIndex(home.path())[1], "ΓεώργιοςΠαππάς");
+    const auto fields = corrected.fields();
+    EXPECT_EQ(TestFiles::bytes(folder / "stoixeia.dat"),
+              TestFiles::stored(std::vector<std::string>(fields.begin(), fields.end())));
+    EXPECT_EQ(TestFiles::bytes(folder / "eid.dat"), " 1 \r\n");
+    // Everything else of the study, its report included, is as it was.
+    auto after = TestFiles::fileSnapshot(folder);
+    for (const std::string name : {"stoixeia.dat", "eid.dat"})
+        after[name] = works.at(name);
+    EXPECT_EQ(after, works);
+}
+
+TEST_F(StudyChangeTest, AnOwnerNameThatDiffersInLetterCaseAloneIsTheStudysOwn) {
+    put("ergasies.dat", {});
+    const auto study = StudyCreation::create(home.path(), details("giorgos", "pappas")).folder;
+    auto outcome = StudyCorrection::correct(home.path(), study, details("Giorgos", "Pappas"));
+    ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(home.path()))
+        if (entry.is_directory()) names.push_back(TextPath::toUtf8(entry.path().filename()));
+    EXPECT_EQ(names, std::vector<std::string>{"GiorgosPappas"});
+    EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Giorgos", "Pappas"}));
+    EXPECT_EQ(bytes("temp.dat"), TestFiles::stored({TextPath::toUtf8(outcome.folder)}));
+}
+
+TEST_F(StudyChangeTest, ACorrectionRefusedOrFailingHalfWayLeavesEveryFileAsItWas) {
+    const auto study = made();
+    std::filesystem::create_directory(home / "ΆνναΛύρα");
+    std::filesystem::create_directory(home / "annalyra");
+    struct Case {
+        const char* name;
+        StudyDetails details;
+        // The file whose replacement fails, if any.
+        std::string blocked;
+        const char* messagePart;
+    };
+    const std::vector<Case> cases = {
+        {"name taken", details("Άννα", "Λύρα"), {}, "Υπάρχει ήδη"},
+        {"name taken in another letter case", details("Anna", "Lyra"), {}, "Υπάρχει ήδη"},
+        {"owner that names no folder", details("..", "/etc"), {}, "\\ / :"},
+        {"list cannot be written", details("Γεώργιος", "Παππάς"), "ergasies.dat", "ergasies.dat"},
+        {"pointer cannot be written", details("Γεώργιος", "Παππάς"), "temp.dat", "temp.dat"},
+    };
+    for (const Case& c : cases) {
+        if (!c.blocked.empty()) TestFiles::blockReplacement(home / c.blocked);
+        const auto before = snapshot();
+        auto outcome = StudyCorrection::correct(home.path(), study, c.details);
+        EXPECT_FALSE(outcome.status.ok()) << c.name;
+        EXPECT_NE(messages::describe(outcome.status).find(c.messagePart), std::string::npos)
+            << c.name << ": " << messages::describe(outcome.status);
+        EXPECT_EQ(snapshot(), before) << c.name;
+        if (!c.blocked.empty())
+            for (int attempt = 0; attempt < AtomicFile::kAttempts; ++attempt)
+                std::filesystem::remove(AtomicFile::temporaryFor(home / c.blocked, attempt));
+    }
+}
+
+TEST_F(StudyChangeTest, ACopyHoldsEveryInputOfItsSourceAndNoneOfItsReport) {
+    const auto source = made();
+    const auto original = TestFiles::fileSnapshot(source);
+    struct Copy {
+        std::string surname;
+        std::string specialty;
+        std::string code;
+    };
+    for (const auto& [surname, specialty, code] :
+         std::vector<Copy>{{"Λύρα", "Πολιτικός Μηχανικός", " 3 \r\n 4 \r\n"},
+                           {"Μπέη", "Τεχνολόγος Τοπογράφος", " 4 \r\n"}}) {
+        StudyDetails copied = with(details("Άννα", surname),
+                                   [&](StudyDetails& d) { d.engineer.specialty = specialty; });
+        auto outcome = StudyCreation::copy(home.path(), source, copied);
+        ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
+
+        EXPECT_EQ(bytes("temp.dat"), TestFiles::stored({TextPath::toUtf8(outcome.folder)}));
+        EXPECT_EQ(StudyList::readAll(home.path()).back(),
+                  (StudyEntry{copied.ownerFirstName, copied.ownerSurname}));
+        const auto fields = copied.fields();
+        std::map<std::string, std::string> expected;
+        for (const std::string_view name : Study::inputFiles())
+            expected[std::string(name)] = original.at(std::string(name));
+        expected["stoixeia.dat"] =
+            TestFiles::stored(std::vector<std::string>(fields.begin(), fields.end()));
+        // The code follows the specialty: kept as it was when the specialty is, worked out anew
+        // when it changes.
+        expected["eid.dat"] = code;
+        EXPECT_EQ(TestFiles::fileSnapshot(outcome.folder), expected) << specialty;
+    }
+    EXPECT_EQ(TestFiles::fileSnapshot(source), original);
+
+    // A source without amounts of its own adds the four of old, and so does its copy, whatever
+    // the default for new studies has become.
+    std::filesystem::remove(source / "kratiseis.dat");
+    ASSERT_TRUE(ValueFile::write(home.path(), Catalogue::kDefaultAmounts,
+                                 StatutoryAmounts::itemsOf({{"Φ.Π.Α. 24% = ", 0.24}})));
+    auto plain = StudyCreation::copy(home.path(), source, details("Άννα", "Ρήγα"));
+    ASSERT_TRUE(plain.status) << messages::describe(plain.status);
+    EXPECT_FALSE(std::filesystem::exists(plain.folder / "kratiseis.dat"));
 }
 
 } // namespace

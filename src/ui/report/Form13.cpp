@@ -13,6 +13,7 @@
 #include "ui/services/WindowFrame.h"
 #include "ui/services/WindowKeys.h"
 #include "ui/services/WindowRegistry.h"
+#include "ui/study/stoixeia.h"
 #include "ui/works/Form2.h"
 
 #include <QFontMetrics>
@@ -145,12 +146,21 @@ Form13::Form13(QWidget* parent) : QWidget(parent) {
     caption(QStringLiteral("Πίνακες Χιλιοστών (ιδιοκτ.)"), 7920, 5880, kHeading, Qt::AlignHCenter);
     xilio = value(QStringLiteral("xilio"), 7920, 6240, kHeading, 255, Qt::AlignHCenter);
 
-    Command1 = new QPushButton(QStringLiteral("Αναθεωριση συντελεστού λ"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(Twips::rect(120, 8520, 2295, 495));
-    Command2 = new QPushButton(QStringLiteral("Ανάγνωση"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(Twips::rect(8880, 8520, 2295, 495));
+    // The buttons stand in one row along the bottom.
+    auto button = [this](const QString& text, const QString& name, int left) {
+        auto* made = new QPushButton(text, this);
+        made->setObjectName(name);
+        made->setGeometry(Twips::rect(left, 8520, 2295, 495));
+        return made;
+    };
+    Command1 = button(QStringLiteral("Αναθεωριση συντελεστού λ"), QStringLiteral("Command1"), 120);
+    cmdDiorthosi =
+        button(QStringLiteral("Διόρθωση στοιχείων"), QStringLiteral("cmdDiorthosi"), 3000);
+    cmdAntigrafi =
+        button(QStringLiteral("Αντιγραφή μελέτης"), QStringLiteral("cmdAntigrafi"), 5940);
+    Command2 = button(QStringLiteral("Ανάγνωση"), QStringLiteral("Command2"), 8880);
+    connect(cmdDiorthosi, &QPushButton::clicked, this, [this] { openDetails(false); });
+    connect(cmdAntigrafi, &QPushButton::clicked, this, [this] { openDetails(true); });
     connect(Command1, &QPushButton::clicked, this, &Form13::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
     WindowKeys::enterPresses(this, nullptr);
@@ -285,6 +295,20 @@ void Form13::Command1_Click() {
     }
     l->setText(fromUtf8(store::Study::showLambda(
         *lambda, store::Study::LambdaShown::SummaryAfterChange, Regional::decimalSeparator())));
+}
+
+void Form13::reload() {
+    Form_Load();
+    if (problem_.isEmpty() || !isVisible()) return;
+    const QString problem = problem_;
+    problem_.clear();
+    Dialogs::message(this, problem);
+}
+
+void Form13::openDetails(bool copy) {
+    auto study = StudyAccess::currentOrWarn(this);
+    if (!study) return;
+    stoixeia::open(copy ? stoixeia::Purpose::Copy : stoixeia::Purpose::Correct, study->folder());
 }
 
 void Form13::showLambdaChange() {

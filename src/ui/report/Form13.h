@@ -14,6 +14,9 @@ class Form13 : public QWidget {
 public:
     explicit Form13(QWidget* parent = nullptr);
 
+    // Reads the current study again, after its details were corrected or another was copied.
+    void reload();
+
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;
@@ -57,6 +60,8 @@ public:
 
     QPushButton* Command1;
     QPushButton* Command2;
+    QPushButton* cmdDiorthosi;
+    QPushButton* cmdAntigrafi;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,6 +71,8 @@ private:
     void Form_Load();
     void Command1_Click();
     void showLambdaChange();
+    // Opens the details window to correct or copy the current study.
+    void openDetails(bool copy);
     QLabel* value(const QString& name, int left, int top, int width, int height = 255,
                   Qt::Alignment alignment = Qt::AlignLeft);
     QLabel* caption(const QString& text, int left, int top, int width,

@@ -85,7 +85,7 @@ Form9::Form9() {
 }
 
 void Form9::new_Click() {
-    WindowRegistry::show<stoixeia>();
+    stoixeia::open(stoixeia::Purpose::Create);
 }
 
 void Form9::anaglosh_Click() {

@@ -1,8 +1,12 @@
-// The details of a new study (owner, site, engineer); its OK creates the study.
+// The details of a study (owner, site, engineer); its OK creates a study, or corrects or copies
+// one.
 
 #include "ui/study/stoixeia.h"
 
+#include "store/Study.h"
+#include "store/StudyCorrection.h"
 #include "store/StudyCreation.h"
+#include "ui/report/Form13.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/TabCycler.h"
@@ -51,9 +55,12 @@ std::string text(const QLineEdit* box) {
 
 } // namespace
 
-stoixeia::stoixeia(QWidget* parent) : QWidget(parent) {
+stoixeia::stoixeia(Purpose purpose, std::filesystem::path study, QWidget* parent)
+    : QWidget(parent), purpose_(purpose), study_(std::move(study)) {
     setObjectName(QStringLiteral("stoixeia"));
-    setWindowTitle(QStringLiteral("Στοιχεία Μελέτης"));
+    setWindowTitle(purpose == Purpose::Correct ? QStringLiteral("Διόρθωση στοιχείων")
+                   : purpose == Purpose::Copy ? QStringLiteral("Αντιγραφή μελέτης")
+                                              : QStringLiteral("Στοιχεία Μελέτης"));
     // The three tabs and the longest captions fit the window at the usual dialog size.
     QFont small = font();
     small.setPointSize(8);
@@ -146,7 +153,38 @@ stoixeia::stoixeia(QWidget* parent) : QWidget(parent) {
     // Nothing is picked until the user picks it.
     Combo1->setCurrentIndex(-1);
     cmdOK->setEnabled(false);
+    if (purpose_ != Purpose::Create) fillFromStudy();
     onoma->setFocus();
+}
+
+void stoixeia::open(Purpose purpose, const std::filesystem::path& study) {
+    stoixeia* shown = WindowRegistry::find<stoixeia>();
+    if (!shown || (shown->purpose_ == purpose && shown->study_ == study)) {
+        WindowRegistry::show<stoixeia>(purpose, study);
+        return;
+    }
+    WindowRegistry::bringToFront(shown);
+    Dialogs::message(shown, QStringLiteral("Το παράθυρο «") + shown->windowTitle() +
+                                QStringLiteral("» είναι ήδη ανοιχτό. Ολοκληρώστε ή ακυρώστε ό,τι "
+                                               "γράφεται εκεί και δοκιμάστε ξανά."));
+}
+
+void stoixeia::fillFromStudy() {
+    const auto stored = store::Study(study_).details();
+    if (!stored) {
+        QTimer::singleShot(0, this,
+                           [this, error = stored.error()] { Dialogs::failure(this, error); });
+        return;
+    }
+    const store::StudyDetails details = store::StudyDetails::of(*stored);
+    const auto fields = details.fields();
+    const std::array<QLineEdit*, 12> boxes = {onoma, eponymo, dnsh, poli, dimos, DD,
+                                              uesi,  onm,     Epm,  dnsm, polim, eidikot};
+    // A copy is made for another owner: the site and the engineer are usually the same.
+    const std::size_t first = purpose_ == Purpose::Copy ? 4 : 0;
+    for (std::size_t i = first; i < boxes.size(); ++i)
+        boxes[i]->setText(QString::fromStdString(fields[i]));
+    applyOkRule();
 }
 
 bool stoixeia::event(QEvent* event) {
@@ -217,12 +255,23 @@ void stoixeia::cmdOK_Click() {
         text(dimos), text(DD),
         text(uesi),  {text(onm), text(Epm), text(dnsm), text(polim), text(eidikot)},
     };
-    const auto created = store::StudyCreation::create(StudyAccess::installation(), details);
-    if (!created.status) {
-        Dialogs::failure(this, created.status.error());
+    const std::filesystem::path installation = StudyAccess::installation();
+    const auto done = purpose_ == Purpose::Correct
+                          ? store::StudyCorrection::correct(installation, study_, details)
+                      : purpose_ == Purpose::Copy
+                          ? store::StudyCreation::copy(installation, study_, details)
+                          : store::StudyCreation::create(installation, details);
+    if (!done.status) {
+        Dialogs::failure(this, done.status.error());
         return;
     }
-    showWorkSelection();
+    // The summary shows the study corrected, or the copy that is now current.
+    if (Form13* summary = WindowRegistry::find<Form13>()) summary->reload();
+    if (purpose_ == Purpose::Correct) {
+        if (Form1* open = WindowRegistry::find<Form1>()) open->reload();
+    } else {
+        showWorkSelection();
+    }
     close();
 }
 

@@ -1,4 +1,5 @@
-// The details of a new study (owner, site, engineer); its OK creates the study.
+// The details of a study (owner, site, engineer); its OK creates a study, or corrects or copies
+// one.
 #pragma once
 
 #include "store/EngineerRegistry.h"
@@ -6,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <filesystem>
 #include <vector>
 
 class QComboBox;
@@ -19,7 +21,16 @@ namespace velmora::ui {
 class stoixeia : public QWidget {
     Q_OBJECT
 public:
-    explicit stoixeia(QWidget* parent = nullptr);
+    // What OK does with the details: a new study, the details of `study` corrected, or a new
+    // study that starts from `study`'s works.
+    enum class Purpose { Create, Correct, Copy };
+    explicit stoixeia(Purpose purpose = Purpose::Create, std::filesystem::path study = {},
+                      QWidget* parent = nullptr);
+    Purpose purpose() const { return purpose_; }
+
+    // Shows the window for this purpose. One already open for the same is brought to the front;
+    // one open for another purpose too, with word that it is busy, so nothing typed is lost.
+    static void open(Purpose purpose, const std::filesystem::path& study = {});
 
     QTabBar* tbsOptions;
     // One panel per tab; the panel of the selected tab stands in the window, the others far
@@ -58,6 +69,11 @@ private:
     void Command1_Click();
     void cmdOK_Click();
     void showWorkSelection();
+    // Fills the boxes with the details `study_` keeps; a copy starts with the owner's empty.
+    void fillFromStudy();
+
+    Purpose purpose_;
+    std::filesystem::path study_;
 };
 
 } // namespace velmora::ui

@@ -1,11 +1,14 @@
 #include "support/UiTest.h"
 
 #include "store/StudyCreation.h"
+#include "store/TextPath.h"
 #include "ui/report/Form13.h"
 #include "ui/services/Regional.h"
 #include "ui/services/Twips.h"
 #include "ui/services/ValueLabel.h"
 #include "ui/services/WindowRegistry.h"
+#include "ui/study/stoixeia.h"
+#include "ui/works/Form1.h"
 #include "ui/works/Form2.h"
 
 #include <QCoreApplication>
@@ -252,6 +255,96 @@ TEST_F(Form13Test, TheLambdaButtonShowsLambdaAsStoredAtThatMoment) {
     putLines(study / "l.dat", {"χ"});
     window->Command1->click();
     EXPECT_EQ(shown("l"), QStringLiteral("χ"));
+}
+
+// The summary opens the details window on its study; what OK stores is shown at once.
+class Form13ChangeTest : public Form13Test {
+protected:
+    std::filesystem::path created() {
+        auto outcome = store::StudyCreation::create(
+            home(), {kDetails[0],
+                     kDetails[1],
+                     kDetails[2],
+                     kDetails[3],
+                     kDetails[4],
+                     kDetails[5],
+                     kDetails[6],
+                     {kDetails[7], kDetails[8], kDetails[9], kDetails[10], kDetails[11]}});
+        EXPECT_TRUE(outcome.status);
+        putLines(outcome.folder / "trig.dat", {" 3 ", " 0 ", " 1 ", " 0 "});
+        open();
+        return outcome.folder;
+    }
+    ui::stoixeia* details(QPushButton* button) {
+        button->click();
+        settle();
+        return ui::WindowRegistry::find<ui::stoixeia>();
+    }
+    void confirm(ui::stoixeia* details) {
+        details->cmdOK->click();
+        settle();
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+        EXPECT_EQ(ui::WindowRegistry::find<ui::stoixeia>(), nullptr);
+    }
+};
+
+TEST_F(Form13ChangeTest, CorrectedDetailsRenameTheStudyAndShowInTheSummary) {
+    const auto study = created();
+    auto* correcting = details(window->cmdDiorthosi);
+    ASSERT_NE(correcting, nullptr);
+    EXPECT_EQ(correcting->purpose(), ui::stoixeia::Purpose::Correct);
+    EXPECT_EQ(correcting->onoma->text(), QStringLiteral("Γιώργος"));
+    EXPECT_EQ(correcting->uesi->text(), QStringLiteral("Άγιος Νικόλαος"));
+    EXPECT_EQ(correcting->eidikot->text(), QStringLiteral("Πολιτικός Μηχανικός"));
+    EXPECT_TRUE(correcting->cmdOK->isEnabled());
+
+    correcting->eponymo->setText(QStringLiteral("Παπάς"));
+    correcting->dimos->setText(QStringLiteral("Δήμος Ζωγράφου"));
+    confirm(correcting);
+    const auto renamed = home() / store::TextPath::fromUtf8("ΓιώργοςΠαπάς");
+    EXPECT_FALSE(std::filesystem::exists(study));
+    EXPECT_EQ(bytes(home() / "temp.dat"), stored({store::TextPath::toUtf8(renamed)}));
+    EXPECT_EQ(bytes(renamed / "trig.dat"), stored({" 3 ", " 0 ", " 1 ", " 0 "}));
+    EXPECT_EQ(shown("eponymo"), QStringLiteral("Παπάς"));
+    EXPECT_EQ(shown("dimos"), QStringLiteral("Δήμος Ζωγράφου"));
+    EXPECT_EQ(shown("iii"), QStringLiteral("3"));
+}
+
+TEST_F(Form13ChangeTest, ACopyStartsFromTheWorksForAnOwnerTypedAnewAndBecomesCurrent) {
+    const auto source = created();
+    const std::string sourceDetails = bytes(source / "stoixeia.dat");
+    auto* copying = details(window->cmdAntigrafi);
+    ASSERT_NE(copying, nullptr);
+    EXPECT_EQ(copying->windowTitle(), QStringLiteral("Αντιγραφή μελέτης"));
+    EXPECT_EQ(copying->onoma->text(), QString());
+    EXPECT_EQ(copying->dnsh->text(), QString());
+    EXPECT_EQ(copying->uesi->text(), QStringLiteral("Άγιος Νικόλαος"));
+    EXPECT_FALSE(copying->cmdOK->isEnabled());
+
+    type(copying->onoma, QStringLiteral("Άννα"));
+    type(copying->eponymo, QStringLiteral("Λύρα"));
+    ASSERT_TRUE(copying->cmdOK->isEnabled());
+    confirm(copying);
+    const auto copy = home() / store::TextPath::fromUtf8("ΆνναΛύρα");
+    EXPECT_EQ(bytes(home() / "temp.dat"), stored({store::TextPath::toUtf8(copy)}));
+    EXPECT_EQ(bytes(copy / "trig.dat"), bytes(source / "trig.dat"));
+    EXPECT_EQ(bytes(source / "stoixeia.dat"), sourceDetails);
+    EXPECT_EQ(shown("onoma"), QStringLiteral("Άννα"));
+    EXPECT_EQ(shown("iii"), QStringLiteral("3"));
+    EXPECT_NE(ui::WindowRegistry::find<ui::Form1>(), nullptr);
+}
+
+TEST_F(Form13ChangeTest, ADetailsWindowOpenForANewStudyKeepsWhatIsTypedThere) {
+    created();
+    ui::stoixeia::open(ui::stoixeia::Purpose::Create);
+    auto* typing = ui::WindowRegistry::find<ui::stoixeia>();
+    ASSERT_NE(typing, nullptr);
+    typing->onoma->setText(QStringLiteral("Άννα"));
+    EXPECT_EQ(details(window->cmdDiorthosi), typing);
+    EXPECT_EQ(typing->purpose(), ui::stoixeia::Purpose::Create);
+    EXPECT_EQ(typing->onoma->text(), QStringLiteral("Άννα"));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("ήδη ανοιχτό")));
 }
 
 TEST_F(Form13Test, LabelsStandAtTheirPlacesWithTheHeaderStyled) {
