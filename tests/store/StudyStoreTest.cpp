@@ -1,5 +1,6 @@
 #include "messages/Describe.h"
 #include "store/AtomicFile.h"
+#include "store/Catalogue.h"
 #include "store/Cp1253.h"
 #include "store/EngineerRegistry.h"
 #include "store/StatutoryAmounts.h"
