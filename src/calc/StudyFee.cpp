@@ -39,7 +39,7 @@ std::vector<std::string> StudyFee::section(const NumberField& field) const {
     out.plain("");
     out.plain("ΓΕΝΙΚΟ ΣΥΝΟΛΟ......" + field.single(runningTotal));
     out.plain(SectionLines::repeat('-', 25));
-    out.plain("ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ = " + field.single(runningTotal) + " X " + field.single(lambda) +
+    out.plain(std::string(kFeeLine) + field.single(runningTotal) + " X " + field.single(lambda) +
               " = " + field.single(fee));
     out.labelled("Φ.Π.Α. 18%     = ", vat);
     out.labelled("Φ.Ε.Μ   4%     = ", fem);

@@ -3,6 +3,7 @@
 #include "calc/NumberField.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::calc {
@@ -19,6 +20,9 @@ struct StudyFee {
     double finalTotal = 0; // fee plus 27% of it, cut on its own
     // False when the fee is beyond single precision and so left at 0, with everything from it.
     bool feeFits = true;
+
+    // How the totals section begins the line of the study fee, which the fee ends.
+    static constexpr std::string_view kFeeLine = "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ = ";
 
     static StudyFee compute(float runningTotal, float lambda);
 

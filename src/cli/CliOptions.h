@@ -11,12 +11,14 @@ struct ParsedCommandLine;
 
 // The command line of velmora-cli: a command and its options.
 struct CliOptions {
-    enum class Command { Calc, Report, Help, Version };
+    enum class Command { Calc, Report, Studies, Use, Help, Version };
 
     Command command = Command::Calc;
     std::optional<std::filesystem::path> home;
     std::optional<char> decimalSeparator;
     std::optional<std::filesystem::path> pdf;
+    // The study folder `use` makes current.
+    std::optional<std::string> folder;
 
     static ParsedCommandLine parse(const std::vector<std::string>& args);
     static const char* usage();

@@ -5,6 +5,7 @@
 #include "store/FileLock.h"
 #include "store/Installation.h"
 #include "store/ListFile.h"
+#include "store/Study.h"
 #include "store/StudyPath.h"
 #include "store/TextPath.h"
 #include "store/ValueFile.h"
@@ -41,15 +42,12 @@ Error unreadable(Error why) {
 
 enum class Change { Append, TakeBack };
 
-// Appends a study or takes its last listing off, holding the list against other programs in the
-// meantime. An append leaves the new list in the scratch file too.
+// Appends a study or takes its last listing off. An append leaves the new list in the scratch
+// file too.
 Status change(const std::filesystem::path& installation, const StudyEntry& entry, Change change) {
-    FileLock lock(installation, Catalogue::kStudies);
-    if (!lock.status()) return lock.status();
-    // A missing list is simply empty here; the rewrite below creates it.
-    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
-    if (listed.state == FileContents::State::Unreadable) return unreadable(listed.error);
-    std::vector<StudyEntry> entries = pairsOf(listed.items);
+    StudyList::Held list(installation);
+    if (!list.status()) return list.status();
+    std::vector<StudyEntry>& entries = list.entries;
     if (change == Change::Append) {
         entries.push_back(entry);
     } else {
@@ -57,15 +55,33 @@ Status change(const std::filesystem::path& installation, const StudyEntry& entry
         if (last == entries.rend()) return {};
         entries.erase(std::next(last).base());
     }
-
-    const std::vector<ValueItem> items = itemsOf(entries);
-    if (change == Change::Append)
-        if (Status s = ValueFile::write(installation, Catalogue::kStudiesScratch, items); !s)
-            return s;
-    return ValueFile::write(installation, Catalogue::kStudies, items);
+    return list.write(change == Change::Append);
 }
 
 } // namespace
+
+StudyList::Held::Held(const std::filesystem::path& installation)
+    : installation_(installation), lock_(installation, Catalogue::kStudies) {
+    if (!lock_.status()) {
+        status_ = lock_.status();
+        return;
+    }
+    // A missing list is simply empty here; a write creates it.
+    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
+    if (listed.state == FileContents::State::Unreadable) {
+        status_ = unreadable(listed.error);
+        return;
+    }
+    entries = pairsOf(listed.items);
+}
+
+Status StudyList::Held::write(bool scratchToo) const {
+    const std::vector<ValueItem> items = itemsOf(entries);
+    if (scratchToo)
+        if (Status s = ValueFile::write(installation_, Catalogue::kStudiesScratch, items); !s)
+            return s;
+    return ValueFile::write(installation_, Catalogue::kStudies, items);
+}
 
 std::vector<StudyEntry> StudyList::readAll(const std::filesystem::path& installation) {
     return pairsOf(ListFile::read(installation, Catalogue::kStudies).items);
@@ -103,10 +119,16 @@ std::vector<std::string> StudyList::readIndex(const std::filesystem::path& insta
         .value_or(std::vector<std::string>{});
 }
 
-StudyList::Offer StudyList::offer(const std::filesystem::path& installation) {
+Result<std::vector<StudyEntry>> StudyList::listed(const std::filesystem::path& installation) {
     ListFile::Contents listed = ListFile::read(installation, Catalogue::kStudies);
-    if (listed.state == ListFile::State::Unreadable) return {{}, std::move(listed.error)};
-    Offer offer{pairsOf(listed.items), {}};
+    if (listed.state == ListFile::State::Unreadable) return std::move(listed.error);
+    return pairsOf(listed.items);
+}
+
+StudyList::Offer StudyList::offer(const std::filesystem::path& installation) {
+    Result<std::vector<StudyEntry>> studies = listed(installation);
+    if (!studies) return {{}, studies.error()};
+    Offer offer{std::move(*studies), {}};
     offer.status = writeIndex(installation, offer.studies);
     return offer;
 }
@@ -135,6 +157,18 @@ Status StudyList::choose(const std::filesystem::path& installation, std::size_t 
                                "προγράμματος. Η τρέχουσα μελέτη δεν άλλαξε.");
     return Installation::setCurrentStudy(installation,
                                          installation / TextPath::fromUtf8(folderName));
+}
+
+std::string StudyList::site(const std::filesystem::path& study) {
+    const Result<std::vector<std::string>> details = Study(study).details();
+    if (!details) return {};
+    const auto field = [&details](std::size_t i) {
+        return i < details->size() ? (*details)[i] : std::string();
+    };
+    const std::string location = field(6);
+    const std::string municipality = field(4);
+    if (municipality.empty()) return location;
+    return location + (location.empty() ? "" : " ") + "του Δήμου " + municipality;
 }
 
 } // namespace velmora::store

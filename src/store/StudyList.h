@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/FileLock.h"
+#include "store/Result.h"
 #include "store/Status.h"
 
 #include <cstddef>
@@ -26,9 +28,33 @@ struct StudyEntry {
 // the previous-study selection writes beside it. The same owner may be listed more than once.
 class StudyList {
 public:
+    // The list held against other programs while one change is made to it, and what it held
+    // when the hold began. Every change to the list goes through here.
+    class Held {
+    public:
+        explicit Held(const std::filesystem::path& installation);
+        // Success once the list is held and read. A list that cannot be read is refused, since
+        // rewriting it would drop every study it holds; a missing one is empty.
+        const Status& status() const { return status_; }
+        // Replaces the list with `entries`; `scratchToo` leaves the new list in the scratch file
+        // as well, as an append always has.
+        Status write(bool scratchToo = false) const;
+
+        std::vector<StudyEntry> entries;
+
+    private:
+        std::filesystem::path installation_;
+        FileLock lock_;
+        Status status_;
+    };
+
     // Every entry in file order. A missing list is an empty one and is created; an odd last item
     // gets an empty surname.
     static std::vector<StudyEntry> readAll(const std::filesystem::path& installation);
+
+    // Every entry in file order, or why the list cannot be read. A missing list is an empty one
+    // and is created.
+    static Result<std::vector<StudyEntry>> listed(const std::filesystem::path& installation);
 
     // Whether an append would keep every listed study: it fails when the list exists but cannot be
     // read, since rewriting it then would drop the studies it holds.
@@ -65,6 +91,10 @@ public:
     // index, as they always were; the list itself knows every one of them.
     static Status choose(const std::filesystem::path& installation, std::size_t place,
                          const StudyEntry& listed);
+
+    // Where a study lies, as the report head names it: its location and its municipality. Empty
+    // when the study's details cannot be read.
+    static std::string site(const std::filesystem::path& study);
 };
 
 } // namespace velmora::store
