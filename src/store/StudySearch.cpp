@@ -1,6 +1,9 @@
 #include "store/StudySearch.h"
 
+#include "store/Cp1253.h"
 #include "store/FieldCheck.h"
+
+#include <optional>
 
 namespace velmora::store {
 namespace {
@@ -45,19 +48,6 @@ char32_t baseLetter(char32_t c) {
     return c;
 }
 
-void append(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 } // namespace
 
 std::string StudySearch::folded(std::string_view text) {
@@ -66,21 +56,17 @@ std::string StudySearch::folded(std::string_view text) {
     std::string out;
     out.reserve(composed.size());
     for (std::size_t i = 0; i < composed.size();) {
-        const auto lead = static_cast<unsigned char>(composed[i]);
-        // Only two- and three-byte letters fold; longer sequences pass as they are.
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        if (length == 4 || i + length > composed.size()) {
-            out.append(composed, i, length);
-            i += length;
+        const std::size_t start = i;
+        const std::optional<char32_t> c = Cp1253::nextCodePoint(composed, i);
+        // What is not UTF-8 passes as it is, a byte at a time.
+        if (!c) {
+            out += composed[start];
+            i = start + 1;
             continue;
         }
-        char32_t c = length == 1 ? lead : lead & (length == 2 ? 0x1F : 0x0F);
-        for (std::size_t k = 1; k < length; ++k)
-            c = (c << 6) | (static_cast<unsigned char>(composed[i + k]) & 0x3F);
-        i += length;
         // A tonos or dialytika left on its own is dropped with the others.
-        if (c == 0x0301 || c == 0x0308 || c == 0x0384 || c == 0x0385) continue;
-        append(out, baseLetter(c));
+        if (*c == 0x0301 || *c == 0x0308 || *c == 0x0384 || *c == 0x0385) continue;
+        Cp1253::appendUtf8(out, baseLetter(*c));
     }
     return out;
 }

@@ -152,6 +152,8 @@ void palaia::widenToEntries() {
     // A long owner name shows whole, in the list and once chosen, as far as the screen allows.
     EPILOGI->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     int wanted = EPILOGI->sizeHint().width();
+    // Measured once: left to adjust, the box would shrink to the few entries a search leaves.
+    EPILOGI->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         wanted = std::min(wanted, screen->availableGeometry().width() * 3 / 4);
     const int extra = wanted - EPILOGI->width();
