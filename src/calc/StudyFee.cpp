@@ -44,7 +44,7 @@ std::vector<std::string> StudyFee::section(const NumberField& field) const {
     out.plain("");
     out.plain("ΓΕΝΙΚΟ ΣΥΝΟΛΟ......" + field.single(runningTotal));
     out.plain(SectionLines::repeat('-', 25));
-    out.plain("ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ = " + field.single(runningTotal) + " X " + field.single(lambda) +
+    out.plain(std::string(kFeeLine) + field.single(runningTotal) + " X " + field.single(lambda) +
               " = " + field.single(fee));
     for (std::size_t i = 0; i < rates.size(); ++i)
         out.labelled(rates[i].label, amounts[i]);

@@ -4,6 +4,7 @@
 #include "store/StatutoryAmounts.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::calc {
@@ -23,6 +24,8 @@ struct StudyFee {
     static StudyFee
     compute(float runningTotal, float lambda,
             const std::vector<store::StatutoryAmount>& rates = store::StatutoryAmounts::standard());
+    // How the totals section begins the line of the study fee, which the fee ends.
+    static constexpr std::string_view kFeeLine = "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ = ";
 
     // The totals section of the report.
     std::vector<std::string> section(const NumberField& field) const;

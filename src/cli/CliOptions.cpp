@@ -10,6 +10,8 @@ const char* CliOptions::usage() {
            "  velmora-cli calc [--home ΦΑΚΕΛΟΣ] [--decimal-separator ,|.]\n"
            "  velmora-cli report [--home ΦΑΚΕΛΟΣ] [--pdf ΑΡΧΕΙΟ]\n"
            "  velmora-cli rates [--home ΦΑΚΕΛΟΣ] [--set ΠΕΡΙΓΡΑΦΗ=ΣΥΝΤΕΛΕΣΤΗΣ ...]\n"
+           "  velmora-cli studies [--home ΦΑΚΕΛΟΣ]\n"
+           "  velmora-cli use [--home ΦΑΚΕΛΟΣ] ΦΑΚΕΛΟΣ_ΜΕΛΕΤΗΣ\n"
            "  velmora-cli --help | --version\n";
 }
 
@@ -36,12 +38,20 @@ ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
         options.command = Command::Report;
     } else if (args[0] == "rates") {
         options.command = Command::Rates;
+    } else if (args[0] == "studies") {
+        options.command = Command::Studies;
+    } else if (args[0] == "use") {
+        options.command = Command::Use;
     } else {
         parsed.error = "Άγνωστη εντολή «" + store::ShownText::of(args[0]) + "».";
         return parsed;
     }
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (options.command == Command::Use && !options.folder && option.rfind("--", 0) != 0) {
+            options.folder = option;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             parsed.error = "Η επιλογή «" + store::ShownText::of(option) + "» χρειάζεται τιμή.";
             return parsed;
@@ -69,6 +79,10 @@ ParsedCommandLine CliOptions::parse(const std::vector<std::string>& args) {
             parsed.error = "Άγνωστη επιλογή «" + store::ShownText::of(option) + "».";
             return parsed;
         }
+    }
+    if (options.command == Command::Use && !options.folder) {
+        parsed.error = "Η εντολή «use» χρειάζεται τον φάκελο της μελέτης.";
+        return parsed;
     }
     parsed.options = options;
     return parsed;

@@ -11,7 +11,7 @@ struct ParsedCommandLine;
 
 // The command line of velmora-cli: a command and its options.
 struct CliOptions {
-    enum class Command { Calc, Report, Rates, Help, Version };
+    enum class Command { Calc, Report, Rates, Studies, Use, Help, Version };
 
     Command command = Command::Calc;
     std::optional<std::filesystem::path> home;
@@ -19,6 +19,8 @@ struct CliOptions {
     std::optional<std::filesystem::path> pdf;
     // The statutory amounts that `rates` stores, each "LABEL=RATE"; none: it shows them.
     std::vector<std::string> rates;
+    // The study folder `use` makes current.
+    std::optional<std::string> folder;
 
     static ParsedCommandLine parse(const std::vector<std::string>& args);
     static const char* usage();

@@ -2,6 +2,7 @@
 // from the command line.
 
 #include "calc/CalculationRun.h"
+#include "calc/LastCalculation.h"
 #include "calc/ReportText.h"
 #include "cli/CliOptions.h"
 #include "cli/Console.h"
@@ -10,8 +11,12 @@
 #include "store/Failure.h"
 #include "store/Installation.h"
 #include "store/RegionalSeparator.h"
+#include "store/ShownText.h"
 #include "store/StatutoryAmounts.h"
 #include "store/Study.h"
+#include "store/StudyList.h"
+#include "store/StudyPath.h"
+#include "store/TextPath.h"
 
 #include "Version.h"
 
@@ -137,6 +142,58 @@ int rates(const CliOptions& options, const std::filesystem::path& installation,
     return 0;
 }
 
+// One field of a CSV line: quoted, with its quotes doubled, when it holds a comma, a quote or a
+// line end.
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+int studies(const std::filesystem::path& installation) {
+    using velmora::store::StudyList;
+    const auto listed = StudyList::listed(installation);
+    if (!listed) return fail(describe(listed.error()));
+    std::string csv = "owner,folder,site,calculated,fee\r\n";
+    for (const velmora::store::StudyEntry& entry : *listed) {
+        const std::string folder = entry.folderName();
+        std::string site;
+        velmora::calc::LastCalculation last;
+        // An entry that names no folder of its own is listed with what the list says alone.
+        if (velmora::store::StudyPath::isFolderName(folder)) {
+            const auto study = installation / velmora::store::TextPath::fromUtf8(folder);
+            site = StudyList::site(study);
+            last = velmora::calc::LastCalculation::of(study);
+        }
+        for (const std::string& field : {entry.display(), folder, site, last.when})
+            csv += csvField(field) + ',';
+        csv += csvField(last.fee) + "\r\n";
+    }
+    return Console::output(csv) ? 0
+                                : fail("Ο κατάλογος μελετών δεν γράφτηκε ολόκληρος στην έξοδο.");
+}
+
+// Makes a listed study current as the previous-study window does: with the index written anew
+// and the study chosen at its place in the list. An unknown folder changes nothing.
+int use(const std::filesystem::path& installation, const std::string& folder) {
+    using velmora::store::StudyList;
+    const auto listed = StudyList::listed(installation);
+    if (!listed) return fail(describe(listed.error()));
+    for (std::size_t place = 0; place < listed->size(); ++place) {
+        if ((*listed)[place].folderName() != folder) continue;
+        velmora::store::Status done = StudyList::writeIndex(installation, *listed);
+        if (done) done = StudyList::choose(installation, place, (*listed)[place]);
+        return done ? 0 : fail(describe(done.error()));
+    }
+    return fail("Η μελέτη με φάκελο «" + velmora::store::ShownText::of(folder) +
+                "» δεν είναι στον κατάλογο μελετών. Οι μελέτες του καταλόγου δίνονται με "
+                "«velmora-cli studies». Η τρέχουσα μελέτη δεν άλλαξε.");
+}
+
 int run(int argc, char** argv) {
     velmora::cli::ParsedCommandLine parsed = CliOptions::parse(Console::arguments(argc, argv));
     if (!parsed.options) return fail(parsed.error + "\n" + CliOptions::usage());
@@ -148,6 +205,8 @@ int run(int argc, char** argv) {
 
     const auto installation = Installation::folder(options.home);
     if (!installation) return fail(describe(installation.error()));
+    if (options.command == CliOptions::Command::Studies) return studies(*installation);
+    if (options.command == CliOptions::Command::Use) return use(*installation, *options.folder);
     auto study = Installation::currentStudy(*installation);
     if (study.state != Installation::CurrentStudy::State::Found) return fail(describe(study.error));
 

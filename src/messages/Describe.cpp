@@ -40,6 +40,9 @@ std::string notWritten(const store::Error& error, const Named& file) {
         return "Δεν ήταν δυνατή η δημιουργία του φακέλου της μελέτης «" + file.path +
                "». Ελέγξτε ότι ο φάκελος του προγράμματος είναι προσβάσιμος για εγγραφή και "
                "δοκιμάστε ξανά.";
+    if (detail == Failure::kMovingStudy)
+        return "Δεν ήταν δυνατή η μετακίνηση του φακέλου της μελέτης «" + file.path +
+               "». Η μελέτη και ο κατάλογος μελετών έμειναν όπως ήταν.";
     if (detail == Failure::kLock) {
         // The lock file is its list's name with ".lock" after it.
         const std::string list = file.name.substr(0, file.name.rfind(".lock"));

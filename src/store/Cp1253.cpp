@@ -63,56 +63,6 @@ std::optional<unsigned char> byteOf(char32_t cp) {
     return found->second;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at text[i], advancing i; nothing on a malformed sequence.
-std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
-    auto lead = static_cast<unsigned char>(text[i]);
-    int extra;
-    char32_t cp;
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (i + extra >= text.size()) return std::nullopt;
-    for (int k = 1; k <= extra; ++k) {
-        auto c = static_cast<unsigned char>(text[i + k]);
-        if ((c & 0xC0) != 0x80) return std::nullopt;
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
-    i += extra + 1;
-    return cp;
-}
-
 // Encodes into `out` up to the first character the code page has no place for, and gives that
 // character back; nothing when the whole text was encoded.
 std::optional<Cp1253::Character> encodeInto(std::string_view utf8, std::string& out) {
@@ -126,7 +76,7 @@ std::optional<Cp1253::Character> encodeInto(std::string_view utf8, std::string& 
             continue;
         }
         const std::size_t start = i;
-        auto cp = nextCodePoint(utf8, i);
+        auto cp = Cp1253::nextCodePoint(utf8, i);
         if (!cp) return Cp1253::Character{0xFFFD, "\uFFFD"};
         auto byte = byteOf(*cp);
         if (!byte) return Cp1253::Character{*cp, utf8.substr(start, i - start)};
@@ -205,7 +155,7 @@ std::string Cp1253::composed(std::string_view utf8) {
     bool blocked = false;
     std::size_t i = 0;
     while (i < utf8.size()) {
-        auto cp = nextCodePoint(utf8, i);
+        auto cp = Cp1253::nextCodePoint(utf8, i);
         // Malformed text is left for the code page to refuse.
         if (!cp) return std::string(utf8);
         if (*cp == 0x0344) {
@@ -221,7 +171,7 @@ std::string Cp1253::composed(std::string_view utf8) {
     std::string text;
     text.reserve(utf8.size());
     for (char32_t cp : out)
-        appendUtf8(text, cp);
+        Cp1253::appendUtf8(text, cp);
     return text;
 }
 
@@ -233,9 +183,58 @@ std::string Cp1253::decode(std::string_view bytes) {
         if (byte < 0x80)
             out += c;
         else
-            appendUtf8(out, codePointOf(byte));
+            Cp1253::appendUtf8(out, codePointOf(byte));
     }
     return out;
+}
+
+void Cp1253::appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+std::optional<char32_t> Cp1253::nextCodePoint(std::string_view text, std::size_t& i) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    int extra;
+    char32_t cp;
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (i + extra >= text.size()) return std::nullopt;
+    for (int k = 1; k <= extra; ++k) {
+        auto c = static_cast<unsigned char>(text[i + k]);
+        if ((c & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    i += extra + 1;
+    return cp;
 }
 
 } // namespace velmora::store

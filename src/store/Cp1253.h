@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,10 @@ public:
     // Windows-1253 to UTF-8. The few bytes the code page leaves undefined map to private-use
     // characters, so a file read and written back keeps every byte it had.
     static std::string decode(std::string_view bytes);
+
+    // Decodes one UTF-8 sequence at text[i], advancing i; nothing on a malformed sequence.
+    static std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i);
+    static void appendUtf8(std::string& out, char32_t cp);
 };
 
 } // namespace velmora::store

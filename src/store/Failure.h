@@ -33,6 +33,8 @@ public:
     // No home folder to find the program folder by.
     static constexpr std::string_view kNoHome = "finding the home folder";
     static constexpr std::string_view kStudyFolder = "creating the study folder";
+    // Moving a study folder in or out of the folder of put-away studies.
+    static constexpr std::string_view kMovingStudy = "moving the study folder";
     static constexpr std::string_view kLock = "creating the lock file";
     static constexpr std::string_view kReportLock = "creating the lock file of a study's report";
     static constexpr std::string_view kReportBusy = "a study's report held by another program";

@@ -43,8 +43,8 @@ constexpr std::array<std::string_view, 5> kChoices = {
 };
 
 // When a file of the study was last written; nothing when it is not there as a file.
-std::optional<std::filesystem::file_time_type> writtenAt(const std::filesystem::path& folder,
-                                                         std::string_view name) {
+std::optional<std::filesystem::file_time_type> lastWritten(const std::filesystem::path& folder,
+                                                           std::string_view name) {
     const std::filesystem::path file = FileName::resolve(folder, name);
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
@@ -307,15 +307,19 @@ const std::vector<std::string_view>& Study::inputFiles() {
 std::vector<std::string> Study::newerThanReport() const {
     std::optional<std::filesystem::file_time_type> oldest;
     for (std::string_view section : Catalogue::kReportOrder) {
-        const auto written = writtenAt(folder_, section);
+        const auto written = lastWritten(folder_, section);
         if (!written) return {};
         if (!oldest || *written < *oldest) oldest = written;
     }
     std::vector<std::string> newer;
     for (std::string_view input : reportInputs())
-        if (const auto written = writtenAt(folder_, input); written && *written > *oldest)
+        if (const auto written = lastWritten(folder_, input); written && *written > *oldest)
             newer.emplace_back(input);
     return newer;
+}
+
+std::optional<std::filesystem::file_time_type> Study::writtenAt(std::string_view name) const {
+    return lastWritten(folder_, name);
 }
 
 Study::Summary Study::summary(char separator) const {

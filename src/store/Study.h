@@ -187,6 +187,9 @@ public:
     // missing), which has no report to be older.
     std::vector<std::string> newerThanReport() const;
 
+    // When a file of the study was last written; nothing when it is not there as a file.
+    std::optional<std::filesystem::file_time_type> writtenAt(std::string_view name) const;
+
     // The twelve details, the owner's first.
     static constexpr std::size_t kDetails = 12;
 

@@ -117,10 +117,7 @@ StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& ins
             return {undo.fail(s), study};
 
     if (moves) {
-#ifdef _WIN32
-        // From here on a program that opens a file of the study makes the rename fail instead.
-        hold.releaseStudy();
-#endif
+        hold.beforeMove();
         if (Status s = moveFolder(study, renamed); !s) return {undo.fail(s), study};
         // The files written above are put back in the folder under its old name.
         undo.add([&] { moveFolder(renamed, study); });

@@ -12,6 +12,7 @@
 #include "store/StatutoryAmounts.h"
 #include "store/Study.h"
 #include "store/StudyList.h"
+#include "store/StudyShelf.h"
 #include "store/TextPath.h"
 #include "store/ValueFile.h"
 #include "store/WorkSelection.h"
@@ -173,6 +174,8 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
     if (name.back() == '.' || isBlank(name.back()))
         return prefix + ", που τελειώνει σε " + (name.back() == '.' ? "τελεία" : "κενό") +
                ": τα Windows δεν κρατούν τέτοιο όνομα φακέλου." + change;
+    if (StudyShelf::isShelfName(name))
+        return prefix + ", που είναι το όνομα του φακέλου των αρχειοθετημένων μελετών." + change;
     if (isReservedDeviceName(name))
         return prefix +
                ", που στα Windows είναι δεσμευμένο όνομα συσκευής (CON, PRN, AUX, NUL, "

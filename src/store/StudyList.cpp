@@ -5,6 +5,7 @@
 #include "store/FileLock.h"
 #include "store/Installation.h"
 #include "store/ListFile.h"
+#include "store/Study.h"
 #include "store/StudyPath.h"
 #include "store/TextPath.h"
 #include "store/ValueFile.h"
@@ -39,40 +40,48 @@ Error unreadable(Error why, std::string_view doing = Failure::kAppendingStudy) {
     return why;
 }
 
-// The list as a change finds it while holding it: a missing list is simply empty, since the
-// rewrite creates it.
-Result<std::vector<StudyEntry>> heldEntries(const std::filesystem::path& installation,
-                                            std::string_view doing) {
-    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
-    if (listed.state == FileContents::State::Unreadable) return unreadable(listed.error, doing);
-    return pairsOf(listed.items);
-}
-
 enum class Change { Append, TakeBack };
 
-// Appends a study or takes its last listing off, holding the list against other programs in the
-// meantime. An append leaves the new list in the scratch file too.
+// Appends a study or takes its last listing off. An append leaves the new list in the scratch
+// file too.
 Status change(const std::filesystem::path& installation, const StudyEntry& entry, Change change) {
-    FileLock lock(installation, Catalogue::kStudies);
-    if (!lock.status()) return lock.status();
-    Result<std::vector<StudyEntry>> entries = heldEntries(installation, Failure::kAppendingStudy);
-    if (!entries) return entries.error();
+    StudyList::Held list(installation);
+    if (!list.status()) return list.status();
+    std::vector<StudyEntry>& entries = list.entries;
     if (change == Change::Append) {
-        entries->push_back(entry);
+        entries.push_back(entry);
     } else {
-        auto last = std::find(entries->rbegin(), entries->rend(), entry);
-        if (last == entries->rend()) return {};
-        entries->erase(std::next(last).base());
+        auto last = std::find(entries.rbegin(), entries.rend(), entry);
+        if (last == entries.rend()) return {};
+        entries.erase(std::next(last).base());
     }
-
-    const std::vector<ValueItem> items = itemsOf(*entries);
-    if (change == Change::Append)
-        if (Status s = ValueFile::write(installation, Catalogue::kStudiesScratch, items); !s)
-            return s;
-    return ValueFile::write(installation, Catalogue::kStudies, items);
+    return list.write(change == Change::Append);
 }
 
 } // namespace
+
+StudyList::Held::Held(const std::filesystem::path& installation, std::string_view doing)
+    : installation_(installation), lock_(installation, Catalogue::kStudies) {
+    if (!lock_.status()) {
+        status_ = lock_.status();
+        return;
+    }
+    // A missing list is simply empty here; a write creates it.
+    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
+    if (listed.state == FileContents::State::Unreadable) {
+        status_ = unreadable(listed.error, doing);
+        return;
+    }
+    entries = pairsOf(listed.items);
+}
+
+Status StudyList::Held::write(bool scratchToo) const {
+    const std::vector<ValueItem> items = itemsOf(entries);
+    if (scratchToo)
+        if (Status s = ValueFile::write(installation_, Catalogue::kStudiesScratch, items); !s)
+            return s;
+    return ValueFile::write(installation_, Catalogue::kStudies, items);
+}
 
 std::vector<StudyEntry> StudyList::readAll(const std::filesystem::path& installation) {
     return pairsOf(ListFile::read(installation, Catalogue::kStudies).items);
@@ -112,39 +121,49 @@ std::vector<std::string> StudyList::readIndex(const std::filesystem::path& insta
 
 StudyList::Hold::Hold(const std::filesystem::path& installation, const std::filesystem::path& study)
     : installation_(installation) {
-    study_.emplace(study, Catalogue::kReportLock);
-    if (const Status& held = study_->status(); !held) {
-        // A calculation at work is told as such; the lock file's own trouble as it is.
-        status_ = held.error().kind == Error::Kind::Busy
-                      ? Failure::ofReportLock(study, held.error())
-                      : held;
-        return;
+    if (!study.empty()) {
+        study_.emplace(study, Catalogue::kReportLock);
+        if (const Status& held = study_->status(); !held) {
+            // A calculation at work is told as such; the lock file's own trouble as it is.
+            status_ = held.error().kind == Error::Kind::Busy
+                          ? Failure::ofReportLock(study, held.error())
+                          : held;
+            return;
+        }
     }
-    list_.emplace(installation, Catalogue::kStudies);
+    list_.emplace(installation, Failure::kChangingList);
     if (!list_->status()) {
         status_ = list_->status();
         return;
     }
-    Result<std::vector<StudyEntry>> entries = heldEntries(installation, Failure::kChangingList);
-    if (!entries) {
-        status_ = entries.error();
-        return;
-    }
-    entries_ = std::move(*entries);
+    entries_ = list_->entries;
 }
 
-Status StudyList::Hold::rewrite(const std::vector<StudyEntry>& entries) const {
-    Status written = ValueFile::write(installation_, Catalogue::kStudies, itemsOf(entries));
+Status StudyList::Hold::rewrite(const std::vector<StudyEntry>& entries) {
+    list_->entries = entries;
+    Status written = list_->write();
     // The index only spares the previous-study selection a lookup, and is written anew each time
     // that window opens; one left behind is no reason to undo the change.
     if (written) writeIndex(installation_, entries);
     return written;
 }
 
-StudyList::Offer StudyList::offer(const std::filesystem::path& installation) {
+void StudyList::Hold::beforeMove() {
+#ifdef _WIN32
+    study_.reset();
+#endif
+}
+
+Result<std::vector<StudyEntry>> StudyList::listed(const std::filesystem::path& installation) {
     ListFile::Contents listed = ListFile::read(installation, Catalogue::kStudies);
-    if (listed.state == ListFile::State::Unreadable) return {{}, std::move(listed.error)};
-    Offer offer{pairsOf(listed.items), {}};
+    if (listed.state == ListFile::State::Unreadable) return std::move(listed.error);
+    return pairsOf(listed.items);
+}
+
+StudyList::Offer StudyList::offer(const std::filesystem::path& installation) {
+    Result<std::vector<StudyEntry>> studies = listed(installation);
+    if (!studies) return {{}, studies.error()};
+    Offer offer{std::move(*studies), {}};
     offer.status = writeIndex(installation, offer.studies);
     return offer;
 }
@@ -173,6 +192,18 @@ Status StudyList::choose(const std::filesystem::path& installation, std::size_t 
                                "προγράμματος. Η τρέχουσα μελέτη δεν άλλαξε.");
     return Installation::setCurrentStudy(installation,
                                          installation / TextPath::fromUtf8(folderName));
+}
+
+std::string StudyList::site(const std::filesystem::path& study) {
+    const Result<std::vector<std::string>> details = Study(study).details();
+    if (!details) return {};
+    const auto field = [&details](std::size_t i) {
+        return i < details->size() ? (*details)[i] : std::string();
+    };
+    const std::string location = field(6);
+    const std::string municipality = field(4);
+    if (municipality.empty()) return location;
+    return location + (location.empty() ? "" : " ") + "του Δήμου " + municipality;
 }
 
 } // namespace velmora::store

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "store/Failure.h"
 #include "store/FileLock.h"
+#include "store/Result.h"
 #include "store/Status.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::store {
@@ -28,9 +31,35 @@ struct StudyEntry {
 // the previous-study selection writes beside it. The same owner may be listed more than once.
 class StudyList {
 public:
+    // The list held against other programs while one change is made to it, and what it held
+    // when the hold began. Every change to the list goes through here.
+    class Held {
+    public:
+        // `doing` names the change in the message of a list that cannot be read.
+        explicit Held(const std::filesystem::path& installation,
+                      std::string_view doing = Failure::kAppendingStudy);
+        // Success once the list is held and read. A list that cannot be read is refused, since
+        // rewriting it would drop every study it holds; a missing one is empty.
+        const Status& status() const { return status_; }
+        // Replaces the list with `entries`; `scratchToo` leaves the new list in the scratch file
+        // as well, as an append always has.
+        Status write(bool scratchToo = false) const;
+
+        std::vector<StudyEntry> entries;
+
+    private:
+        std::filesystem::path installation_;
+        FileLock lock_;
+        Status status_;
+    };
+
     // Every entry in file order. A missing list is an empty one and is created; an odd last item
     // gets an empty surname.
     static std::vector<StudyEntry> readAll(const std::filesystem::path& installation);
+
+    // Every entry in file order, or why the list cannot be read. A missing list is an empty one
+    // and is created.
+    static Result<std::vector<StudyEntry>> listed(const std::filesystem::path& installation);
 
     // Whether an append would keep every listed study: it fails when the list exists but cannot be
     // read, since rewriting it then would drop the studies it holds.
@@ -57,7 +86,7 @@ public:
     // Holds one study against calculations and readers of its report, and the list against other
     // programs, while the study's folder and its listing change together; the list is read once
     // both are held. The study is taken first, the list second, always in that order, so that two
-    // such changes never wait on each other.
+    // such changes never wait on each other. An empty `study` holds the list alone.
     class Hold {
     public:
         Hold(const std::filesystem::path& installation, const std::filesystem::path& study);
@@ -66,16 +95,19 @@ public:
 
         // Success once both are held and the list is read; otherwise why not.
         const Status& status() const { return status_; }
+        // The list as it was when the hold began.
         const std::vector<StudyEntry>& entries() const { return entries_; }
         // Writes the list anew while it is held, and the index beside it.
-        Status rewrite(const std::vector<StudyEntry>& entries) const;
-        // Windows renames no folder while a file inside it is open, the lock's own included.
-        void releaseStudy() { study_.reset(); }
+        Status rewrite(const std::vector<StudyEntry>& entries);
+        // Windows moves no folder while a file inside it is open, the lock's own included: there
+        // the study is let go just before its folder moves, and a program that opens one of its
+        // files in between makes the move fail whole. Elsewhere the hold lasts.
+        void beforeMove();
 
     private:
         std::filesystem::path installation_;
         std::optional<FileLock> study_;
-        std::optional<FileLock> list_;
+        std::optional<Held> list_;
         std::vector<StudyEntry> entries_;
         Status status_;
     };
@@ -93,6 +125,10 @@ public:
     // index, as they always were; the list itself knows every one of them.
     static Status choose(const std::filesystem::path& installation, std::size_t place,
                          const StudyEntry& listed);
+
+    // Where a study lies, as the report head names it: its location and its municipality. Empty
+    // when the study's details cannot be read.
+    static std::string site(const std::filesystem::path& study);
 };
 
 } // namespace velmora::store

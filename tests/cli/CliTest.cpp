@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -235,6 +237,10 @@ void pointAtAFile(CliTest& test) {
 void studyNeverCalculated(CliTest& test) {
     test.copyStudy("full");
 }
+void otherStudyListed(CliTest& test) {
+    test.copyStudy("full");
+    TestFiles::putLines(test.home / "ergasies.dat", {"Νίκος", "Δήμου"});
+}
 void footSectionLost(CliTest& test) {
     const auto study = test.copyStudy("full");
     TestFiles::copyFiles(TestFiles::data("golden/full-comma"), study);
@@ -258,8 +264,44 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"RateAsAPercentage", studyNeverCalculated,
                     "rates --set \"Φ.Π.Α. 24%=0.24\" --set Φ.Ε.Μ=4", "από 0 έως 1"},
         FailureCase{"RateWithoutLabel", studyNeverCalculated, "rates --set 0.24",
-                    "ΠΕΡΙΓΡΑΦΗ=ΣΥΝΤΕΛΕΣΤΗΣ"}),
+                    "ΠΕΡΙΓΡΑΦΗ=ΣΥΝΤΕΛΕΣΤΗΣ"},
+        FailureCase{"UseOfAnUnlistedStudy", otherStudyListed, "use ΓιώργοςΠαπαδόπουλος",
+                    "δεν είναι στον κατάλογο μελετών"},
+        FailureCase{"UseWithoutAFolder", studyNeverCalculated, "use", "χρειάζεται τον φάκελο"}),
     [](const auto& info) { return info.param.name; });
+
+TEST_F(CliTest, StudiesListsEveryStudyAsCsvAndUseMakesOneCurrent) {
+    const auto study = copyStudy("full");
+    ASSERT_EQ(cli("calc --decimal-separator ,").exitCode, 0);
+    std::tm local{};
+    local.tm_year = 2024 - 1900;
+    local.tm_mon = 2;
+    local.tm_mday = 5;
+    local.tm_hour = 14;
+    local.tm_min = 7;
+    local.tm_isdst = -1;
+    std::filesystem::last_write_time(
+        study / "synola.dat", std::chrono::file_clock::from_sys(
+                                  std::chrono::system_clock::from_time_t(std::mktime(&local))));
+    // A name with a comma is kept in quotes, as the program stores it.
+    TestFiles::putLines(home / "ergasies.dat",
+                        {"\"Άννα, Μαρία\"", "Λύρα", "Γιώργος", "Παπαδόπουλος"});
+
+    const Result listed = cli("studies");
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(listed.err, "");
+    EXPECT_EQ(listed.out, "owner,folder,site,calculated,fee\r\n"
+                          "\"Άννα, Μαρία Λύρα\",\"Άννα, ΜαρίαΛύρα\",,,\r\n"
+                          "Γιώργος Παπαδόπουλος,ΓιώργοςΠαπαδόπουλος,"
+                          "Φωκίωνος Νέγρη 5 του Δήμου Αθηναίων,2024-03-05 14:07,80592.8\r\n");
+
+    std::filesystem::create_directory(home / store::TextPath::fromUtf8("Άννα, ΜαρίαΛύρα"));
+    const Result used = cli("use \"Άννα, ΜαρίαΛύρα\"");
+    EXPECT_EQ(used.exitCode, 0) << used.err;
+    EXPECT_EQ(used.out + used.err, "");
+    EXPECT_EQ(Installation::currentStudy(home.path()).folder,
+              home / store::TextPath::fromUtf8("Άννα, ΜαρίαΛύρα"));
+}
 
 TEST_F(CliTest, HelpAndVersionAnswerOnStandardOutput) {
     for (const char* asked : {"--help", "-h", "calc --help"}) {

@@ -3,11 +3,14 @@
 #include "store/Catalogue.h"
 #include "store/Cp1253.h"
 #include "store/EngineerRegistry.h"
+#include "store/Installation.h"
 #include "store/StatutoryAmounts.h"
 #include "store/Study.h"
 #include "store/StudyCorrection.h"
 #include "store/StudyCreation.h"
 #include "store/StudyList.h"
+#include "store/StudySearch.h"
+#include "store/StudyShelf.h"
 #include "store/TextPath.h"
 #include "store/ValueFile.h"
 
@@ -197,6 +200,125 @@ TEST_F(StudyStoreTest, AListedStudyThatNamesNoFolderInsideTheInstallationIsNotCh
               TestFiles::stored({TextPath::toUtf8(home / TextPath::fromUtf8("ΓιώργοςΠαππάς"))}));
 }
 
+struct SearchCase {
+    const char* query;
+    bool found;
+};
+
+TEST_F(StudyStoreTest, TheSearchIgnoresCaseTonosDialytikaAndFinalSigma) {
+    const std::string owner = "Γιώργος Παππάς";
+    const std::string site = "Θέση Άγιος Νικόλαος του Δήμου Ευβοίας, Ιωαννίνων";
+    for (const SearchCase& c : std::initializer_list<SearchCase>{
+             {"", true},
+             {"παππας", true},
+             {"ΠΑΠΠΆΣ", true},
+             {"γιωργοσ", true},
+             {"ΓΙΏΡΓΟΣ παπ", true},
+             {"αγιος νικ", true},
+             {"ευβοιας", true},
+             {"ΕΥΒΟΪΑΣ", true},
+             {"ιωαννινων", true},
+             {"Παππα\u0301ς", true},
+             {"παππάς λάρισα", false},
+             {"νικολαου", false},
+             {"πας θέση", true},
+             {"ςπ", false},
+         })
+        EXPECT_EQ(StudySearch::matches(c.query, {owner, site}), c.found) << c.query;
+    EXPECT_EQ(StudySearch::folded("ΐΰϊϋΆΈΉΊΌΎΏς"), "ιυιυαεηιουωσ");
+}
+
+// Putting a study away and bringing it back
+
+class StudyShelfTest : public StudyStoreTest {
+protected:
+    std::filesystem::path study(const std::string& name) const {
+        return home / TextPath::fromUtf8(name);
+    }
+    std::filesystem::path shelved(const std::string& name) const {
+        return home / TextPath::fromUtf8(StudyShelf::kFolder) / TextPath::fromUtf8(name);
+    }
+    // Γιώργος Παππάς listed after Νίκος Δήμου, current, with its files.
+    void twoStudies() {
+        put("l.dat", {"1"});
+        ASSERT_TRUE(StudyCreation::create(home.path(), details("Νίκος", "Δήμου")).status);
+        ASSERT_TRUE(StudyCreation::create(home.path(), details()).status);
+        TestFiles::putLines(study("ΓιώργοςΠαππάς") / "synola.dat", {"σύνολα"});
+    }
+};
+
+TEST_F(StudyShelfTest, APutAwayStudyLeavesTheListKeepsItsFolderAndComesBack) {
+    twoStudies();
+    // The study's report is held while it moves, through a lock file that stays in it.
+    auto files = TestFiles::snapshot(study("ΓιώργοςΠαππάς"));
+    files["ekthesi.lock"] = "";
+    ASSERT_TRUE(StudyShelf::putAway(home.path(), 1, {"Γιώργος", "Παππάς"}));
+    EXPECT_EQ(StudyList::readAll(home.path()), (std::vector<StudyEntry>{{"Νίκος", "Δήμου"}}));
+    EXPECT_FALSE(std::filesystem::exists(study("ΓιώργοςΠαππάς")));
+    EXPECT_EQ(TestFiles::snapshot(shelved("ΓιώργοςΠαππάς")), files);
+    // It was the current study: now there is none.
+    EXPECT_FALSE(std::filesystem::exists(home / "temp.dat"));
+    EXPECT_EQ(Installation::currentStudy(home.path()).state,
+              Installation::CurrentStudy::State::NoneChosen);
+
+    const auto shelf = StudyShelf::shelved(home.path());
+    ASSERT_EQ(shelf.size(), 1u);
+    EXPECT_EQ(shelf[0].owner, (StudyEntry{"Γιώργος", "Παππάς"}));
+    EXPECT_EQ(shelf[0].site, "Θέση Άγιος Νικόλαος του Δήμου Δήμος Αθηναίων");
+
+    ASSERT_TRUE(StudyShelf::bringBack(home.path(), "ΓιώργοςΠαππάς"));
+    EXPECT_EQ(StudyList::readAll(home.path()),
+              (std::vector<StudyEntry>{{"Νίκος", "Δήμου"}, {"Γιώργος", "Παππάς"}}));
+    EXPECT_EQ(TestFiles::snapshot(study("ΓιώργοςΠαππάς")), files);
+    EXPECT_TRUE(StudyShelf::shelved(home.path()).empty());
+}
+
+TEST_F(StudyShelfTest, AnOwnerListedTwiceLosesOnlyTheChosenEntryAndKeepsTheFolder) {
+    twoStudies();
+    ASSERT_TRUE(StudyList::append(home.path(), {"Γιώργος", "Παππάς"}));
+    const std::string pointer = bytes("temp.dat");
+    ASSERT_TRUE(StudyShelf::putAway(home.path(), 1, {"Γιώργος", "Παππάς"}));
+    EXPECT_EQ(StudyList::readAll(home.path()),
+              (std::vector<StudyEntry>{{"Νίκος", "Δήμου"}, {"Γιώργος", "Παππάς"}}));
+    EXPECT_TRUE(std::filesystem::is_directory(study("ΓιώργοςΠαππάς")));
+    EXPECT_EQ(bytes("temp.dat"), pointer);
+
+    // The last entry takes the folder with it; a second study put away under the same name is
+    // kept beside the first.
+    ASSERT_TRUE(StudyShelf::putAway(home.path(), 1, {"Γιώργος", "Παππάς"}));
+    ASSERT_TRUE(StudyCreation::create(home.path(), details()).status);
+    ASSERT_TRUE(StudyShelf::putAway(home.path(), 1, {"Γιώργος", "Παππάς"}));
+    EXPECT_TRUE(std::filesystem::exists(shelved("ΓιώργοςΠαππάς") / "synola.dat"));
+    EXPECT_TRUE(std::filesystem::exists(shelved("ΓιώργοςΠαππάς (2)") / "stoixeia.dat"));
+    EXPECT_FALSE(std::filesystem::exists(shelved("ΓιώργοςΠαππάς (2)") / "synola.dat"));
+    // Only one of them comes back while the other stands in its place.
+    ASSERT_TRUE(StudyShelf::bringBack(home.path(), "ΓιώργοςΠαππάς (2)"));
+    EXPECT_TRUE(std::filesystem::exists(study("ΓιώργοςΠαππάς") / "stoixeia.dat"));
+    const auto before = snapshot();
+    const Status refused = StudyShelf::bringBack(home.path(), "ΓιώργοςΠαππάς");
+    EXPECT_NE(messages::describe(refused).find("Υπάρχει ήδη"), std::string::npos)
+        << messages::describe(refused);
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(StudyShelfTest, AListThatCannotBeWrittenLeavesTheStudyWhereItWas) {
+    twoStudies();
+    // The study's lock file is there, as after any calculation: taking the lock adds nothing.
+    TestFiles::putLines(study("ΓιώργοςΠαππάς") / "ekthesi.lock", {});
+    const auto before = snapshot();
+    // A stale choice changes nothing either.
+    EXPECT_FALSE(StudyShelf::putAway(home.path(), 0, {"Γιώργος", "Παππάς"}).ok());
+    EXPECT_EQ(snapshot(), before);
+    TestFiles::blockReplacement(home / "ergasies.dat");
+    const Status failed = StudyShelf::putAway(home.path(), 1, {"Γιώργος", "Παππάς"});
+    EXPECT_NE(messages::describe(failed).find("ergasies.dat"), std::string::npos)
+        << messages::describe(failed);
+    EXPECT_TRUE(std::filesystem::exists(study("ΓιώργοςΠαππάς") / "synola.dat"));
+    EXPECT_EQ(StudyList::readAll(home.path()).size(), 2u);
+    EXPECT_EQ(Installation::currentStudy(home.path()).state,
+              Installation::CurrentStudy::State::Found);
+}
+
 // Creating a study
 
 TEST_F(StudyStoreTest, CreationWritesEveryFileInItsForm) {
@@ -307,6 +429,7 @@ TEST_F(StudyStoreTest, ARefusedStudyTouchesNoFile) {
         {"device name with an extension", details("Lpt9", ".Αθήνα"), "CON, PRN"},
         {"device name before blanks and an extension", details("AUX ", ".txt"), "CON, PRN"},
         {"port with a superscript", details("COM", "²"), "CON, PRN"},
+        {"folder of put-away studies", details("_ΑΡΧΕΙΟΘΕΤΗΣΗ", ""), "αρχειοθετημένων"},
         {"field with quote and comma", with([](StudyDetails& d) { d.location = "\"Α\", Β"; }),
          "«Θέση»"},
         {"engineer field outside the code page",

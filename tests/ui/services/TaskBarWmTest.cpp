@@ -4,6 +4,7 @@
 
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/Form9.h"
+#include "ui/shell/arxeio.h"
 #include "ui/shell/error_trig.h"
 #include "ui/shell/help.h"
 #include "ui/shell/palaia.h"
@@ -46,6 +47,7 @@ TEST_F(TaskBarWmTest, DialogFramedWindowsHaveNoButtonAndTheMenuHasOne) {
         {"form5", [] { return WindowRegistry::show<ui::form5>(); }},
         {"Form2", [] { return WindowRegistry::show<ui::Form2>(); }},
         {"palaia", [] { return WindowRegistry::show<ui::palaia>(); }},
+        {"arxeio", [] { return WindowRegistry::show<ui::arxeio>(); }},
         {"error_trig", [] { return WindowRegistry::show<ui::error_trig>(); }},
         {"help", [] { return WindowRegistry::show<ui::help>(); }},
     };

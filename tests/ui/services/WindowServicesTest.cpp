@@ -9,6 +9,7 @@
 #include "ui/services/Translation.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
+#include "ui/shell/arxeio.h"
 #include "ui/shell/error_trig.h"
 #include "ui/shell/help.h"
 #include "ui/shell/palaia.h"
@@ -204,6 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeCase{"help", [] { return ui::WindowRegistry::show<ui::help>(); }},
         EscapeCase{"error_trig", [] { return ui::WindowRegistry::show<ui::error_trig>(); }},
         EscapeCase{"palaia", [] { return ui::WindowRegistry::show<ui::palaia>(); }},
+        EscapeCase{"arxeio", [] { return ui::WindowRegistry::show<ui::arxeio>(); }},
         EscapeCase{"Form13", [] { return ui::WindowRegistry::show<ui::Form13>(); }},
         EscapeCase{"Form2", [] { return ui::WindowRegistry::show<ui::Form2>(); }},
         EscapeCase{"Form14", [] { return ui::WindowRegistry::show<ui::Form14>(); }},

@@ -3,11 +3,18 @@
 #include "store/TextPath.h"
 #include "ui/report/Form13.h"
 #include "ui/services/WindowRegistry.h"
+#include "ui/shell/arxeio.h"
 #include "ui/shell/palaia.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <array>
 
 namespace velmora::test {
 namespace {
@@ -166,6 +173,97 @@ TEST_F(palaiaTest, AnEntryWithoutOwnerNameNeverPointsAtTheInstallationFolder) {
     choose(0);
     EXPECT_EQ(pointer(), before);
     EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+// Three studies, each with its site: Γιώργος Παππάς in Κηφισιά, Άννα Λύρα in Άγιος Στέφανος,
+// Νίκος Παππάς in Κηφισιά.
+class palaiaSearchTest : public palaiaTest {
+protected:
+    void SetUp() override {
+        palaiaTest::SetUp();
+        for (const auto& [first, surname, location] :
+             std::vector<std::array<std::string, 3>>{{"Γιώργος", "Παππάς", "Κεφαλάρι"},
+                                                     {"Άννα", "Λύρα", "Άγιος Στέφανος"},
+                                                     {"Νίκος", "Παππάς", "Κεφαλάρι"}}) {
+            const auto study = makeStudy(first + surname, {});
+            putLines(study / "stoixeia.dat",
+                     {first, surname, "", "", "Κηφισιάς", "", location, "", "", "", "", ""});
+        }
+        putLines(home() / "ergasies.dat", {"Γιώργος", "Παππάς", "Άννα", "Λύρα", "Νίκος", "Παππάς"});
+    }
+    void search(const QString& text) {
+        window->Anazitisi->setText(text);
+        settle();
+    }
+    QStringList shown() const {
+        QStringList owners;
+        for (int i = 0; i < window->EPILOGI->count(); ++i)
+            owners << window->EPILOGI->itemText(i) + " | " +
+                          window->EPILOGI->model()->index(i, 1).data().toString();
+        return owners;
+    }
+};
+
+TEST_F(palaiaSearchTest, TypingNarrowsTheListWithoutChangingTheCurrentStudy) {
+    open();
+    EXPECT_EQ(window->lblAnazitisi->buddy(), window->Anazitisi);
+    EXPECT_EQ(window->focusWidget(), window->Anazitisi);
+    EXPECT_EQ(shown().size(), 3);
+    const std::string before = pointer();
+    const int width = window->EPILOGI->width();
+    type(window->Anazitisi, QStringLiteral("ΠΑΠΠΑΣ"));
+    // The box keeps its width for the fewer entries (the toolkit would adjust it on a timer).
+    QTest::qWait(100);
+    EXPECT_EQ(window->EPILOGI->width(), width);
+    EXPECT_EQ(shown(), QStringList({QStringLiteral("Γιώργος Παππάς | Κεφαλάρι του Δήμου Κηφισιάς"),
+                                    QStringLiteral("Νίκος Παππάς | Κεφαλάρι του Δήμου Κηφισιάς")}));
+    EXPECT_EQ(pointer(), before);
+    // The choice is of the study shown, wherever it stands in the list.
+    choose(1);
+    EXPECT_EQ(pointer(), pointerAt("ΝίκοςΠαππάς"));
+
+    search(QStringLiteral("αγιος στεφ"));
+    EXPECT_EQ(shown(),
+              QStringList({QStringLiteral("Άννα Λύρα | Άγιος Στέφανος του Δήμου Κηφισιάς")}));
+    EXPECT_EQ(pointer(), pointerAt("ΝίκοςΠαππάς"));
+    // Enter in the search box chooses the one study found.
+    QTest::keyClick(window->Anazitisi, Qt::Key_Return);
+    EXPECT_EQ(pointer(), pointerAt("ΆνναΛύρα"));
+    EXPECT_EQ(ui::WindowRegistry::find<ui::Form13>(), nullptr);
+    search(QStringLiteral("λάρισα"));
+    EXPECT_EQ(window->EPILOGI->count(), 0);
+}
+
+TEST_F(palaiaSearchTest, AStudyIsPutAwayAfterAskingAndBroughtBack) {
+    open();
+    search(QStringLiteral("νικος"));
+    choose(0);
+    dialogs.answer = false;
+    window->Arxeiothetisi->click();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(window->EPILOGI->count(), 1);
+
+    dialogs.answer = true;
+    window->Arxeiothetisi->click();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("Δεν υπάρχει πλέον τρέχουσα μελέτη")))
+        << dialogs.messages[0].toStdString();
+    EXPECT_FALSE(std::filesystem::exists(home() / "temp.dat"));
+    EXPECT_FALSE(std::filesystem::exists(folder("ΝίκοςΠαππάς")));
+    EXPECT_EQ(window->EPILOGI->count(), 0);
+    search({});
+    EXPECT_EQ(window->EPILOGI->count(), 2);
+
+    window->Epanafora->click();
+    auto* shelf = ui::WindowRegistry::find<ui::arxeio>();
+    ASSERT_NE(shelf, nullptr);
+    ASSERT_EQ(shelf->lstArxeio->topLevelItemCount(), 1);
+    EXPECT_EQ(shelf->lstArxeio->topLevelItem(0)->text(0), QStringLiteral("Νίκος Παππάς"));
+    QTest::keyClick(shelf->lstArxeio, Qt::Key_Return);
+    EXPECT_EQ(shelf->lstArxeio->topLevelItemCount(), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder("ΝίκοςΠαππάς") / "stoixeia.dat"));
+    EXPECT_EQ(window->EPILOGI->count(), 3);
+    EXPECT_EQ(window->EPILOGI->itemText(2), QStringLiteral("Νίκος Παππάς"));
 }
 
 } // namespace
