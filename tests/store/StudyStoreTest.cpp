@@ -636,7 +636,7 @@ TEST_F(StudyChangeTest, AnOwnerNameThatDiffersInLetterCaseAloneIsTheStudysOwn) {
 
 TEST_F(StudyChangeTest, ACorrectionRefusedOrFailingHalfWayLeavesEveryFileAsItWas) {
     const auto study = made();
-    std::filesystem::create_directory(home / "ΆνναΛύρα");
+    std::filesystem::create_directory(home / TextPath::fromUtf8("ΆνναΛύρα"));
     std::filesystem::create_directory(home / "annalyra");
     struct Case {
         const char* name;
