@@ -1,8 +1,8 @@
 // The desktop program: prepares the installation folder and opens the splash window.
 
 #include "messages/Describe.h"
-#include "store/Failure.h"
-#include "store/Installation.h"
+#include "store/files/Failure.h"
+#include "store/study/Installation.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/FirstFrame.h"
 #include "ui/services/Program.h"

@@ -6,12 +6,12 @@
 #include "calc/ReportLock.h"
 #include "calc/StudyFee.h"
 #include "calc/WorkSections.h"
-#include "store/Catalogue.h"
-#include "store/NumberText.h"
-#include "store/ShownText.h"
-#include "store/Study.h"
-#include "store/ValueFile.h"
-#include "store/WorkSelection.h"
+#include "store/base/Catalogue.h"
+#include "store/text/NumberText.h"
+#include "store/text/ShownText.h"
+#include "store/study/Study.h"
+#include "store/files/ValueFile.h"
+#include "store/study/WorkSelection.h"
 
 #include <algorithm>
 #include <cmath>

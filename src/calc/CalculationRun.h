@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Result.h"
+#include "store/base/Result.h"
 
 #include <filesystem>
 #include <string>

@@ -1,9 +1,9 @@
 #include "calc/LastCalculation.h"
 
 #include "calc/StudyFee.h"
-#include "store/Catalogue.h"
-#include "store/Study.h"
-#include "store/ValueFile.h"
+#include "store/base/Catalogue.h"
+#include "store/study/Study.h"
+#include "store/files/ValueFile.h"
 
 #include <algorithm>
 #include <charconv>

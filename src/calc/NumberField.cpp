@@ -1,6 +1,6 @@
 #include "calc/NumberField.h"
 
-#include "store/NumberText.h"
+#include "store/text/NumberText.h"
 
 namespace velmora::calc {
 

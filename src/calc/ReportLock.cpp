@@ -1,7 +1,7 @@
 #include "calc/ReportLock.h"
 
-#include "store/Catalogue.h"
-#include "store/Failure.h"
+#include "store/base/Catalogue.h"
+#include "store/files/Failure.h"
 
 namespace velmora::calc {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/FileLock.h"
-#include "store/Result.h"
+#include "store/files/FileLock.h"
+#include "store/base/Result.h"
 
 #include <filesystem>
 

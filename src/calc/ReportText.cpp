@@ -1,8 +1,8 @@
 #include "calc/ReportText.h"
 
 #include "calc/ReportLock.h"
-#include "store/Catalogue.h"
-#include "store/ValueFile.h"
+#include "store/base/Catalogue.h"
+#include "store/files/ValueFile.h"
 
 namespace velmora::calc {
 namespace {

@@ -1,7 +1,7 @@
 #include "calc/StudyFee.h"
 
 #include "calc/SectionLines.h"
-#include "store/NumberText.h"
+#include "store/text/NumberText.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/NumberField.h"
-#include "store/StatutoryAmounts.h"
+#include "store/study/StatutoryAmounts.h"
 
 #include <string>
 #include <string_view>

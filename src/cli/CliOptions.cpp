@@ -1,7 +1,7 @@
 #include "cli/CliOptions.h"
 
-#include "store/ShownText.h"
-#include "store/TextPath.h"
+#include "store/text/ShownText.h"
+#include "store/base/TextPath.h"
 
 namespace velmora::cli {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/ReportText.h"
-#include "store/Result.h"
+#include "store/base/Result.h"
 
 #include <string>
 #include <vector>

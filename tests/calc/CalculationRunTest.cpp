@@ -1,11 +1,11 @@
 #include "calc/CalculationRun.h"
 
 #include "messages/Describe.h"
-#include "store/FileName.h"
-#include "store/StatutoryAmounts.h"
-#include "store/Study.h"
-#include "store/ValueFile.h"
-#include "store/WorkSelection.h"
+#include "store/files/FileName.h"
+#include "store/study/StatutoryAmounts.h"
+#include "store/study/Study.h"
+#include "store/files/ValueFile.h"
+#include "store/study/WorkSelection.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"

@@ -2,7 +2,7 @@
 
 #include "calc/CalculationRun.h"
 #include "messages/Describe.h"
-#include "store/ValueFile.h"
+#include "store/files/ValueFile.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"

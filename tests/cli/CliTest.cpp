@@ -1,5 +1,5 @@
-#include "store/Installation.h"
-#include "store/TextPath.h"
+#include "store/study/Installation.h"
+#include "store/base/TextPath.h"
 
 #include "Version.h"
 

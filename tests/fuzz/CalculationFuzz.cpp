@@ -3,7 +3,7 @@
 
 #include "calc/CalculationRun.h"
 #include "calc/ReportText.h"
-#include "store/Catalogue.h"
+#include "store/base/Catalogue.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // Feeds any bytes to the value-item reader and the number reading, and checks that what the
 // writer stores for an item reads back as that item.
 
-#include "store/NumberText.h"
-#include "store/ValueItems.h"
+#include "store/text/NumberText.h"
+#include "store/text/ValueItems.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "messages/Describe.h"
 
-#include "store/Failure.h"
+#include "store/files/Failure.h"
 
 #include "TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "store/Cp1253.h"
+#include "store/text/Cp1253.h"
 
 #include <gtest/gtest.h>
 

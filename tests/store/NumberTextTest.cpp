@@ -1,6 +1,6 @@
-#include "store/NumberText.h"
-#include "store/RegionalSeparator.h"
-#include "store/ValueFile.h"
+#include "store/text/NumberText.h"
+#include "store/text/RegionalSeparator.h"
+#include "store/files/ValueFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "store/ValueFile.h"
+#include "store/files/ValueFile.h"
 
 #include "messages/Describe.h"
-#include "store/AtomicFile.h"
-#include "store/Cp1253.h"
-#include "store/TextPath.h"
+#include "store/files/AtomicFile.h"
+#include "store/text/Cp1253.h"
+#include "store/base/TextPath.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"

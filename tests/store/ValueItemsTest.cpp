@@ -1,4 +1,4 @@
-#include "store/ValueItems.h"
+#include "store/text/ValueItems.h"
 
 #include "TestFiles.h"
 

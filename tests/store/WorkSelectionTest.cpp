@@ -1,10 +1,10 @@
-#include "store/WorkSelection.h"
-#include "store/StatutoryAmounts.h"
-#include "store/Study.h"
+#include "store/study/WorkSelection.h"
+#include "store/study/StatutoryAmounts.h"
+#include "store/study/Study.h"
 
 #include "messages/Describe.h"
-#include "store/TypedQuantity.h"
-#include "store/ValueFile.h"
+#include "store/text/TypedQuantity.h"
+#include "store/files/ValueFile.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"

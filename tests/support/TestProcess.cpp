@@ -3,7 +3,7 @@
 #include "TempFolder.h"
 #include "TestFiles.h"
 
-#include "store/TextPath.h"
+#include "store/base/TextPath.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #include "support/UiTest.h"
 
 #include "calc/ReportText.h"
-#include "store/Installation.h"
+#include "store/study/Installation.h"
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
 #include "ui/services/WindowRegistry.h"

@@ -2,7 +2,7 @@
 
 #include "calc/CalculationRun.h"
 #include "messages/Describe.h"
-#include "store/Study.h"
+#include "store/study/Study.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
 

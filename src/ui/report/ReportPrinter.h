@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Status.h"
+#include "store/base/Status.h"
 
 #include <QDate>
 #include <QFont>

@@ -3,7 +3,7 @@
 
 #include "calc/ReportText.h"
 #include "messages/Describe.h"
-#include "store/Study.h"
+#include "store/study/Study.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"

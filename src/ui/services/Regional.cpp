@@ -1,6 +1,6 @@
 #include "ui/services/Regional.h"
 
-#include "store/RegionalSeparator.h"
+#include "store/text/RegionalSeparator.h"
 
 namespace velmora::ui {
 namespace {

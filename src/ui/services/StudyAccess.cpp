@@ -1,6 +1,6 @@
 #include "ui/services/StudyAccess.h"
 
-#include "store/Installation.h"
+#include "store/study/Installation.h"
 #include "ui/services/Dialogs.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Study.h"
+#include "store/study/Study.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,7 +1,7 @@
 // The studies put away, from where one is brought back to the list of studies.
 #pragma once
 
-#include "store/StudyShelf.h"
+#include "store/study/StudyShelf.h"
 
 #include <QWidget>
 

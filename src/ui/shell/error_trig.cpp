@@ -3,7 +3,7 @@
 #include "ui/shell/error_trig.h"
 
 #include "messages/Describe.h"
-#include "store/Specialty.h"
+#include "store/base/Specialty.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"

@@ -1,7 +1,7 @@
 // Choice of an earlier study, which becomes the current study again.
 #pragma once
 
-#include "store/StudyList.h"
+#include "store/study/StudyList.h"
 
 #include <QWidget>
 

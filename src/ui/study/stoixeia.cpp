@@ -3,9 +3,9 @@
 
 #include "ui/study/stoixeia.h"
 
-#include "store/Study.h"
-#include "store/StudyCorrection.h"
-#include "store/StudyCreation.h"
+#include "store/study/Study.h"
+#include "store/study/StudyCorrection.h"
+#include "store/study/StudyCreation.h"
 #include "ui/report/Form13.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"

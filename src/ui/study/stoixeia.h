@@ -2,7 +2,7 @@
 // one.
 #pragma once
 
-#include "store/EngineerRegistry.h"
+#include "store/study/EngineerRegistry.h"
 
 #include <QWidget>
 

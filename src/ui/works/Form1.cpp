@@ -3,8 +3,8 @@
 #include "ui/works/Form1.h"
 
 #include "messages/Describe.h"
-#include "store/Specialty.h"
-#include "store/WorkSelection.h"
+#include "store/base/Specialty.h"
+#include "store/study/WorkSelection.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"

@@ -1,7 +1,7 @@
 // Work selection: scale, plan zone and λ of a new study, its work windows, and the submit.
 #pragma once
 
-#include "store/Study.h"
+#include "store/study/Study.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/Study.h"
-#include "store/TypedQuantity.h"
+#include "store/study/Study.h"
+#include "store/text/TypedQuantity.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "ui/works/form5.h"
 
-#include "store/Study.h"
+#include "store/study/Study.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/TabCycler.h"
 #include "ui/services/Twips.h"

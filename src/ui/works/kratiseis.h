@@ -1,7 +1,7 @@
 // Statutory amounts: the labels and rates the current study's fee carries, and the default list.
 #pragma once
 
-#include "store/StatutoryAmounts.h"
+#include "store/study/StatutoryAmounts.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 
 #include "TestProcess.h"
 
-#include "store/TextPath.h"
+#include "store/base/TextPath.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "report/ReportFixtures.h"
 
-#include "store/TextPath.h"
+#include "store/base/TextPath.h"
 
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/frmDocument.h"

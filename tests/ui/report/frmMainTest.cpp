@@ -2,7 +2,7 @@
 
 #include "report/ReportFixtures.h"
 
-#include "store/TextPath.h"
+#include "store/base/TextPath.h"
 
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
@@ -10,8 +10,8 @@
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 
-#include "store/AtomicFile.h"
-#include "store/ValueFile.h"
+#include "store/files/AtomicFile.h"
+#include "store/files/ValueFile.h"
 
 #include <QDate>
 #include <QMdiArea>

@@ -1,6 +1,6 @@
 #include "support/UiTest.h"
 
-#include "store/RegionalSeparator.h"
+#include "store/text/RegionalSeparator.h"
 #include "ui/report/Form13.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"

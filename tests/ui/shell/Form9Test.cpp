@@ -2,7 +2,7 @@
 
 #include "report/ReportFixtures.h"
 
-#include "store/Installation.h"
+#include "store/study/Installation.h"
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
 #include "ui/services/Picture.h"

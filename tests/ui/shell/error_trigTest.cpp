@@ -1,6 +1,6 @@
 #include "support/UiTest.h"
 
-#include "store/Specialty.h"
+#include "store/base/Specialty.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/error_trig.h"
 

@@ -1,6 +1,6 @@
 #include "support/UiTest.h"
 
-#include "store/Cp1253.h"
+#include "store/text/Cp1253.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/help.h"
 

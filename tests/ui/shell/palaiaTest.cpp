@@ -1,6 +1,6 @@
 #include "support/UiTest.h"
 
-#include "store/TextPath.h"
+#include "store/base/TextPath.h"
 #include "ui/report/Form13.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/arxeio.h"

@@ -1,7 +1,7 @@
 #include "study/EngineerRecords.h"
 #include "support/UiTest.h"
 
-#include "store/Specialty.h"
+#include "store/base/Specialty.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/study/Form14.h"
 

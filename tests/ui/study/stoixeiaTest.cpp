@@ -1,9 +1,9 @@
 #include "study/EngineerRecords.h"
 #include "support/UiTest.h"
 
-#include "store/Specialty.h"
-#include "store/TextPath.h"
-#include "store/ValueFile.h"
+#include "store/base/Specialty.h"
+#include "store/base/TextPath.h"
+#include "store/files/ValueFile.h"
 #include "ui/services/Twips.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/study/Form14.h"

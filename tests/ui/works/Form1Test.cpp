@@ -1,6 +1,6 @@
 #include "support/UiTest.h"
 
-#include "store/TextPath.h"
+#include "store/base/TextPath.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/shell/error_trig.h"
 #include "ui/works/Form1.h"

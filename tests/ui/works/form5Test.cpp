@@ -1,6 +1,6 @@
 #include "support/UiTest.h"
 
-#include "store/WorkSelection.h"
+#include "store/study/WorkSelection.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/works/QuantityBoxes.h"
 #include "ui/works/form5.h"

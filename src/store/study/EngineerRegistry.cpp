@@ -1,0 +1,87 @@
+#include "store/study/EngineerRegistry.h"
+
+#include "store/base/Catalogue.h"
+#include "store/files/Failure.h"
+#include "store/text/FieldCheck.h"
+#include "store/files/FileLock.h"
+#include "store/files/ListFile.h"
+#include "store/files/ValueFile.h"
+
+#include <array>
+#include <utility>
+
+namespace velmora::store {
+namespace {
+
+constexpr std::size_t kItemsPerRecord = 5;
+
+std::array<std::pair<const std::string*, const char*>, kItemsPerRecord>
+fieldsOf(const Engineer& engineer) {
+    return {{{&engineer.firstName, "Όνομα"},
+             {&engineer.surname, "Επώνυμο"},
+             {&engineer.address, "Δ/νση"},
+             {&engineer.city, "Πόλη"},
+             {&engineer.specialty, "Ειδικότητα"}}};
+}
+
+} // namespace
+
+Engineer Engineer::normalised() const {
+    return {FieldCheck::normalised(firstName), FieldCheck::normalised(surname),
+            FieldCheck::normalised(address), FieldCheck::normalised(city),
+            FieldCheck::normalised(specialty)};
+}
+
+Status EngineerRegistry::readable(const std::filesystem::path& installation) {
+    ListFile::Contents registry = ListFile::read(installation, Catalogue::kEngineers);
+    if (registry.state == ListFile::State::Unreadable) return std::move(registry.error);
+    return {};
+}
+
+std::vector<Engineer> EngineerRegistry::readAll(const std::filesystem::path& installation) {
+    std::vector<Engineer> engineers;
+    const std::vector<std::string> items =
+        ListFile::read(installation, Catalogue::kEngineers).items;
+    for (std::size_t i = 0; i < items.size(); i += kItemsPerRecord) {
+        auto item = [&](std::size_t k) {
+            return i + k < items.size() ? items[i + k] : std::string();
+        };
+        engineers.push_back({item(0), item(1), item(2), item(3), item(4)});
+    }
+    return engineers;
+}
+
+Status EngineerRegistry::problemWith(const Engineer& typed) {
+    const Engineer engineer = typed.normalised();
+    for (const auto& [value, label] : fieldsOf(engineer))
+        if (std::string problem = FieldCheck::storable(label, *value); !problem.empty())
+            return Error{Error::Kind::Refused, {}, {}, std::move(problem)};
+    return {};
+}
+
+Status EngineerRegistry::append(const std::filesystem::path& installation, const Engineer& typed) {
+    const Engineer engineer = typed.normalised();
+    if (Status refused = problemWith(engineer); !refused) return refused;
+
+    FileLock lock(installation, Catalogue::kEngineers);
+    if (!lock.status()) return lock.status();
+    // A missing registry is simply empty here; the rewrite below creates it.
+    FileContents old = ValueFile::load(installation, Catalogue::kEngineers);
+    // A registry that cannot be read would lose every engineer it holds if it were rewritten.
+    if (old.state == FileContents::State::Unreadable) {
+        old.error.detail = Failure::kAppendingEngineer;
+        return old.error;
+    }
+
+    std::vector<ValueItem> copy;
+    copy.reserve(old.items.size() + kItemsPerRecord);
+    for (std::string& item : old.items)
+        copy.push_back(ValueItem::text(std::move(item)));
+    if (Status s = ValueFile::write(installation, Catalogue::kEngineersScratch, copy); !s) return s;
+
+    for (const auto& [value, label] : fieldsOf(engineer))
+        copy.push_back(ValueItem::text(*value));
+    return ValueFile::write(installation, Catalogue::kEngineers, copy);
+}
+
+} // namespace velmora::store

@@ -1,0 +1,148 @@
+#include "store/study/StudyCorrection.h"
+
+#include "store/files/AtomicFile.h"
+#include "store/base/Catalogue.h"
+#include "store/files/Failure.h"
+#include "store/files/FileName.h"
+#include "store/study/Installation.h"
+#include "store/base/Specialty.h"
+#include "store/study/Study.h"
+#include "store/study/StudyList.h"
+#include "store/base/TextPath.h"
+#include "store/files/ValueFile.h"
+
+#include <functional>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace velmora::store {
+namespace {
+
+// The steps done so far, undone last first when a later one fails.
+class Undo {
+public:
+    void add(std::function<void()> step) { steps_.push_back(std::move(step)); }
+    Status fail(Status why) {
+        for (auto step = steps_.rbegin(); step != steps_.rend(); ++step)
+            (*step)();
+        steps_.clear();
+        return why;
+    }
+
+private:
+    std::vector<std::function<void()>> steps_;
+};
+
+Error cannotRename(const std::filesystem::path& folder, const std::error_code& why) {
+    return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOf(why),
+                       Failure::kStudyRename);
+}
+
+// Gives a folder its new name. A system that ignores letter case takes a name differing in case
+// alone for the same one and would leave the folder as it was, so such a rename goes through a
+// temporary name of its own.
+Status moveFolder(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code ec;
+    if (!FileName::sameName(TextPath::toUtf8(from.filename()), TextPath::toUtf8(to.filename())) &&
+        !std::filesystem::exists(to, ec)) {
+        std::filesystem::rename(from, to, ec);
+        if (ec) return cannotRename(from, ec);
+        return {};
+    }
+    for (int attempt = 0; attempt < AtomicFile::kAttempts; ++attempt) {
+        const std::filesystem::path between = AtomicFile::temporaryFor(to, attempt);
+        if (std::filesystem::exists(std::filesystem::symlink_status(between, ec))) continue;
+        std::filesystem::rename(from, between, ec);
+        if (ec) return cannotRename(from, ec);
+        std::filesystem::rename(between, to, ec);
+        if (!ec) return {};
+        std::error_code ignored;
+        std::filesystem::rename(between, from, ignored);
+        return cannotRename(from, ec);
+    }
+    return cannotRename(from, std::make_error_code(std::errc::file_exists));
+}
+
+// Writes a file of the study and keeps how to put it back as it was.
+Status rewrite(Undo& undo, const std::filesystem::path& study, std::string_view name,
+               const std::vector<ValueItem>& items) {
+    Result<std::string> before = ValueFile::bytes(study, name);
+    if (!before && before.error().kind != Error::Kind::NotFound) return before.error();
+    const std::filesystem::path file = FileName::resolve(study, name);
+    if (Status s = ValueFile::write(study, name, items); !s) return s;
+    undo.add([file, before] {
+        std::error_code ignored;
+        if (before)
+            AtomicFile::replace(file, *before);
+        else
+            std::filesystem::remove(file, ignored);
+    });
+    return {};
+}
+
+} // namespace
+
+StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& installation,
+                                                const std::filesystem::path& study,
+                                                const StudyDetails& typed) {
+    const StudyDetails details = typed.normalised();
+    StudyList::Hold hold(installation, study);
+    if (!hold.status()) return {hold.status(), study};
+    // Checked while held: no other program can take the name meanwhile.
+    if (Status problem = StudyCreation::detailsProblem(installation, details, study); !problem)
+        return {problem, study};
+
+    const Result<std::vector<std::string>> stored = Study(study).details();
+    if (!stored && stored.error().kind != Error::Kind::NotFound) return {stored.error(), study};
+    const StudyDetails before =
+        StudyDetails::of(stored.maybe().value_or(std::vector<std::string>{}));
+    const std::filesystem::path renamed = installation / TextPath::fromUtf8(details.folderName());
+    const bool moves = renamed.filename() != study.filename();
+    const Installation::CurrentStudy current = Installation::currentStudy(installation);
+    std::error_code ec;
+    const bool isCurrent = current.state == Installation::CurrentStudy::State::Found &&
+                           std::filesystem::equivalent(current.folder, study, ec);
+
+    Undo undo;
+    std::vector<ValueItem> fields;
+    for (const std::string& field : details.fields())
+        fields.push_back(ValueItem::text(field));
+    if (Status s = rewrite(undo, study, Catalogue::kDetails, fields); !s)
+        return {undo.fail(s), study};
+    if (details.engineer.specialty != before.engineer.specialty)
+        if (Status s = rewrite(undo, study, Catalogue::kSpecialty,
+                               {ValueItem::number(Specialty::codeOf(details.engineer.specialty))});
+            !s)
+            return {undo.fail(s), study};
+
+    if (moves) {
+        hold.beforeMove();
+        if (Status s = moveFolder(study, renamed); !s) return {undo.fail(s), study};
+        // The files written above are put back in the folder under its old name.
+        undo.add([&] { moveFolder(renamed, study); });
+        if (Status s = AtomicFile::syncFolder(installation); !s) return {undo.fail(s), study};
+    }
+
+    // Every listing of the study follows it; another study's stays as it is.
+    const StudyEntry entry{details.ownerFirstName, details.ownerSurname};
+    std::vector<StudyEntry> entries = hold.entries();
+    bool relisted = false;
+    for (StudyEntry& listed : entries)
+        if (FileName::sameName(listed.folderName(), TextPath::toUtf8(study.filename())) &&
+            !(listed == entry)) {
+            listed = entry;
+            relisted = true;
+        }
+    if (relisted) {
+        if (Status s = hold.rewrite(entries); !s) return {undo.fail(s), study};
+        undo.add([&] { hold.rewrite(hold.entries()); });
+    }
+
+    if (moves && isCurrent)
+        if (Status s = Installation::setCurrentStudy(installation, renamed); !s)
+            return {undo.fail(s), study};
+    return {Status(), moves ? renamed : study};
+}
+
+} // namespace velmora::store

@@ -1,0 +1,347 @@
+#include "store/study/StudyCreation.h"
+
+#include "store/files/AtomicFile.h"
+#include "store/base/Catalogue.h"
+#include "store/files/Failure.h"
+#include "store/text/FieldCheck.h"
+#include "store/files/FileLock.h"
+#include "store/files/FileName.h"
+#include "store/study/Installation.h"
+#include "store/text/NumberText.h"
+#include "store/base/Specialty.h"
+#include "store/study/StatutoryAmounts.h"
+#include "store/study/Study.h"
+#include "store/study/StudyList.h"
+#include "store/study/StudyShelf.h"
+#include "store/base/TextPath.h"
+#include "store/files/ValueFile.h"
+#include "store/study/WorkSelection.h"
+
+#include <optional>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace velmora::store {
+namespace {
+
+constexpr std::array<const char*, 12> kLabels = {
+    "Όνομα ιδιοκτήτη",
+    "Επώνυμο ιδιοκτήτη",
+    "Δ/νση Κατοικίας ιδιοκτήτη",
+    "Πόλη ιδιοκτήτη",
+    "Δήμος",
+    "Δημοτικό Διαμέρισμα",
+    "Θέση",
+    "Όνομα μηχανικού",
+    "Επώνυμο μηχανικού",
+    "Δ/νση μηχανικού",
+    "Πόλη μηχανικού",
+    "Ειδικότητα μηχανικού",
+};
+
+// λ for a new study, from the installation default. A missing default is the starting λ of a
+// fresh installation; one that does not hold a positive number would price every new study at
+// nothing or below, and is refused. One that is there but cannot be read is told as such.
+struct DefaultLambda {
+    std::optional<double> value;
+    std::string text;
+};
+
+Result<DefaultLambda> defaultLambda(const std::filesystem::path& installation) {
+    const FileContents read = ValueFile::load(installation, Catalogue::kDefaultLambda);
+    if (read.state == FileContents::State::Missing) return DefaultLambda{1.0, {}};
+    if (read.state == FileContents::State::Unreadable) return read.error;
+    const std::vector<std::string>& items = read.items;
+    if (items.empty()) return DefaultLambda{std::nullopt, {}};
+    if (!WorkSelection::lambdaOf(items.front())) return DefaultLambda{std::nullopt, items.front()};
+    return DefaultLambda{NumberText::parse(items.front()), items.front()};
+}
+
+// The statutory amounts a new study starts with: the installation's list, or nothing when it keeps
+// none, so that the study carries the four of old as every study before it.
+Result<std::optional<std::vector<StatutoryAmount>>>
+defaultAmounts(const std::filesystem::path& installation) {
+    const FileContents read = ValueFile::load(installation, Catalogue::kDefaultAmounts);
+    if (read.state == FileContents::State::Missing)
+        return std::optional<std::vector<StatutoryAmount>>();
+    if (read.state == FileContents::State::Unreadable) return read.error;
+    StatutoryAmounts::Read amounts = StatutoryAmounts::fromItems(read.items);
+    if (!amounts.faults.empty())
+        return Error{
+            Error::Kind::Refused,
+            {},
+            {},
+            "Οι κρατήσεις με τις οποίες ξεκινούν οι νέες μελέτες (αρχείο «" +
+                TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultAmounts)) +
+                "») δεν διαβάζονται: " + amounts.faults.front() +
+                " Ορίστε τις ξανά από το κουμπί «Κρατήσεις» μιας μελέτης ή με "
+                "«velmora-cli rates --set» και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα."};
+    return std::optional(std::move(amounts.amounts));
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 (also with a superscript digit), in any
+// letter case and whatever extension follows, name devices on Windows.
+bool isReservedDeviceName(std::string_view name) {
+    std::string stem(name.substr(0, name.find('.')));
+    while (!stem.empty() && isBlank(stem.back()))
+        stem.pop_back();
+    for (char& c : stem)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (std::string_view device : {"CON", "PRN", "AUX", "NUL"})
+        if (stem == device) return true;
+    for (std::string_view port : {"COM", "LPT"}) {
+        if (stem.size() < 4 || std::string_view(stem).substr(0, 3) != port) continue;
+        const std::string_view digit = std::string_view(stem).substr(3);
+        if (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') return true;
+        if (digit == "¹" || digit == "²" || digit == "³") return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool StudyCreation::isTaken(const std::filesystem::path& installation, const std::string& name,
+                            const std::filesystem::path& keeping) {
+    std::error_code ec;
+    const auto isKept = [&](const std::filesystem::path& path) {
+        std::error_code ignored;
+        return !keeping.empty() && std::filesystem::equivalent(path, keeping, ignored);
+    };
+    // A system that ignores letter case finds the folder by the name as it stands.
+    const std::filesystem::path folder = installation / TextPath::fromUtf8(name);
+    if (std::filesystem::exists(folder, ec) && !isKept(folder)) return true;
+    // Elsewhere a folder whose name differs in letter case alone would still meet this one on
+    // the machines the studies travel to.
+    for (const auto& entry : std::filesystem::directory_iterator(installation, ec))
+        if (FileName::sameName(TextPath::toUtf8(entry.path().filename()), name) &&
+            !isKept(entry.path()))
+            return true;
+    return false;
+}
+
+StudyDetails StudyDetails::of(const std::vector<std::string>& stored) {
+    std::array<std::string, 12> f;
+    for (std::size_t i = 0; i < f.size() && i < stored.size(); ++i)
+        f[i] = stored[i];
+    return {f[0], f[1], f[2], f[3], f[4], f[5], f[6], {f[7], f[8], f[9], f[10], f[11]}};
+}
+
+StudyDetails StudyDetails::normalised() const {
+    return {FieldCheck::normalised(ownerFirstName), FieldCheck::normalised(ownerSurname),
+            FieldCheck::normalised(ownerAddress),   FieldCheck::normalised(ownerCity),
+            FieldCheck::normalised(municipality),   FieldCheck::normalised(district),
+            FieldCheck::normalised(location),       engineer.normalised()};
+}
+
+std::array<std::string, 12> StudyDetails::fields() const {
+    return {ownerFirstName,   ownerSurname,     ownerAddress,  ownerCity,
+            municipality,     district,         location,      engineer.firstName,
+            engineer.surname, engineer.address, engineer.city, engineer.specialty};
+}
+
+std::string StudyCreation::folderNameProblem(const std::string& name) {
+    const std::string change = " Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη.";
+    bool onlyBlanks = true;
+    for (char c : name)
+        if (!isBlank(c)) onlyBlanks = false;
+    if (onlyBlanks)
+        return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
+               "μελέτης και δεν μπορούν να είναι μόνο κενά." +
+               change;
+    // "." and ".." name folders that exist already; Windows reads any run of dots and blanks
+    // as one of them.
+    const std::string prefix =
+        "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της μελέτης «" +
+        name + "»";
+    if (name.find_first_not_of(". \t") == std::string::npos)
+        return prefix + ", που δεν επιτρέπεται: δεν μπορεί να αποτελείται μόνο από τελείες." +
+               change;
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            return prefix +
+                   " και δεν μπορούν να περιέχουν κανέναν από τους χαρακτήρες \\ / : * ? \" < > "
+                   "|, ούτε χαρακτήρες ελέγχου (όπως το Tab)." +
+                   change;
+    }
+    // Study folders travel between machines, and Windows drops a trailing dot or blank from a
+    // folder name, so the folder would not be found there under its listed name.
+    if (name.back() == '.' || isBlank(name.back()))
+        return prefix + ", που τελειώνει σε " + (name.back() == '.' ? "τελεία" : "κενό") +
+               ": τα Windows δεν κρατούν τέτοιο όνομα φακέλου." + change;
+    if (StudyShelf::isShelfName(name))
+        return prefix + ", που είναι το όνομα του φακέλου των αρχειοθετημένων μελετών." + change;
+    if (isReservedDeviceName(name))
+        return prefix +
+               ", που στα Windows είναι δεσμευμένο όνομα συσκευής (CON, PRN, AUX, NUL, "
+               "COM1 έως COM9, LPT1 έως LPT9) και δεν μπορεί να γίνει φάκελος." +
+               change;
+    return {};
+}
+
+Status StudyCreation::detailsProblem(const std::filesystem::path& installation,
+                                     const StudyDetails& typed,
+                                     const std::filesystem::path& keeping) {
+    const auto refuse = [](std::string why) { return Error{Error::Kind::Refused, {}, {}, why}; };
+    const StudyDetails details = typed.normalised();
+    const std::string name = details.folderName();
+    if (std::string problem = folderNameProblem(name); !problem.empty()) return refuse(problem);
+
+    const auto fields = details.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (std::string problem = FieldCheck::storable(kLabels[i], fields[i]); !problem.empty())
+            return refuse(problem);
+
+    const std::filesystem::path folder = installation / TextPath::fromUtf8(name);
+    const std::string folderText = TextPath::toUtf8(folder);
+    if (isTaken(installation, name, keeping))
+        return refuse(
+            "Υπάρχει ήδη μελέτη με φάκελο «" + folderText +
+            "»: ο ιδιοκτήτης έχει το ίδιο όνομα και επώνυμο με ιδιοκτήτη προηγούμενης "
+            "μελέτης. Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη (για παράδειγμα προσθέστε "
+            "ένα αρχικό του πατρώνυμου) ώστε η μελέτη να έχει δικό της φάκελο.");
+    if (!ValueFile::isStorableText(folderText))
+        return refuse("Η διαδρομή του φακέλου της μελέτης «" + folderText +
+                      "» περιέχει χαρακτήρες που δεν μπορούν να αποθηκευτούν ως τρέχουσα μελέτη. "
+                      "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.");
+    return {};
+}
+
+Status StudyCreation::problemWith(const std::filesystem::path& installation,
+                                  const StudyDetails& typed) {
+    const auto refuse = [](std::string why) { return Error{Error::Kind::Refused, {}, {}, why}; };
+    if (Status problem = detailsProblem(installation, typed); !problem) return problem;
+
+    const Result<DefaultLambda> lambda = defaultLambda(installation);
+    if (!lambda) return lambda.error();
+    if (!lambda->value)
+        return refuse(
+            "Ο συντελεστής λ με τον οποίο ξεκινούν οι νέες μελέτες (αρχείο «" +
+            TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultLambda)) +
+            "») δεν είναι θετικός αριθμός: «" + lambda->text +
+            "». Ορίστε τον από την «Ανάγνωση Μελέτης» μιας προηγούμενης μελέτης, με το κουμπί "
+            "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
+            "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.");
+
+    if (auto amounts = defaultAmounts(installation); !amounts) return amounts.error();
+
+    // Last, since a missing list is created on the way.
+    return StudyList::canAppend(installation);
+}
+
+StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& installation,
+                                             const StudyDetails& typed) {
+    return make(installation, typed, {});
+}
+
+StudyCreation::Outcome StudyCreation::copy(const std::filesystem::path& installation,
+                                           const std::filesystem::path& source,
+                                           const StudyDetails& typed) {
+    // The source is held against a calculation, a rename or a putting away while its files are
+    // read; a folder that is only there to read is read without it.
+    FileLock held(source, Catalogue::kReportLock);
+    if (!held.status() && held.status().error().kind == Error::Kind::Busy)
+        return {Failure::ofReportLock(source, held.status().error()), {}};
+    const Result<std::vector<std::string>> stored = Study(source).details();
+    if (!stored) return {stored.error(), {}};
+    const bool sameSpecialty = StudyDetails::of(*stored).normalised().engineer.specialty ==
+                               typed.normalised().engineer.specialty;
+    return make(installation, typed, [&](const std::filesystem::path& staging) -> Status {
+        for (std::string_view name : Study::inputFiles()) {
+            if (name == Catalogue::kDetails) continue;
+            if (name == Catalogue::kSpecialty && !sameSpecialty) continue;
+            Result<std::string> bytes = ValueFile::bytes(source, name);
+            if (!bytes && bytes.error().kind == Error::Kind::NotFound) {
+                // A source without amounts of its own adds the four of old, and so does its
+                // copy, whatever the default for new studies is now.
+                if (name == Catalogue::kAmounts) {
+                    const auto made = staging / TextPath::fromUtf8(std::string(name));
+                    std::error_code gone;
+                    if (std::filesystem::remove(made, gone); gone)
+                        return Failure::of(Error::Kind::WriteFailed, made, Failure::reasonOf(gone),
+                                           Failure::kStudyFolder);
+                }
+                continue;
+            }
+            if (!bytes) return bytes.error();
+            if (Status s =
+                    AtomicFile::replace(staging / TextPath::fromUtf8(std::string(name)), *bytes);
+                !s)
+                return s;
+        }
+        return {};
+    });
+}
+
+StudyCreation::Outcome StudyCreation::make(const std::filesystem::path& installation,
+                                           const StudyDetails& typed, const Start& start) {
+    const StudyDetails details = typed.normalised();
+    if (Status refused = problemWith(installation, details); !refused) return {refused, {}};
+
+    const Result<DefaultLambda> defaultValue = defaultLambda(installation);
+    const double lambda = defaultValue ? defaultValue->value.value_or(1.0) : 1.0;
+    const std::filesystem::path folder = installation / TextPath::fromUtf8(details.folderName());
+    const auto cannotCreate = [&folder](const std::error_code& why) {
+        return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOf(why),
+                           Failure::kStudyFolder);
+    };
+
+    // The study is put together under a name of its own and appears whole, or not at all.
+    std::filesystem::path staging;
+    std::error_code ec;
+    bool made = false;
+    for (int attempt = 0; attempt < AtomicFile::kAttempts && !made; ++attempt) {
+        staging = AtomicFile::temporaryFor(folder, attempt);
+        // Whatever already stands at a name, a planted link included, is passed over.
+        made = std::filesystem::create_directory(staging, ec);
+        if (ec && ec != std::errc::file_exists) break;
+    }
+    if (!made) return {cannotCreate(ec), folder};
+    // Undoes the folder made so far and says why.
+    auto discard = [](const std::filesystem::path& path, Status why) {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+        return why;
+    };
+
+    std::vector<ValueItem> fields;
+    for (const std::string& field : details.fields())
+        fields.push_back(ValueItem::text(field));
+    const int code = Specialty::codeOf(details.engineer.specialty);
+    std::vector<std::pair<std::string_view, std::vector<ValueItem>>> files = {
+        {Catalogue::kDetails, fields},
+        {Catalogue::kLambda, {ValueItem::bareNumber(lambda)}},
+        {Catalogue::kZone, {ValueItem::number(1)}},
+        {Catalogue::kSpecialty, {ValueItem::number(code)}}};
+    if (auto amounts = defaultAmounts(installation).maybe().value_or(std::nullopt))
+        files.emplace_back(Catalogue::kAmounts, StatutoryAmounts::itemsOf(*amounts));
+    for (const auto& [name, items] : files)
+        if (Status s = ValueFile::write(staging, name, items); !s)
+            return {discard(staging, s), folder};
+    if (start)
+        if (Status s = start(staging); !s) return {discard(staging, s), folder};
+
+    // A folder of that name made meanwhile by another program stays as it is.
+    if (std::filesystem::exists(folder, ec)) {
+        const Status refused = problemWith(installation, details);
+        return {discard(staging, refused ? Status(cannotCreate({})) : refused), folder};
+    }
+    std::filesystem::rename(staging, folder, ec);
+    if (ec) return {discard(staging, cannotCreate(ec)), folder};
+    if (Status s = AtomicFile::syncFolder(installation); !s) return {discard(folder, s), folder};
+
+    const StudyEntry entry{details.ownerFirstName, details.ownerSurname};
+    if (Status s = StudyList::append(installation, entry); !s) return {discard(folder, s), folder};
+    if (Status s = Installation::setCurrentStudy(installation, folder); !s) {
+        StudyList::takeBack(installation, entry);
+        return {discard(folder, s), folder};
+    }
+    return {Status(), folder};
+}
+
+} // namespace velmora::store

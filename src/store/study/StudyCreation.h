@@ -1,0 +1,82 @@
+#pragma once
+
+#include "store/study/EngineerRegistry.h"
+#include "store/base/Status.h"
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velmora::store {
+
+// What a new study starts from: its owner, its site and the engineer who signs it.
+struct StudyDetails {
+    std::string ownerFirstName;
+    std::string ownerSurname;
+    std::string ownerAddress;
+    std::string ownerCity;
+    std::string municipality;
+    std::string district;
+    std::string location;
+    Engineer engineer;
+
+    // The details as a study keeps them, in file order; a field the file lacks is empty.
+    static StudyDetails of(const std::vector<std::string>& stored);
+    // The details as they are checked and kept: every field in Unicode normalisation form C.
+    StudyDetails normalised() const;
+    // The twelve fields in the order the study keeps them.
+    std::array<std::string, 12> fields() const;
+    // The owner's first name and surname joined: the study folder inside the installation folder.
+    std::string folderName() const { return ownerFirstName + ownerSurname; }
+};
+
+// Turns the details into a new study: prepares its folder with its first files under a temporary
+// name, puts it in place, lists it and makes it the current study. What can be told in advance is
+// checked first; a failure later on undoes the steps before it, so a study exists whole or not at
+// all and the same details can be tried again.
+class StudyCreation {
+public:
+    struct Outcome {
+        Status status;
+        std::filesystem::path folder;
+    };
+
+    // Whether the study can be created; refused, naming what to change, when it cannot.
+    // The details are taken as typed, and normalised before they are checked and kept.
+    static Status problemWith(const std::filesystem::path& installation, const StudyDetails& typed);
+
+    static Outcome create(const std::filesystem::path& installation, const StudyDetails& typed);
+
+    // A new study with these details that starts from every input of the study in `source`:
+    // its works, scale, zone, λ and statutory amounts, but not its report. The specialty code
+    // comes along unless the specialty changes. Listed and made current, as a created study is.
+    static Outcome copy(const std::filesystem::path& installation,
+                        const std::filesystem::path& source, const StudyDetails& typed);
+
+    // The checks of the details themselves and of the folder they name, which no other study
+    // may have. `keeping` is the folder of a study whose details are being corrected: its new
+    // name may be its own.
+    static Status detailsProblem(const std::filesystem::path& installation,
+                                 const StudyDetails& typed,
+                                 const std::filesystem::path& keeping = {});
+
+    // Whether a folder of the installation other than `keeping` goes by `name`, letter case
+    // aside.
+    static bool isTaken(const std::filesystem::path& installation, const std::string& name,
+                        const std::filesystem::path& keeping = {});
+
+    // Why a text cannot name a folder on any of the systems the program runs on; empty when it
+    // can.
+    static std::string folderNameProblem(const std::string& name);
+
+private:
+    // Writes what a study starts from beyond its first files into its folder, still under its
+    // temporary name.
+    using Start = std::function<Status(const std::filesystem::path& staging)>;
+    static Outcome make(const std::filesystem::path& installation, const StudyDetails& typed,
+                        const Start& start);
+};
+
+} // namespace velmora::store

@@ -1,0 +1,170 @@
+#include "store/study/StudyShelf.h"
+
+#include "store/base/Catalogue.h"
+#include "store/files/Failure.h"
+#include "store/files/FileName.h"
+#include "store/study/Installation.h"
+#include "store/study/Study.h"
+#include "store/study/StudyCreation.h"
+#include "store/study/StudyPath.h"
+#include "store/study/StudySearch.h"
+#include "store/base/TextPath.h"
+
+#include <algorithm>
+#include <optional>
+#include <system_error>
+
+namespace velmora::store {
+namespace {
+
+namespace fs = std::filesystem;
+
+Error refused(std::string why) {
+    return Failure::of(Error::Kind::Refused, {}, {}, std::move(why));
+}
+
+bool standsThere(const fs::path& path) {
+    std::error_code ec;
+    return fs::symlink_status(path, ec).type() != fs::file_type::not_found;
+}
+
+// Whether `name` is taken in `folder`, as a disk that ignores letter case would see it.
+bool taken(const fs::path& folder, const std::string& name) {
+    if (standsThere(folder / TextPath::fromUtf8(name))) return true;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+        if (FileName::sameName(TextPath::toUtf8(entry.path().filename()), name)) return true;
+    return false;
+}
+
+Status move(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    if (ec)
+        return Failure::of(Error::Kind::WriteFailed, from, Failure::reasonOf(ec),
+                           Failure::kMovingStudy);
+    return {};
+}
+
+bool isCurrent(const fs::path& installation, const fs::path& study) {
+    const Installation::CurrentStudy current = Installation::currentStudy(installation);
+    std::error_code ec;
+    return current.state == Installation::CurrentStudy::State::Found &&
+           fs::equivalent(current.folder, study, ec);
+}
+
+StudyEntry ownerOf(const fs::path& study, const std::string& name) {
+    const Result<std::vector<std::string>> details = Study(study).details();
+    if (details && details->size() >= 2) {
+        StudyEntry owner{(*details)[0], (*details)[1]};
+        if (StudyCreation::folderNameProblem(owner.folderName()).empty()) return owner;
+    }
+    return {name, {}};
+}
+
+} // namespace
+
+bool StudyShelf::isShelfName(std::string_view name) {
+    while (!name.empty() && (name.back() == ' ' || name.back() == '.' || name.back() == '\t'))
+        name.remove_suffix(1);
+    return StudySearch::folded(name) == StudySearch::folded(kFolder);
+}
+
+std::vector<StudyShelf::Shelved> StudyShelf::shelved(const fs::path& installation) {
+    std::vector<Shelved> found;
+    std::error_code ec;
+    for (const auto& entry :
+         fs::directory_iterator(installation / TextPath::fromUtf8(kFolder), ec)) {
+        std::error_code typeError;
+        if (!entry.is_directory(typeError)) continue;
+        const std::string name = TextPath::toUtf8(entry.path().filename());
+        found.push_back({name, ownerOf(entry.path(), name), StudyList::site(entry.path())});
+    }
+    std::sort(found.begin(), found.end(),
+              [](const Shelved& a, const Shelved& b) { return a.name < b.name; });
+    return found;
+}
+
+Status StudyShelf::putAway(const fs::path& installation, std::size_t place,
+                           const StudyEntry& listed) {
+    const std::string name = listed.folderName();
+    const fs::path folder = installation / TextPath::fromUtf8(name);
+    std::error_code ec;
+    // A folder that is not there, or would not be a study's, is not held: only the entry goes.
+    const bool own =
+        StudyPath::isFolderName(name) && !isShelfName(name) && fs::is_directory(folder, ec);
+    StudyList::Hold hold(installation, own ? folder : fs::path());
+    if (!hold.status()) return hold.status();
+    const std::vector<StudyEntry>& before = hold.entries();
+    if (place >= before.size() || !(before[place] == listed))
+        return refused("Ο κατάλογος μελετών άλλαξε στο μεταξύ από άλλο πρόγραμμα. Ανοίξτε ξανά "
+                       "την «Ανάγνωση Μελέτης» και δοκιμάστε ξανά. Δεν άλλαξε τίποτα.");
+    std::vector<StudyEntry> entries = before;
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(place));
+
+    // Another entry that still leads to the folder keeps it where it is.
+    const bool listedAgain =
+        std::any_of(entries.begin(), entries.end(),
+                    [&name](const StudyEntry& other) { return other.folderName() == name; });
+    if (listedAgain || !own) return hold.rewrite(entries);
+
+    const bool current = isCurrent(installation, folder);
+    const fs::path shelf = installation / TextPath::fromUtf8(kFolder);
+    fs::create_directory(shelf, ec);
+    if (ec)
+        return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOf(ec),
+                           Failure::kMovingStudy);
+    std::string shelvedName = name;
+    for (int n = 2; taken(shelf, shelvedName); ++n)
+        shelvedName = name + " (" + std::to_string(n) + ")";
+    const fs::path shelved = shelf / TextPath::fromUtf8(shelvedName);
+
+    hold.beforeMove();
+    if (Status s = move(folder, shelved); !s) return s;
+    const auto undo = [&](Status why) {
+        move(shelved, folder);
+        return why;
+    };
+    if (Status s = hold.rewrite(entries); !s) return undo(s);
+    if (current) {
+        fs::remove(FileName::resolve(installation, Catalogue::kPointer), ec);
+        if (ec) {
+            hold.rewrite(before);
+            return undo(Failure::of(Error::Kind::WriteFailed,
+                                    FileName::resolve(installation, Catalogue::kPointer),
+                                    Failure::reasonOf(ec)));
+        }
+    }
+    return {};
+}
+
+Status StudyShelf::bringBack(const fs::path& installation, std::string_view name) {
+    const fs::path shelved = installation / TextPath::fromUtf8(kFolder) / TextPath::fromUtf8(name);
+    std::error_code ec;
+    if (!StudyPath::isFolderName(name) || !fs::is_directory(shelved, ec))
+        return refused("Η αρχειοθετημένη μελέτη «" + std::string(name) +
+                       "» δεν βρέθηκε. Δεν άλλαξε τίποτα.");
+    StudyList::Hold hold(installation, shelved);
+    if (!hold.status()) return hold.status();
+    const StudyEntry owner = ownerOf(shelved, std::string(name));
+    const std::string folderName = owner.folderName();
+    if (std::string problem = StudyCreation::folderNameProblem(folderName); !problem.empty())
+        return refused(problem);
+    if (taken(installation, folderName))
+        return refused("Υπάρχει ήδη μελέτη με φάκελο «" + folderName +
+                       "». Αρχειοθετήστε πρώτα εκείνη ή διορθώστε τα στοιχεία της, και "
+                       "δοκιμάστε ξανά. Δεν άλλαξε τίποτα.");
+    const fs::path folder = installation / TextPath::fromUtf8(folderName);
+
+    hold.beforeMove();
+    if (Status s = move(shelved, folder); !s) return s;
+    std::vector<StudyEntry> entries = hold.entries();
+    entries.push_back(owner);
+    if (Status s = hold.rewrite(entries); !s) {
+        move(folder, shelved);
+        return s;
+    }
+    return {};
+}
+
+} // namespace velmora::store
