@@ -7,11 +7,11 @@
 #include "calc/StudyFee.h"
 #include "calc/WorkSections.h"
 #include "store/base/Catalogue.h"
+#include "store/files/ValueFile.h"
+#include "store/study/Study.h"
+#include "store/study/WorkSelection.h"
 #include "store/text/NumberText.h"
 #include "store/text/ShownText.h"
-#include "store/study/Study.h"
-#include "store/files/ValueFile.h"
-#include "store/study/WorkSelection.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "calc/StudyFee.h"
 #include "store/base/Catalogue.h"
-#include "store/study/Study.h"
 #include "store/files/ValueFile.h"
+#include "store/study/Study.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/files/FileLock.h"
 #include "store/base/Result.h"
+#include "store/files/FileLock.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #include "cli/CliOptions.h"
 
-#include "store/text/ShownText.h"
 #include "store/base/TextPath.h"
+#include "store/text/ShownText.h"
 
 namespace velmora::cli {
 

@@ -8,15 +8,15 @@
 #include "cli/Console.h"
 #include "messages/Describe.h"
 #include "store/base/Catalogue.h"
+#include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 #include "store/study/Installation.h"
-#include "store/text/RegionalSeparator.h"
-#include "store/text/ShownText.h"
 #include "store/study/StatutoryAmounts.h"
 #include "store/study/Study.h"
 #include "store/study/StudyList.h"
 #include "store/study/StudyPath.h"
-#include "store/base/TextPath.h"
+#include "store/text/RegionalSeparator.h"
+#include "store/text/ShownText.h"
 
 #include "Version.h"
 

@@ -1,9 +1,9 @@
 #include "messages/Describe.h"
 
+#include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 #include "store/files/RegularFile.h"
 #include "store/text/ShownText.h"
-#include "store/base/TextPath.h"
 
 #include <string_view>
 

@@ -2,9 +2,9 @@
 
 #include "messages/Describe.h"
 #include "store/files/FileName.h"
+#include "store/files/ValueFile.h"
 #include "store/study/StatutoryAmounts.h"
 #include "store/study/Study.h"
-#include "store/files/ValueFile.h"
 #include "store/study/WorkSelection.h"
 
 #include "TempFolder.h"

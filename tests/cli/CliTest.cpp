@@ -1,5 +1,5 @@
-#include "store/study/Installation.h"
 #include "store/base/TextPath.h"
+#include "store/study/Installation.h"
 
 #include "Version.h"
 

@@ -1,8 +1,8 @@
 #include "store/study/Installation.h"
 
 #include "messages/Describe.h"
-#include "store/text/Cp1253.h"
 #include "store/base/TextPath.h"
+#include "store/text/Cp1253.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"

@@ -1,6 +1,6 @@
 #include "store/text/NumberText.h"
-#include "store/text/RegionalSeparator.h"
 #include "store/files/ValueFile.h"
+#include "store/text/RegionalSeparator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "store/files/ValueFile.h"
 
 #include "messages/Describe.h"
+#include "store/base/TextPath.h"
 #include "store/files/AtomicFile.h"
 #include "store/text/Cp1253.h"
-#include "store/base/TextPath.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"

@@ -3,8 +3,8 @@
 #include "store/study/Study.h"
 
 #include "messages/Describe.h"
-#include "store/text/TypedQuantity.h"
 #include "store/files/ValueFile.h"
+#include "store/text/TypedQuantity.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"

@@ -1,10 +1,10 @@
 #include "TestFiles.h"
 
-#include "store/files/AtomicFile.h"
-#include "store/text/Cp1253.h"
-#include "store/study/Installation.h"
 #include "store/base/TextPath.h"
+#include "store/files/AtomicFile.h"
 #include "store/files/ValueFile.h"
+#include "store/study/Installation.h"
+#include "store/text/Cp1253.h"
 
 #include <gtest/gtest.h>
 

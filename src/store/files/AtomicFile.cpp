@@ -1,7 +1,7 @@
 #include "store/files/AtomicFile.h"
 
-#include "store/files/Failure.h"
 #include "store/base/TextPath.h"
+#include "store/files/Failure.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
 #include "store/files/Failure.h"
 
 #include "store/base/Catalogue.h"
-#include "store/files/FileLock.h"
 #include "store/base/TextPath.h"
+#include "store/files/FileLock.h"
 
 #include <new>
 

@@ -1,7 +1,7 @@
 #include "store/files/FileLock.h"
 
-#include "store/files/Failure.h"
 #include "store/base/TextPath.h"
+#include "store/files/Failure.h"
 
 #include <chrono>
 #include <string>

@@ -1,12 +1,12 @@
 #include "store/files/ValueFile.h"
 
+#include "store/base/TextPath.h"
 #include "store/files/AtomicFile.h"
-#include "store/text/Cp1253.h"
 #include "store/files/Failure.h"
 #include "store/files/FileName.h"
-#include "store/text/NumberText.h"
 #include "store/files/RegularFile.h"
-#include "store/base/TextPath.h"
+#include "store/text/Cp1253.h"
+#include "store/text/NumberText.h"
 #include "store/text/ValueItems.h"
 
 namespace velmora::store {

@@ -2,10 +2,10 @@
 
 #include "store/base/Catalogue.h"
 #include "store/files/Failure.h"
-#include "store/text/FieldCheck.h"
 #include "store/files/FileLock.h"
 #include "store/files/ListFile.h"
 #include "store/files/ValueFile.h"
+#include "store/text/FieldCheck.h"
 
 #include <array>
 #include <utility>

@@ -1,11 +1,11 @@
 #include "store/study/Installation.h"
 
 #include "store/base/Catalogue.h"
+#include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 #include "store/files/FileName.h"
-#include "store/study/StudyPath.h"
-#include "store/base/TextPath.h"
 #include "store/files/ValueFile.h"
+#include "store/study/StudyPath.h"
 
 #include <cstdlib>
 #include <string>

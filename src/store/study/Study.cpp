@@ -1,11 +1,11 @@
 #include "store/study/Study.h"
 
 #include "store/base/Catalogue.h"
+#include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 #include "store/files/FileName.h"
 #include "store/study/Installation.h"
 #include "store/text/NumberText.h"
-#include "store/base/TextPath.h"
 
 #include <cmath>
 #include <system_error>

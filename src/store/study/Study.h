@@ -2,9 +2,9 @@
 
 #include "store/base/Result.h"
 #include "store/base/Status.h"
+#include "store/files/ValueFile.h"
 #include "store/study/StatutoryAmounts.h"
 #include "store/text/TypedQuantity.h"
-#include "store/files/ValueFile.h"
 
 #include <array>
 #include <cstddef>

@@ -1,15 +1,15 @@
 #include "store/study/StudyCorrection.h"
 
-#include "store/files/AtomicFile.h"
 #include "store/base/Catalogue.h"
+#include "store/base/Specialty.h"
+#include "store/base/TextPath.h"
+#include "store/files/AtomicFile.h"
 #include "store/files/Failure.h"
 #include "store/files/FileName.h"
+#include "store/files/ValueFile.h"
 #include "store/study/Installation.h"
-#include "store/base/Specialty.h"
 #include "store/study/Study.h"
 #include "store/study/StudyList.h"
-#include "store/base/TextPath.h"
-#include "store/files/ValueFile.h"
 
 #include <functional>
 #include <system_error>

@@ -1,21 +1,21 @@
 #include "store/study/StudyCreation.h"
 
-#include "store/files/AtomicFile.h"
 #include "store/base/Catalogue.h"
+#include "store/base/Specialty.h"
+#include "store/base/TextPath.h"
+#include "store/files/AtomicFile.h"
 #include "store/files/Failure.h"
-#include "store/text/FieldCheck.h"
 #include "store/files/FileLock.h"
 #include "store/files/FileName.h"
+#include "store/files/ValueFile.h"
 #include "store/study/Installation.h"
-#include "store/text/NumberText.h"
-#include "store/base/Specialty.h"
 #include "store/study/StatutoryAmounts.h"
 #include "store/study/Study.h"
 #include "store/study/StudyList.h"
 #include "store/study/StudyShelf.h"
-#include "store/base/TextPath.h"
-#include "store/files/ValueFile.h"
 #include "store/study/WorkSelection.h"
+#include "store/text/FieldCheck.h"
+#include "store/text/NumberText.h"
 
 #include <optional>
 #include <system_error>

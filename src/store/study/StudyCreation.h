@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/study/EngineerRegistry.h"
 #include "store/base/Status.h"
+#include "store/study/EngineerRegistry.h"
 
 #include <array>
 #include <filesystem>

@@ -1,14 +1,14 @@
 #include "store/study/StudyList.h"
 
 #include "store/base/Catalogue.h"
+#include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 #include "store/files/FileLock.h"
-#include "store/study/Installation.h"
 #include "store/files/ListFile.h"
+#include "store/files/ValueFile.h"
+#include "store/study/Installation.h"
 #include "store/study/Study.h"
 #include "store/study/StudyPath.h"
-#include "store/base/TextPath.h"
-#include "store/files/ValueFile.h"
 
 #include <algorithm>
 #include <iterator>

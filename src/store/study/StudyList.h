@@ -1,9 +1,9 @@
 #pragma once
 
-#include "store/files/Failure.h"
-#include "store/files/FileLock.h"
 #include "store/base/Result.h"
 #include "store/base/Status.h"
+#include "store/files/Failure.h"
+#include "store/files/FileLock.h"
 
 #include <cstddef>
 #include <filesystem>

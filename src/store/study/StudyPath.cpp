@@ -1,7 +1,7 @@
 #include "store/study/StudyPath.h"
 
-#include "store/files/FileName.h"
 #include "store/base/TextPath.h"
+#include "store/files/FileName.h"
 
 #include <system_error>
 

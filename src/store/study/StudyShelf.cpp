@@ -1,6 +1,7 @@
 #include "store/study/StudyShelf.h"
 
 #include "store/base/Catalogue.h"
+#include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 #include "store/files/FileName.h"
 #include "store/study/Installation.h"
@@ -8,7 +9,6 @@
 #include "store/study/StudyCreation.h"
 #include "store/study/StudyPath.h"
 #include "store/study/StudySearch.h"
-#include "store/base/TextPath.h"
 
 #include <algorithm>
 #include <optional>

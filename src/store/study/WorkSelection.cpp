@@ -1,9 +1,9 @@
 #include "store/study/WorkSelection.h"
 
 #include "store/base/Catalogue.h"
-#include "store/text/NumberText.h"
-#include "store/study/Study.h"
 #include "store/files/ValueFile.h"
+#include "store/study/Study.h"
+#include "store/text/NumberText.h"
 
 namespace velmora::store {
 namespace {

@@ -3,8 +3,8 @@
 #include "ui/report/Form13.h"
 
 #include "messages/Describe.h"
-#include "store/text/NumberText.h"
 #include "store/base/TextPath.h"
+#include "store/text/NumberText.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"

@@ -1,10 +1,10 @@
 #include "ui/report/ReportPrinter.h"
 
 #include "calc/SectionLines.h"
+#include "store/base/TextPath.h"
 #include "store/files/AtomicFile.h"
 #include "store/files/ExportFile.h"
 #include "store/files/Failure.h"
-#include "store/base/TextPath.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Fonts.h"
 

@@ -1,9 +1,9 @@
 // The report shell: holds the report windows, prints the active one and keeps its placement.
 #include "ui/report/frmMain.h"
 
-#include "store/text/NumberText.h"
-#include "store/study/Study.h"
 #include "store/base/TextPath.h"
+#include "store/study/Study.h"
+#include "store/text/NumberText.h"
 #include "ui/report/Calculation.h"
 #include "ui/report/ReportPrinter.h"
 #include "ui/report/frmDocument.h"

@@ -2,11 +2,11 @@
 
 #include "ui/shell/palaia.h"
 
+#include "store/base/TextPath.h"
 #include "store/study/Installation.h"
 #include "store/study/StudyPath.h"
 #include "store/study/StudySearch.h"
 #include "store/study/StudyShelf.h"
-#include "store/base/TextPath.h"
 #include "ui/report/Form13.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"

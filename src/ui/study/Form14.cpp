@@ -2,8 +2,8 @@
 
 #include "ui/study/Form14.h"
 
-#include "store/study/EngineerRegistry.h"
 #include "store/base/Specialty.h"
+#include "store/study/EngineerRegistry.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"

@@ -2,8 +2,8 @@
 
 #include "ui/works/Form2.h"
 
-#include "store/text/TypedQuantity.h"
 #include "store/study/WorkSelection.h"
+#include "store/text/TypedQuantity.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"

@@ -1,7 +1,7 @@
 #include "support/UiTest.h"
 
-#include "store/study/StudyCreation.h"
 #include "store/base/TextPath.h"
+#include "store/study/StudyCreation.h"
 #include "ui/report/Form13.h"
 #include "ui/services/Regional.h"
 #include "ui/services/Twips.h"

@@ -1,7 +1,7 @@
 #include "support/UiTest.h"
 
-#include "store/study/Installation.h"
 #include "store/base/TextPath.h"
+#include "store/study/Installation.h"
 #include "ui/services/Regional.h"
 
 #include <QApplication>

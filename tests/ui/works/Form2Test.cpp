@@ -1,8 +1,8 @@
 #include "support/UiTest.h"
 
 #include "messages/Describe.h"
-#include "store/study/StudyCreation.h"
 #include "store/files/ValueFile.h"
+#include "store/study/StudyCreation.h"
 #include "ui/services/WindowRegistry.h"
 #include "ui/works/Form2.h"
 #include "ui/works/QuantityBoxes.h"
