@@ -11,7 +11,6 @@
 #include "store/study/Study.h"
 #include "store/study/WorkSelection.h"
 #include "store/text/NumberText.h"
-#include "store/text/ShownText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +25,7 @@ using store::NumberText;
 using store::Study;
 using store::ValueFile;
 using store::Work;
+using Warning = CalculationRun::Warning;
 
 class Run {
 public:
@@ -34,10 +34,7 @@ public:
     CalculationRun::Outcome operator()() {
         scale_ = told(study_.scale()).maybe();
         if (!scale_ || !(*scale_ > 0))
-            warn(Catalogue::kScale, "η κλίμακα δεν είναι θετικός αριθμός (" +
-                                        shown(study_.scaleItem()) +
-                                        "), οπότε οι ταχυμετρικές και οι αστικές αποτυπώσεις "
-                                        "δεν έχουν τιμή μονάδος.");
+            warn(quoting(Warning::Kind::ScaleNotPositive, Catalogue::kScale, study_.scaleItem()));
         readZone();
         readLambda();
         const ScalePrices prices = PriceTable::forScale(scale_);
@@ -46,11 +43,10 @@ public:
              WorkSections::apportionment(quantity(Work::Apportionment), field_));
         const std::vector<double> survey = quantities(Work::Tachymetry, 5);
         if (survey[5] != 0 && survey[5] != 1)
-            warn(Study::fileOf(Work::Tachymetry).name,
-                 "η επιλογή υψομετρίας (θέση 6) είναι " + text(survey[5]) +
-                     " αντί για 0 ή 1, οπότε το ποσό των ταχυμετρικών αποτυπώσεων "
-                     "πολλαπλασιάζεται με " +
-                     text(1 + 0.6 * survey[5]) + " χωρίς γραμμή υψομετρίας στην έκθεση.");
+            warn({.kind = Warning::Kind::ElevationOption,
+                  .file = std::string(Study::fileOf(Work::Tachymetry).name),
+                  .number = text(survey[5]),
+                  .factor = text(1 + 0.6 * survey[5])});
         work(Work::Tachymetry, Catalogue::kTachymetrySection,
              WorkSections::tachymetry(survey, prices, field_));
         work(Work::Urban, Catalogue::kUrbanSection,
@@ -69,16 +65,16 @@ public:
              WorkSections::plots(quantity(Work::Plots), field_));
 
         readLambda();
-        if (!store::WorkSelection::lambdaOf(told(study_.lambdaItem()).maybe().value_or("")))
-            warn(Catalogue::kLambda, "ο συντελεστής λ δεν είναι θετικός αριθμός (" +
-                                         shown(study_.lambdaItem()) +
-                                         "), οπότε η αμοιβή μελέτης υπολογίστηκε με λ = " +
-                                         text(lambda_, NumberText::kSingleDigits) + ".");
+        if (!store::WorkSelection::lambdaOf(told(study_.lambdaItem()).maybe().value_or(""))) {
+            Warning warning =
+                quoting(Warning::Kind::LambdaNotPositive, Catalogue::kLambda, study_.lambdaItem());
+            warning.number = text(lambda_, NumberText::kSingleDigits);
+            warn(std::move(warning));
+        }
         const StudyFee fee = StudyFee::compute(total_, lambda_, amounts());
         if (!fee.feeFits)
-            warn(Catalogue::kTotalsSection,
-                 "η αμοιβή μελέτης (γενικό σύνολο επί λ) είναι πολύ μεγάλη για τον υπολογισμό "
-                 "και γράφεται 0, όπως και τα ποσά που βγαίνουν από αυτήν.");
+            warn({.kind = Warning::Kind::FeeTooLarge,
+                  .file = std::string(Catalogue::kTotalsSection)});
         write(Catalogue::kTotalsSection, fee.section(field_));
 
         ReportFrame frame;
@@ -118,7 +114,9 @@ private:
             return {};
         }
         for (const std::string& fault : read->faults)
-            warn(Catalogue::kAmounts, fault);
+            warn({.kind = Warning::Kind::Amount,
+                  .file = std::string(Catalogue::kAmounts),
+                  .item = fault});
         return std::move(read->amounts);
     }
 
@@ -135,15 +133,16 @@ private:
         // not take, is 0 as well, but the user meant something by it.
         for (std::size_t i = 0; i < items.size() && i < file.items; ++i)
             if (!NumberText::parse(items[i]))
-                warn(file.name, "το στοιχείο «" + store::ShownText::of(items[i]) + "» στη θέση " +
-                                    std::to_string(i + 1) +
-                                    " δεν είναι αριθμός, οπότε λογαριάστηκε 0.");
+                warn({.kind = Warning::Kind::NotANumber,
+                      .file = std::string(file.name),
+                      .item = items[i],
+                      .position = i + 1});
         for (std::size_t i = 0; i < values.size() && i < checked; ++i)
             if (values[i] < 0)
-                warn(file.name, "αρνητική ποσότητα " + text(values[i]) + " στη θέση " +
-                                    std::to_string(i + 1) +
-                                    ". Η έκθεση δεν δείχνει αρνητικές ποσότητες, οπότε τα ποσά "
-                                    "της δεν συμφωνούν με το σύνολο.");
+                warn({.kind = Warning::Kind::Negative,
+                      .file = std::string(file.name),
+                      .number = text(values[i]),
+                      .position = i + 1});
         return values;
     }
 
@@ -155,9 +154,8 @@ private:
         if (sum)
             total_ = *sum;
         else
-            warn(Study::fileOf(work).name,
-                 "το ποσό της εργασίας είναι πολύ μεγάλο για τον υπολογισμό και έμεινε "
-                 "έξω από το γενικό σύνολο.");
+            warn({.kind = Warning::Kind::WorkTooLarge,
+                  .file = std::string(Study::fileOf(work).name)});
     }
 
     void write(std::string_view section, const std::vector<std::string>& lines) {
@@ -171,20 +169,24 @@ private:
             failures.push_back(error);
     }
 
-    void warn(std::string_view file, const std::string& what) {
-        outcome_.warnings.push_back(std::string(file) + ": " + what);
-    }
+    void warn(Warning warning) { outcome_.warnings.push_back(std::move(warning)); }
 
     // A number of a warning, written as the report writes it.
     std::string text(double value, int digits = NumberText::kDoubleDigits) const {
         return NumberText::general(value, digits, field_.separator());
     }
 
-    // The first item of a file as a warning quotes it.
-    static std::string shown(const store::Result<std::string>& item) {
-        if (item) return "«" + store::ShownText::of(*item) + "»";
-        if (item.error().kind == store::Error::Kind::Short) return "το αρχείο είναι κενό";
-        return "το αρχείο λείπει ή δεν διαβάζεται";
+    // A warning that quotes the first item of its file, or says why there is none.
+    static Warning quoting(Warning::Kind kind, std::string_view file,
+                           const store::Result<std::string>& item) {
+        Warning warning{.kind = kind, .file = std::string(file)};
+        if (item)
+            warning.item = *item;
+        else
+            warning.quoted = item.error().kind == store::Error::Kind::Short
+                                 ? Warning::Quoted::EmptyFile
+                                 : Warning::Quoted::NoFile;
+        return warning;
     }
 
     Study study_;

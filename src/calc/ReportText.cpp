@@ -2,6 +2,7 @@
 
 #include "calc/ReportLock.h"
 #include "store/base/Catalogue.h"
+#include "store/files/Failure.h"
 #include "store/files/ValueFile.h"
 
 namespace velmora::calc {
@@ -32,7 +33,7 @@ ReportText::Report busy(const std::filesystem::path& study, const store::Error& 
 } // namespace
 
 ReportText::Report ReportText::join(const std::filesystem::path& study) {
-    store::Error lastWhy{store::Error::Kind::Busy, {}, {}, {}};
+    store::Error lastWhy = store::Failure::of(store::Error::Kind::Busy, {});
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const store::FileLock lock = ReportLock::forReading(study);
         if (lock.status()) return read(study);

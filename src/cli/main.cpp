@@ -51,8 +51,8 @@ int calc(const CliOptions& options, const std::filesystem::path& study) {
         options.decimalSeparator.value_or(velmora::store::RegionalSeparator::fromEnvironment());
     CalculationRun::Outcome outcome = CalculationRun::run(study, separator);
     // What does not add up is told, one line each, but the sections were written as asked.
-    for (const std::string& warning : outcome.warnings)
-        Console::error(warning + "\n");
+    for (const auto& warning : outcome.warnings)
+        Console::error(describe(warning) + "\n");
     if (outcome.ok()) return 0;
     return fail(describe(outcome.failures));
 }

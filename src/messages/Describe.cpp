@@ -1,7 +1,6 @@
 #include "messages/Describe.h"
 
 #include "store/base/TextPath.h"
-#include "store/files/Failure.h"
 #include "store/files/RegularFile.h"
 #include "store/text/ShownText.h"
 
@@ -11,7 +10,8 @@ namespace velmora::messages {
 namespace {
 
 using Kind = store::Error::Kind;
-using store::Failure;
+using Context = store::Error::Context;
+using Obstacle = store::Error::Obstacle;
 
 struct Named {
     std::string path;   // the whole path
@@ -33,87 +33,98 @@ std::string notDone(std::string what) {
 }
 
 std::string notWritten(const store::Error& error, const Named& file) {
-    const std::string_view detail = error.detail;
-    if (detail == Failure::kProgramFolder)
+    const Context context = error.context;
+    if (context == Context::ProgramFolder)
         return "Δεν ήταν δυνατή η δημιουργία του φακέλου του προγράμματος «" + file.path + "».";
-    if (detail == Failure::kStudyFolder)
+    if (context == Context::StudyFolder)
         return "Δεν ήταν δυνατή η δημιουργία του φακέλου της μελέτης «" + file.path +
                "». Ελέγξτε ότι ο φάκελος του προγράμματος είναι προσβάσιμος για εγγραφή και "
                "δοκιμάστε ξανά.";
-    if (detail == Failure::kMovingStudy)
+    if (context == Context::MovingStudy)
         return "Δεν ήταν δυνατή η μετακίνηση του φακέλου της μελέτης «" + file.path +
                "». Η μελέτη και ο κατάλογος μελετών έμειναν όπως ήταν.";
-    if (detail == Failure::kLock) {
+    if (context == Context::Lock) {
         // The lock file is its list's name with ".lock" after it.
         const std::string list = file.name.substr(0, file.name.rfind(".lock"));
         return "Δεν ήταν δυνατή η δημιουργία του αρχείου «" + file.name +
                "», που προστατεύει το «" + list + "» από ταυτόχρονες αλλαγές, στον φάκελο «" +
                file.folder + "».";
     }
-    if (detail == Failure::kReportLock)
+    if (context == Context::ReportLock)
         return "Δεν ήταν δυνατή η δημιουργία του αρχείου «" + file.name +
                "» στον φάκελο της μελέτης «" + file.folder +
                "», που κρατά τους υπολογισμούς της έναν τη φορά· οι υπολογισμοί δεν έγιναν και η "
                "έκθεση έμεινε όπως ήταν.";
-    if (detail == Failure::kStudyRename)
+    if (context == Context::StudyRename)
         return "Δεν ήταν δυνατή η μετονομασία του φακέλου της μελέτης «" + file.path +
                "». Αν κάποιο αρχείο της μελέτης είναι ανοιχτό σε άλλο πρόγραμμα (στα Windows "
                "αυτό εμποδίζει τη μετονομασία), κλείστε το και δοκιμάστε ξανά. Η μελέτη έμεινε "
                "όπως ήταν.";
-    if (detail == Failure::kFolderSync)
+    if (context == Context::FolderSync)
         return "Οι αλλαγές στον φάκελο «" + file.path +
                "» δεν επιβεβαιώθηκαν στον δίσκο (σφάλμα του δίσκου).";
-    if (detail == Failure::kPdf)
+    if (context == Context::Pdf)
         return "Δεν ήταν δυνατή η εγγραφή του αρχείου PDF «" + file.path + "».";
-    if (detail == Failure::kPdfInTheWay)
+    if (context == Context::PdfInTheWay)
         return "Το «" + file.path +
                "» δεν είναι κανονικό αρχείο (είναι φάκελος, σωλήνας, υποδοχή ή συσκευή, ή "
                "σύνδεσμος προς κάτι τέτοιο)· το PDF δεν γράφτηκε και ό,τι βρίσκεται εκεί έμεινε "
                "όπως ήταν. Δώστε όνομα αρχείου.";
     std::string why;
-    if (detail == Failure::kDiskFull) why = " Ο δίσκος είναι γεμάτος.";
-    if (detail == Failure::kNotPermitted) why = " Δεν επιτρέπεται η εγγραφή στον φάκελο.";
-    if (detail == Failure::kFolderInTheWay) why = " Στη θέση του υπάρχει φάκελος.";
-    if (detail == Failure::kNotAFile)
+    switch (error.obstacle) {
+    case Obstacle::DiskFull:
+        why = " Ο δίσκος είναι γεμάτος.";
+        break;
+    case Obstacle::NotPermitted:
+        why = " Δεν επιτρέπεται η εγγραφή στον φάκελο.";
+        break;
+    case Obstacle::FolderInTheWay:
+        why = " Στη θέση του υπάρχει φάκελος.";
+        break;
+    case Obstacle::NotAFile:
         why = " Στη θέση του υπάρχει κάτι που δεν είναι αρχείο (σωλήνας, υποδοχή ή συσκευή).";
+        break;
+    case Obstacle::None:
+        break;
+    }
     return "Δεν ήταν δυνατή η εγγραφή του αρχείου " + file.inFolder() + "." + why +
            " Το αρχείο έμεινε όπως ήταν.";
 }
 
 std::string notRead(const store::Error& error, const Named& file) {
-    const std::string_view detail = error.detail;
-    if (detail == Failure::kNoHome)
+    const Context context = error.context;
+    if (context == Context::NoHome)
         return "Δεν είναι γνωστός ο προσωπικός φάκελος του χρήστη (η μεταβλητή περιβάλλοντος HOME "
                "δεν έχει οριστεί ή δεν είναι πλήρης διαδρομή), οπότε δεν είναι γνωστό πού "
                "βρίσκεται ο φάκελος του προγράμματος. Ορίστε την HOME, ή την VELMORA_HOME με τον "
                "φάκελο του προγράμματος.";
-    if (detail == Failure::kProgramFolder) {
+    if (context == Context::ProgramFolder) {
         if (error.kind == Kind::NotFound)
             return "Ο φάκελος του προγράμματος «" + file.path + "» δεν υπάρχει.";
         if (error.kind == Kind::NotRegularFile)
             return "Το «" + file.path + "» δεν είναι φάκελος· δώστε τον φάκελο του προγράμματος.";
     }
     const std::string studyFolder = "Ο φάκελος της τρέχουσας μελέτης «" + file.path + "»";
-    if (detail == Failure::kCurrentStudy) {
+    if (context == Context::CurrentStudy) {
         if (error.kind == Kind::NotFound) return studyFolder + " δεν υπάρχει.";
         if (error.kind == Kind::NotRegularFile)
             return "Η τρέχουσα μελέτη «" + file.path + "» δεν είναι φάκελος.";
         return studyFolder + " δεν είναι προσβάσιμος (δικαιώματα πρόσβασης ή συντόμευση που "
                              "οδηγεί σε κύκλο).";
     }
-    if (detail == Failure::kListingStudy)
+    if (context == Context::ListingStudy)
         return studyFolder + " δεν διαβάζεται (δικαιώματα πρόσβασης ή σφάλμα του δίσκου).";
-    if (detail == Failure::kAppendingStudy)
+    if (context == Context::AppendingStudy)
         return "Ο κατάλογος μελετών «" + file.name +
                "» υπάρχει αλλά δεν διαβάζεται· η νέα μελέτη δεν δημιουργήθηκε.";
-    if (detail == Failure::kChangingList)
+    if (context == Context::ChangingList)
         return "Ο κατάλογος μελετών «" + file.name +
                "» υπάρχει αλλά δεν διαβάζεται· η μελέτη έμεινε όπως ήταν.";
-    if (detail == Failure::kAppendingEngineer)
+    if (context == Context::AppendingEngineer)
         return "Το μητρώο μηχανικών «" + file.name +
                "» υπάρχει αλλά δεν διαβάζεται· ο νέος μηχανικός δεν καταχωρίστηκε.";
     std::string sentence;
-    if (detail == Failure::kLinkOutside)
+    if (context == Context::LinkOutside)
         return "Το αρχείο " + file.inFolder() +
                " είναι σύνδεσμος προς αρχείο έξω από τον φάκελο και δεν διαβάζεται. Βάλτε στη "
                "θέση του το ίδιο το αρχείο.";
@@ -136,7 +147,7 @@ std::string notRead(const store::Error& error, const Named& file) {
         sentence = "Το αρχείο " + file.inFolder() +
                    " υπάρχει αλλά δεν διαβάζεται (δικαιώματα πρόσβασης ή σφάλμα του δίσκου).";
     }
-    if (detail == Failure::kPointer) sentence += " Επιλέξτε ξανά την τρέχουσα μελέτη.";
+    if (context == Context::Pointer) sentence += " Επιλέξτε ξανά την τρέχουσα μελέτη.";
     return sentence;
 }
 
@@ -159,14 +170,14 @@ std::string sentence(const store::Error& error) {
     case Kind::WriteFailed:
         return notWritten(error, file);
     case Kind::Refused:
-        if (error.detail == Failure::kOutsideInstallation)
+        if (error.context == Context::OutsideInstallation)
             return "Η τρέχουσα μελέτη ορίζεται ως «" + file.path +
                    "», που δεν είναι φάκελος μελέτης μέσα στον φάκελο του προγράμματος· το "
                    "πρόγραμμα δεν διαβάζει ούτε γράφει μελέτες έξω από αυτόν. Επιλέξτε ξανά την "
                    "τρέχουσα μελέτη από την «Ανάγνωση Μελέτης».";
         return error.detail;
     case Kind::Busy:
-        if (error.detail == Failure::kReportBusy)
+        if (error.context == Context::ReportBusy)
             return "Η έκθεση της μελέτης «" + file.path +
                    "» γράφεται ή διαβάζεται αυτή τη στιγμή από άλλο πρόγραμμα. Δοκιμάστε ξανά σε "
                    "λίγο.";
@@ -196,6 +207,55 @@ std::string describe(const std::vector<store::Error>& errors) {
     for (const store::Error& error : errors)
         text += (text.empty() ? "" : "\n") + describe(error);
     return text;
+}
+
+std::string describe(const calc::CalculationRun::Warning& warning) {
+    using Kind = calc::CalculationRun::Warning::Kind;
+    using Quoted = calc::CalculationRun::Warning::Quoted;
+    const std::string item = store::ShownText::of(warning.item);
+    const std::string position = std::to_string(warning.position);
+    std::string quoted = "«" + item + "»";
+    if (warning.quoted == Quoted::EmptyFile) quoted = "το αρχείο είναι κενό";
+    if (warning.quoted == Quoted::NoFile) quoted = "το αρχείο λείπει ή δεν διαβάζεται";
+    std::string sentence;
+    switch (warning.kind) {
+    case Kind::ScaleNotPositive:
+        sentence = "η κλίμακα δεν είναι θετικός αριθμός (" + quoted +
+                   "), οπότε οι ταχυμετρικές και οι αστικές αποτυπώσεις δεν έχουν τιμή μονάδος.";
+        break;
+    case Kind::ElevationOption:
+        sentence = "η επιλογή υψομετρίας (θέση 6) είναι " + warning.number +
+                   " αντί για 0 ή 1, οπότε το ποσό των ταχυμετρικών αποτυπώσεων πολλαπλασιάζεται "
+                   "με " +
+                   warning.factor + " χωρίς γραμμή υψομετρίας στην έκθεση.";
+        break;
+    case Kind::LambdaNotPositive:
+        sentence = "ο συντελεστής λ δεν είναι θετικός αριθμός (" + quoted +
+                   "), οπότε η αμοιβή μελέτης υπολογίστηκε με λ = " + warning.number + ".";
+        break;
+    case Kind::FeeTooLarge:
+        sentence = "η αμοιβή μελέτης (γενικό σύνολο επί λ) είναι πολύ μεγάλη για τον υπολογισμό "
+                   "και γράφεται 0, όπως και τα ποσά που βγαίνουν από αυτήν.";
+        break;
+    case Kind::NotANumber:
+        sentence = "το στοιχείο «" + item + "» στη θέση " + position +
+                   " δεν είναι αριθμός, οπότε λογαριάστηκε 0.";
+        break;
+    case Kind::Negative:
+        sentence = "αρνητική ποσότητα " + warning.number + " στη θέση " + position +
+                   ". Η έκθεση δεν δείχνει αρνητικές ποσότητες, οπότε τα ποσά της δεν συμφωνούν "
+                   "με το σύνολο.";
+        break;
+    case Kind::WorkTooLarge:
+        sentence = "το ποσό της εργασίας είναι πολύ μεγάλο για τον υπολογισμό και έμεινε έξω από "
+                   "το γενικό σύνολο.";
+        break;
+    case Kind::Amount:
+        // Worded, and its quotes made safe, where the list of amounts is read.
+        sentence = warning.item;
+        break;
+    }
+    return warning.file + ": " + sentence;
 }
 
 std::string describe(const calc::ReportText::Report& report) {

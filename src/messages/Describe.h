@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/CalculationRun.h"
 #include "calc/ReportText.h"
 #include "store/base/Result.h"
 
@@ -19,6 +20,9 @@ template <class T> std::string describe(const store::Result<T>& result) {
 
 // Every failure on a line of its own.
 std::string describe(const std::vector<store::Error>& errors);
+
+// One line for an input that makes the report not add up, beginning with the file it is about.
+std::string describe(const calc::CalculationRun::Warning& warning);
 
 // What keeps the report from being whole; empty when it is.
 std::string describe(const calc::ReportText::Report& report);

@@ -1,5 +1,6 @@
 #include "messages/Describe.h"
 
+#include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 
 #include "TestFiles.h"
@@ -23,6 +24,7 @@ struct DescribeCase {
     const char* says;
     // Whether the sentence names the file it is about.
     bool namesFile;
+    store::Error::Obstacle obstacle = store::Error::Obstacle::None;
 };
 
 class DescribeTest : public ::testing::TestWithParam<DescribeCase> {};
@@ -30,8 +32,11 @@ class DescribeTest : public ::testing::TestWithParam<DescribeCase> {};
 // Every kind of failure is told in its own words, with the file and the system's reason.
 TEST_P(DescribeTest, NamesTheFileAndKeepsTheSystemsReason) {
     const DescribeCase& c = GetParam();
-    const store::Error error{c.kind, "/home/μηχανικός/velmora/ΓιώργοςΠαππάς/taxi.dat",
-                             "Input/output error", std::string(c.detail)};
+    store::Error error = Failure::quoting(
+        c.kind, store::TextPath::fromUtf8("/home/μηχανικός/velmora/ΓιώργοςΠαππάς/taxi.dat"),
+        std::string(c.detail));
+    error.reason = "Input/output error";
+    error.obstacle = c.obstacle;
     const std::string text = describe(error);
     EXPECT_NE(text.find(c.says), std::string::npos) << text;
     EXPECT_EQ(text.find("«taxi.dat»") != std::string::npos, c.namesFile) << text;
@@ -48,8 +53,12 @@ const DescribeCase kCases[] = {
     {"NotStorable", Kind::NotStorable, "Ωmega\u2126", "«Ωmega\u2126» δεν μπορεί να αποθηκευτεί",
      true},
     {"WriteFailed", Kind::WriteFailed, {}, "Το αρχείο έμεινε όπως ήταν", true},
-    {"WriteFailedOnAFullDisk", Kind::WriteFailed, Failure::kDiskFull, "Ο δίσκος είναι γεμάτος",
-     true},
+    {"WriteFailedOnAFullDisk",
+     Kind::WriteFailed,
+     {},
+     "Ο δίσκος είναι γεμάτος",
+     true,
+     store::Error::Obstacle::DiskFull},
     {"Refused", Kind::Refused, "Το πεδίο «Όνομα» περιέχει εισαγωγικά.", "Το πεδίο «Όνομα»", false},
     {"Busy", Kind::Busy, {}, "χρησιμοποιείται από άλλο πρόγραμμα", true},
     {"OutOfMemory", Kind::OutOfMemory, {}, "Η μνήμη δεν επαρκεί", false},

@@ -26,12 +26,41 @@ struct Error {
         Unexpected,     // a fault nobody foresaw; `detail` says what is known
     };
 
+    // What the program was doing, where the sentence for the user depends on it.
+    enum class Context {
+        File,                // a plain read or write of the file
+        Pointer,             // reading the current-study pointer
+        CurrentStudy,        // reaching the current study
+        ListingStudy,        // listing the current study
+        OutsideInstallation, // a study path that leads out of the installation folder
+        LinkOutside,         // a value file that is a link to a file outside its folder
+        AppendingStudy,      // appending to the list of studies
+        ChangingList,        // correcting, copying or putting away a study: the list is rewritten
+        StudyRename,         // renaming a study folder, for a new owner's name
+        AppendingEngineer,   // appending to the engineer registry
+        ProgramFolder,       // creating the program folder or, for a failure to read, reaching it
+        NoHome,              // no home folder to find the program folder by
+        StudyFolder,         // creating the study folder
+        MovingStudy,         // moving a study folder in or out of the folder of put-away studies
+        Lock,                // creating the lock file of a list
+        ReportLock,          // creating the lock file of a study's report
+        ReportBusy,          // a study's report held by another program
+        FolderSync,          // syncing the folder
+        Pdf,                 // writing the PDF
+        PdfInTheWay,         // no file at the PDF's name
+    };
+    // Why a plain write failed, as far as the user can do something about it.
+    enum class Obstacle { None, DiskFull, NotPermitted, FolderInTheWay, NotAFile };
+
     Kind kind = Kind::Unexpected;
     // The file or folder it concerns, as UTF-8; empty when none.
     std::string file;
     // The operating system's reason, as it gives it; empty when it gave none.
     std::string reason;
-    // Anything else the sentence needs: the refused text, what was being done.
+    Context context = Context::File;
+    Obstacle obstacle = Obstacle::None;
+    // The text the sentence quotes: the refused input, the text a file cannot keep, what an
+    // unexpected exception said.
     std::string detail;
 
     bool operator==(const Error&) const = default;

@@ -33,11 +33,11 @@ constexpr std::string_view kMark = ".velmora-";
 constexpr std::string_view kEnd = ".tmp";
 
 // What the user can do about a failed write: the class of the system's error, or nothing.
-std::string_view classOf(bool diskFull, bool notAllowed, bool folderInTheWay) {
-    if (diskFull) return Failure::kDiskFull;
-    if (notAllowed) return Failure::kNotPermitted;
-    if (folderInTheWay) return Failure::kFolderInTheWay;
-    return {};
+Error::Obstacle classOf(bool diskFull, bool notAllowed, bool folderInTheWay) {
+    if (diskFull) return Error::Obstacle::DiskFull;
+    if (notAllowed) return Error::Obstacle::NotPermitted;
+    if (folderInTheWay) return Error::Obstacle::FolderInTheWay;
+    return Error::Obstacle::None;
 }
 
 std::filesystem::path folderOf(const std::filesystem::path& target) {
@@ -92,7 +92,7 @@ Error cannotWrite(const std::filesystem::path& target, DWORD error) {
 Status replaceFile(const std::filesystem::path& target, std::string_view bytes) {
     const DWORD oldAttributes = GetFileAttributesW(target.c_str());
     if (oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return Failure::of(Error::Kind::WriteFailed, target, {}, Failure::kFolderInTheWay);
+        return Failure::of(Error::Kind::WriteFailed, target, {}, Error::Obstacle::FolderInTheWay);
     const bool keepReadOnly = oldAttributes != INVALID_FILE_ATTRIBUTES &&
                               (oldAttributes & FILE_ATTRIBUTE_READONLY) &&
                               !(oldAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
@@ -252,8 +252,8 @@ Status AtomicFile::checkTarget(const std::filesystem::path& target) {
     // A name that cannot even be looked at is for the replacement itself to report.
     if (type == fs::file_type::none || type == fs::file_type::unknown) return {};
     return Failure::of(Error::Kind::WriteFailed, target, {},
-                       type == fs::file_type::directory ? Failure::kFolderInTheWay
-                                                        : Failure::kNotAFile);
+                       type == fs::file_type::directory ? Error::Obstacle::FolderInTheWay
+                                                        : Error::Obstacle::NotAFile);
 }
 
 void AtomicFile::removeLeftovers(const std::filesystem::path& folder) {
@@ -283,7 +283,7 @@ Status AtomicFile::syncFolder(const std::filesystem::path& folder) {
     ::close(fd);
     if (failed)
         return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOfErrno(EIO),
-                           Failure::kFolderSync);
+                           Error::Context::FolderSync);
 #else
     (void)folder;
 #endif

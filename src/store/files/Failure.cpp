@@ -24,15 +24,33 @@ std::string trimmed(std::string reason) {
 } // namespace
 
 Error Failure::of(Error::Kind kind, const std::filesystem::path& file, std::string reason,
-                  std::string_view detail) {
-    return {kind, file.empty() ? std::string() : TextPath::toUtf8(file), trimmed(std::move(reason)),
-            std::string(detail)};
+                  Error::Context context) {
+    Error error;
+    error.kind = kind;
+    if (!file.empty()) error.file = TextPath::toUtf8(file);
+    error.reason = trimmed(std::move(reason));
+    error.context = context;
+    return error;
+}
+
+Error Failure::of(Error::Kind kind, const std::filesystem::path& file, std::string reason,
+                  Error::Obstacle obstacle) {
+    Error error = of(kind, file, std::move(reason));
+    error.obstacle = obstacle;
+    return error;
+}
+
+Error Failure::quoting(Error::Kind kind, const std::filesystem::path& file, std::string text) {
+    Error error = of(kind, file);
+    error.detail = std::move(text);
+    return error;
 }
 
 Error Failure::ofReportLock(const std::filesystem::path& study, const Error& why) {
-    if (why.kind == Error::Kind::Busy) return of(Error::Kind::Busy, study, {}, kReportBusy);
+    if (why.kind == Error::Kind::Busy)
+        return of(Error::Kind::Busy, study, {}, Error::Context::ReportBusy);
     return of(why.kind, FileLock::lockFileFor(study, Catalogue::kReportLock), why.reason,
-              kReportLock);
+              Error::Context::ReportLock);
 }
 
 std::string Failure::reasonOfErrno(int error) {
@@ -68,12 +86,12 @@ Error Failure::unexpected(std::exception_ptr exception) {
     try {
         std::rethrow_exception(exception);
     } catch (const std::bad_alloc&) {
-        return {Error::Kind::OutOfMemory, {}, {}, {}};
+        return of(Error::Kind::OutOfMemory, {});
     } catch (const std::exception& error) {
-        return {Error::Kind::Unexpected, {}, {}, error.what()};
+        return quoting(Error::Kind::Unexpected, {}, error.what());
     } catch (...) {
     }
-    return {Error::Kind::Unexpected, {}, {}, {}};
+    return of(Error::Kind::Unexpected, {});
 }
 
 } // namespace velmora::store

@@ -26,7 +26,7 @@ Error busy(const std::filesystem::path& folder, std::string_view listName) {
 
 // The lock file is named after its list, which the sentence for the user names too.
 Error cannotLock(const std::filesystem::path& lockFile, std::string reason) {
-    return Failure::of(Error::Kind::WriteFailed, lockFile, std::move(reason), Failure::kLock);
+    return Failure::of(Error::Kind::WriteFailed, lockFile, std::move(reason), Error::Context::Lock);
 }
 
 // Asks for the lock until it is granted or the wait runs out.

@@ -16,6 +16,12 @@ public:
                                          std::string_view name);
 
     static bool sameName(std::string_view a, std::string_view b);
+
+    // A character that Windows allows in no file or folder name: a control character or one of
+    // \ / : * ? " < > |. Study folders and files travel between machines, so none is made here.
+    static constexpr bool refusedOnWindows(char32_t c) {
+        return c < 0x20 || std::u32string_view(U"\\/:*?\"<>|").find(c) != std::u32string_view::npos;
+    }
 };
 
 } // namespace velmora::store

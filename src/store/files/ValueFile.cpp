@@ -23,7 +23,7 @@ std::optional<Error> leadsOut(const std::filesystem::path& folder,
     const std::filesystem::path target = std::filesystem::canonical(file, ec);
     if (ec || !std::filesystem::is_regular_file(target, ec)) return std::nullopt;
     if (std::filesystem::equivalent(target.parent_path(), folder, ec)) return std::nullopt;
-    return Failure::of(Error::Kind::NotReadable, file, {}, Failure::kLinkOutside);
+    return Failure::of(Error::Kind::NotReadable, file, {}, Error::Context::LinkOutside);
 }
 
 Result<std::string> rawBytes(const std::filesystem::path& folder, std::string_view name) {
@@ -63,10 +63,8 @@ std::optional<std::vector<std::string>> itemsIfRead(FileContents contents) {
 
 Error notStorable(const std::filesystem::path& folder, std::string_view name,
                   std::string_view text) {
-    return {Error::Kind::NotStorable,
-            TextPath::toUtf8(FileName::resolve(folder, name)),
-            {},
-            std::string(text)};
+    return Failure::quoting(Error::Kind::NotStorable, FileName::resolve(folder, name),
+                            std::string(text));
 }
 
 } // namespace

@@ -55,7 +55,7 @@ Status EngineerRegistry::problemWith(const Engineer& typed) {
     const Engineer engineer = typed.normalised();
     for (const auto& [value, label] : fieldsOf(engineer))
         if (std::string problem = FieldCheck::storable(label, *value); !problem.empty())
-            return Error{Error::Kind::Refused, {}, {}, std::move(problem)};
+            return Failure::quoting(Error::Kind::Refused, {}, std::move(problem));
     return {};
 }
 
@@ -69,7 +69,7 @@ Status EngineerRegistry::append(const std::filesystem::path& installation, const
     FileContents old = ValueFile::load(installation, Catalogue::kEngineers);
     // A registry that cannot be read would lose every engineer it holds if it were rewritten.
     if (old.state == FileContents::State::Unreadable) {
-        old.error.detail = Failure::kAppendingEngineer;
+        old.error.context = Error::Context::AppendingEngineer;
         return old.error;
     }
 

@@ -50,7 +50,7 @@ Result<std::filesystem::path> Installation::defaultFolder() {
         return *xdg / "velmora";
     if (auto home = environmentPath("HOME"); home && home->is_absolute())
         return *home / ".local" / "share" / "velmora";
-    return Failure::of(Error::Kind::NotFound, {}, {}, Failure::kNoHome);
+    return Failure::of(Error::Kind::NotFound, {}, {}, Error::Context::NoHome);
 #endif
 }
 
@@ -66,7 +66,7 @@ Status Installation::prepare(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder, ec);
     const std::string reason = Failure::reasonOf(ec);
     if (!std::filesystem::is_directory(folder, ec))
-        return Failure::of(Error::Kind::WriteFailed, folder, reason, Failure::kProgramFolder);
+        return Failure::of(Error::Kind::WriteFailed, folder, reason, Error::Context::ProgramFolder);
     for (std::string_view list : {Catalogue::kStudies, Catalogue::kEngineers}) {
         if (exists(folder, list)) continue;
         Status written = ValueFile::writeLines(folder, list, {});
@@ -89,14 +89,14 @@ Installation::CurrentStudy Installation::currentStudy(const std::filesystem::pat
     if (type == std::filesystem::file_type::not_found)
         return {State::NoneChosen,
                 {},
-                Failure::of(Kind::NotFound, installation, {}, Failure::kProgramFolder)};
+                Failure::of(Kind::NotFound, installation, {}, Error::Context::ProgramFolder)};
     if (type != std::filesystem::file_type::directory && !ec)
         return {State::NoneChosen,
                 {},
-                Failure::of(Kind::NotRegularFile, installation, {}, Failure::kProgramFolder)};
+                Failure::of(Kind::NotRegularFile, installation, {}, Error::Context::ProgramFolder)};
     FileContents pointer = ValueFile::load(installation, Catalogue::kPointer);
     if (pointer.state == FileContents::State::Unreadable) {
-        pointer.error.detail = Failure::kPointer;
+        pointer.error.context = Error::Context::Pointer;
         return {State::NoneChosen, {}, std::move(pointer.error)};
     }
     if (pointer.items.empty() || pointer.items[0].empty())
@@ -107,24 +107,24 @@ Installation::CurrentStudy Installation::currentStudy(const std::filesystem::pat
         return {State::Outside,
                 {},
                 Failure::of(Kind::Refused, TextPath::fromUtf8(pointer.items[0]), {},
-                            Failure::kOutsideInstallation)};
+                            Error::Context::OutsideInstallation)};
     const std::filesystem::path& study = *inside;
     const auto status = std::filesystem::status(study, ec);
     if (status.type() == std::filesystem::file_type::not_found)
         return {State::FolderMissing, study,
-                Failure::of(Kind::NotFound, study, {}, Failure::kCurrentStudy)};
+                Failure::of(Kind::NotFound, study, {}, Error::Context::CurrentStudy)};
     if (ec)
-        return {
-            State::Unreadable, study,
-            Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec), Failure::kCurrentStudy)};
+        return {State::Unreadable, study,
+                Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec),
+                            Error::Context::CurrentStudy)};
     if (status.type() != std::filesystem::file_type::directory)
         return {State::NotAFolder, study,
-                Failure::of(Kind::NotRegularFile, study, {}, Failure::kCurrentStudy)};
+                Failure::of(Kind::NotRegularFile, study, {}, Error::Context::CurrentStudy)};
     std::filesystem::directory_iterator listing(study, ec);
     if (ec)
-        return {
-            State::Unreadable, study,
-            Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec), Failure::kListingStudy)};
+        return {State::Unreadable, study,
+                Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec),
+                            Error::Context::ListingStudy)};
     return {State::Found, study, {}};
 }
 

@@ -1,5 +1,6 @@
 #include "store/study/StatutoryAmounts.h"
 
+#include "store/files/Failure.h"
 #include "store/text/FieldCheck.h"
 #include "store/text/NumberText.h"
 #include "store/text/ShownText.h"
@@ -15,7 +16,7 @@ bool isBlank(char c) {
 }
 
 Error refused(std::string why) {
-    return Error{Error::Kind::Refused, {}, {}, std::move(why)};
+    return Failure::quoting(Error::Kind::Refused, {}, std::move(why));
 }
 
 // What is left of a label once its closing "=" and the blanks are taken off: the words.

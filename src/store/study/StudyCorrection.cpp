@@ -36,7 +36,7 @@ private:
 
 Error cannotRename(const std::filesystem::path& folder, const std::error_code& why) {
     return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOf(why),
-                       Failure::kStudyRename);
+                       Error::Context::StudyRename);
 }
 
 // Gives a folder its new name. A system that ignores letter case takes a name differing in case

@@ -68,15 +68,13 @@ defaultAmounts(const std::filesystem::path& installation) {
     if (read.state == FileContents::State::Unreadable) return read.error;
     StatutoryAmounts::Read amounts = StatutoryAmounts::fromItems(read.items);
     if (!amounts.faults.empty())
-        return Error{
-            Error::Kind::Refused,
-            {},
-            {},
+        return Failure::quoting(
+            Error::Kind::Refused, {},
             "Οι κρατήσεις με τις οποίες ξεκινούν οι νέες μελέτες (αρχείο «" +
                 TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultAmounts)) +
                 "») δεν διαβάζονται: " + amounts.faults.front() +
                 " Ορίστε τις ξανά από το κουμπί «Κρατήσεις» μιας μελέτης ή με "
-                "«velmora-cli rates --set» και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα."};
+                "«velmora-cli rates --set» και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.");
     return std::optional(std::move(amounts.amounts));
 }
 
@@ -162,8 +160,7 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
         return prefix + ", που δεν επιτρέπεται: δεν μπορεί να αποτελείται μόνο από τελείες." +
                change;
     for (char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+        if (FileName::refusedOnWindows(static_cast<unsigned char>(c)))
             return prefix +
                    " και δεν μπορούν να περιέχουν κανέναν από τους χαρακτήρες \\ / : * ? \" < > "
                    "|, ούτε χαρακτήρες ελέγχου (όπως το Tab)." +
@@ -187,7 +184,9 @@ std::string StudyCreation::folderNameProblem(const std::string& name) {
 Status StudyCreation::detailsProblem(const std::filesystem::path& installation,
                                      const StudyDetails& typed,
                                      const std::filesystem::path& keeping) {
-    const auto refuse = [](std::string why) { return Error{Error::Kind::Refused, {}, {}, why}; };
+    const auto refuse = [](std::string why) {
+        return Failure::quoting(Error::Kind::Refused, {}, why);
+    };
     const StudyDetails details = typed.normalised();
     const std::string name = details.folderName();
     if (std::string problem = folderNameProblem(name); !problem.empty()) return refuse(problem);
@@ -214,7 +213,9 @@ Status StudyCreation::detailsProblem(const std::filesystem::path& installation,
 
 Status StudyCreation::problemWith(const std::filesystem::path& installation,
                                   const StudyDetails& typed) {
-    const auto refuse = [](std::string why) { return Error{Error::Kind::Refused, {}, {}, why}; };
+    const auto refuse = [](std::string why) {
+        return Failure::quoting(Error::Kind::Refused, {}, why);
+    };
     if (Status problem = detailsProblem(installation, typed); !problem) return problem;
 
     const Result<DefaultLambda> lambda = defaultLambda(installation);
@@ -264,7 +265,7 @@ StudyCreation::Outcome StudyCreation::copy(const std::filesystem::path& installa
                     std::error_code gone;
                     if (std::filesystem::remove(made, gone); gone)
                         return Failure::of(Error::Kind::WriteFailed, made, Failure::reasonOf(gone),
-                                           Failure::kStudyFolder);
+                                           Error::Context::StudyFolder);
                 }
                 continue;
             }
@@ -288,7 +289,7 @@ StudyCreation::Outcome StudyCreation::make(const std::filesystem::path& installa
     const std::filesystem::path folder = installation / TextPath::fromUtf8(details.folderName());
     const auto cannotCreate = [&folder](const std::error_code& why) {
         return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOf(why),
-                           Failure::kStudyFolder);
+                           Error::Context::StudyFolder);
     };
 
     // The study is put together under a name of its own and appears whole, or not at all.

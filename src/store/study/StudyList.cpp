@@ -35,8 +35,8 @@ std::vector<ValueItem> itemsOf(const std::vector<StudyEntry>& entries) {
 }
 
 // A list that cannot be read would lose every study it holds if it were rewritten.
-Error unreadable(Error why, std::string_view doing = Failure::kAppendingStudy) {
-    why.detail = doing;
+Error unreadable(Error why, Error::Context doing = Error::Context::AppendingStudy) {
+    why.context = doing;
     return why;
 }
 
@@ -60,7 +60,7 @@ Status change(const std::filesystem::path& installation, const StudyEntry& entry
 
 } // namespace
 
-StudyList::Held::Held(const std::filesystem::path& installation, std::string_view doing)
+StudyList::Held::Held(const std::filesystem::path& installation, Error::Context doing)
     : installation_(installation), lock_(installation, Catalogue::kStudies) {
     if (!lock_.status()) {
         status_ = lock_.status();
@@ -131,7 +131,7 @@ StudyList::Hold::Hold(const std::filesystem::path& installation, const std::file
             return;
         }
     }
-    list_.emplace(installation, Failure::kChangingList);
+    list_.emplace(installation, Error::Context::ChangingList);
     if (!list_->status()) {
         status_ = list_->status();
         return;
@@ -176,20 +176,20 @@ Status StudyList::choose(const std::filesystem::path& installation, std::size_t 
     if (folderName.empty()) folderName = listed.folderName();
     // Pointing at the installation folder itself would pass its own files off as a study.
     if (folderName.empty())
-        return Failure::of(Error::Kind::Refused, {}, {},
-                           "Η μελέτη «" + listed.display() +
-                               "» δεν έχει όνομα ιδιοκτήτη, οπότε δεν έχει φάκελο. Η τρέχουσα "
-                               "μελέτη δεν άλλαξε.");
+        return Failure::quoting(Error::Kind::Refused, {},
+                                "Η μελέτη «" + listed.display() +
+                                    "» δεν έχει όνομα ιδιοκτήτη, οπότε δεν έχει φάκελο. Η τρέχουσα "
+                                    "μελέτη δεν άλλαξε.");
     // A study is a folder directly inside the installation folder; a list entry that names
     // anything else would have the program write where it was never meant to.
     if (!StudyPath::isFolderName(folderName))
-        return Failure::of(Error::Kind::Refused, {}, {},
-                           "Η μελέτη «" + listed.display() +
-                               "» του καταλόγου μελετών ορίζει ως "
-                               "φάκελο «" +
-                               folderName +
-                               "», που δεν είναι όνομα φακέλου μέσα στον φάκελο του "
-                               "προγράμματος. Η τρέχουσα μελέτη δεν άλλαξε.");
+        return Failure::quoting(Error::Kind::Refused, {},
+                                "Η μελέτη «" + listed.display() +
+                                    "» του καταλόγου μελετών ορίζει ως "
+                                    "φάκελο «" +
+                                    folderName +
+                                    "», που δεν είναι όνομα φακέλου μέσα στον φάκελο του "
+                                    "προγράμματος. Η τρέχουσα μελέτη δεν άλλαξε.");
     return Installation::setCurrentStudy(installation,
                                          installation / TextPath::fromUtf8(folderName));
 }

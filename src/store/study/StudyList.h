@@ -37,7 +37,7 @@ public:
     public:
         // `doing` names the change in the message of a list that cannot be read.
         explicit Held(const std::filesystem::path& installation,
-                      std::string_view doing = Failure::kAppendingStudy);
+                      Error::Context doing = Error::Context::AppendingStudy);
         // Success once the list is held and read. A list that cannot be read is refused, since
         // rewriting it would drop every study it holds; a missing one is empty.
         const Status& status() const { return status_; }

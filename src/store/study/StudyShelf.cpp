@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 Error refused(std::string why) {
-    return Failure::of(Error::Kind::Refused, {}, {}, std::move(why));
+    return Failure::quoting(Error::Kind::Refused, {}, std::move(why));
 }
 
 bool standsThere(const fs::path& path) {
@@ -42,7 +42,7 @@ Status move(const fs::path& from, const fs::path& to) {
     fs::rename(from, to, ec);
     if (ec)
         return Failure::of(Error::Kind::WriteFailed, from, Failure::reasonOf(ec),
-                           Failure::kMovingStudy);
+                           Error::Context::MovingStudy);
     return {};
 }
 
@@ -113,7 +113,7 @@ Status StudyShelf::putAway(const fs::path& installation, std::size_t place,
     fs::create_directory(shelf, ec);
     if (ec)
         return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOf(ec),
-                           Failure::kMovingStudy);
+                           Error::Context::MovingStudy);
     std::string shelvedName = name;
     for (int n = 2; taken(shelf, shelvedName); ++n)
         shelvedName = name + " (" + std::to_string(n) + ")";

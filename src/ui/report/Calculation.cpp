@@ -19,8 +19,8 @@ void Calculation::run(QWidget* parent, const store::Study& study) {
         if (!message.isEmpty()) message << QString();
         message << QStringLiteral("Οι υπολογισμοί έγιναν, αλλά η έκθεση δεν θα συμφωνεί με τα "
                                   "στοιχεία της μελέτης:");
-        for (const std::string& warning : outcome.warnings)
-            message << QStringLiteral("• ") + QString::fromStdString(warning);
+        for (const auto& warning : outcome.warnings)
+            message << QStringLiteral("• ") + QString::fromStdString(messages::describe(warning));
     }
     if (!message.isEmpty()) Dialogs::message(parent, message.join(QStringLiteral("\n")));
 }

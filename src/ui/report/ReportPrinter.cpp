@@ -202,13 +202,13 @@ void ReportPrinter::previewBox(QTextEdit& box, QWidget* parent) {
 store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem::path& file) {
     const auto cannotWrite = [&file](std::string reason = {}) {
         return store::Failure::of(store::Error::Kind::WriteFailed, file, std::move(reason),
-                                  store::Failure::kPdf);
+                                  store::Error::Context::Pdf);
     };
     // Only a file is ever replaced by the PDF; anything else at the name is left as it is, and
     // said so before any page is drawn.
     if (!store::AtomicFile::checkTarget(file))
         return store::Failure::of(store::Error::Kind::WriteFailed, file, {},
-                                  store::Failure::kPdfInTheWay);
+                                  store::Error::Context::PdfInTheWay);
     // The printer writes by name, so it writes into a folder of our own; the finished file then
     // takes its place the way every file of the program does.
     QTemporaryDir scratch;
@@ -226,7 +226,7 @@ store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem
         // Something put at the name meanwhile is told as such.
         if (!store::AtomicFile::checkTarget(file))
             return store::Failure::of(store::Error::Kind::WriteFailed, file, {},
-                                      store::Failure::kPdfInTheWay);
+                                      store::Error::Context::PdfInTheWay);
         return cannotWrite(written.error().reason);
     }
     return {};

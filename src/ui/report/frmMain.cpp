@@ -2,6 +2,7 @@
 #include "ui/report/frmMain.h"
 
 #include "store/base/TextPath.h"
+#include "store/files/FileName.h"
 #include "store/study/Study.h"
 #include "store/text/NumberText.h"
 #include "ui/report/Calculation.h"
@@ -306,7 +307,7 @@ QString frmMain::pdfFileName(const std::filesystem::path& study, const QDate& da
             owner += QString::fromStdString((*details)[i]).simplified() + QLatin1Char(' ');
     // Characters that a file name cannot hold on Windows become blanks.
     for (QChar& c : owner)
-        if (c < QChar(32) || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char(' ');
+        if (store::FileName::refusedOnWindows(c.unicode())) c = QLatin1Char(' ');
     owner = owner.simplified();
     if (owner.isEmpty()) owner = QStringLiteral("Αμοιβή");
     return owner + QLatin1Char(' ') + date.toString(QStringLiteral("yyyy-MM-dd")) +
