@@ -3,7 +3,6 @@
 #include "store/base/Catalogue.h"
 #include "store/files/Failure.h"
 #include "store/files/FileLock.h"
-#include "store/files/ListFile.h"
 #include "store/files/ValueFile.h"
 #include "store/text/FieldCheck.h"
 
@@ -33,15 +32,15 @@ Engineer Engineer::normalised() const {
 }
 
 Status EngineerRegistry::readable(const std::filesystem::path& installation) {
-    ListFile::Contents registry = ListFile::read(installation, Catalogue::kEngineers);
-    if (registry.state == ListFile::State::Unreadable) return std::move(registry.error);
+    FileContents registry = ValueFile::load(installation, Catalogue::kEngineers);
+    if (registry.state == FileContents::State::Unreadable) return std::move(registry.error);
     return {};
 }
 
 std::vector<Engineer> EngineerRegistry::readAll(const std::filesystem::path& installation) {
     std::vector<Engineer> engineers;
     const std::vector<std::string> items =
-        ListFile::read(installation, Catalogue::kEngineers).items;
+        ValueFile::load(installation, Catalogue::kEngineers).items;
     for (std::size_t i = 0; i < items.size(); i += kItemsPerRecord) {
         auto item = [&](std::size_t k) {
             return i + k < items.size() ? items[i + k] : std::string();

@@ -4,7 +4,6 @@
 #include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 #include "store/files/FileLock.h"
-#include "store/files/ListFile.h"
 #include "store/files/ValueFile.h"
 #include "store/study/Installation.h"
 #include "store/study/Study.h"
@@ -84,12 +83,12 @@ Status StudyList::Held::write(bool scratchToo) const {
 }
 
 std::vector<StudyEntry> StudyList::readAll(const std::filesystem::path& installation) {
-    return pairsOf(ListFile::read(installation, Catalogue::kStudies).items);
+    return pairsOf(ValueFile::load(installation, Catalogue::kStudies).items);
 }
 
 Status StudyList::canAppend(const std::filesystem::path& installation) {
-    ListFile::Contents listed = ListFile::read(installation, Catalogue::kStudies);
-    if (listed.state == ListFile::State::Unreadable) return unreadable(listed.error);
+    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
+    if (listed.state == FileContents::State::Unreadable) return unreadable(listed.error);
     return {};
 }
 
@@ -155,8 +154,8 @@ void StudyList::Hold::beforeMove() {
 }
 
 Result<std::vector<StudyEntry>> StudyList::listed(const std::filesystem::path& installation) {
-    ListFile::Contents listed = ListFile::read(installation, Catalogue::kStudies);
-    if (listed.state == ListFile::State::Unreadable) return std::move(listed.error);
+    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
+    if (listed.state == FileContents::State::Unreadable) return std::move(listed.error);
     return pairsOf(listed.items);
 }
 
