@@ -57,7 +57,8 @@ qsizetype pieceEnd(const QStringList& paragraphs, qsizetype from) {
 // one after the other, spaced as the layout spaced them: a line that would cross the foot of a
 // page starts the next, and so does a section that would, when it fits on one page.
 template <typename Place>
-int placeLines(const QStringList& paragraphs, QPagedPaintDevice& printer, QSizeF page, Place place) {
+int placeLines(const QStringList& paragraphs, QPagedPaintDevice& printer, QSizeF page,
+               Place place) {
     qreal laidOut = 0; // height of the pieces before this one
     qreal pageTop = 0; // where, in that running height, the current page begins
     int pages = 0;
