@@ -21,9 +21,9 @@
 #include "Version.h"
 
 #ifdef VELMORA_CLI_PDF
-#include "ui/report/ReportPrinter.h"
+#include "print/ReportPrinter.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QString>
 #endif
 
@@ -82,9 +82,9 @@ int reportPdf(char* program, const std::string& text, const std::filesystem::pat
     // Our own options are not for Qt to read.
     int argc = 1;
     char* argv[] = {program, nullptr};
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     velmora::store::Status written =
-        velmora::ui::ReportPrinter::writePdf(QString::fromStdString(text), pdf);
+        velmora::print::ReportPrinter::writePdf(QString::fromStdString(text), pdf);
     return written ? 0 : fail(describe(written.error()));
 }
 #else

@@ -3,8 +3,8 @@
 
 #include "calc/ReportText.h"
 #include "messages/Describe.h"
+#include "print/ReportPrinter.h"
 #include "store/study/Study.h"
-#include "ui/report/ReportPrinter.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
 
@@ -25,8 +25,8 @@ frmDocument::frmDocument(const QString& caption, QWidget* parent) : QWidget(pare
     rtfText = new QTextEdit(this);
     rtfText->setObjectName(QStringLiteral("rtfText"));
     rtfText->setAcceptRichText(false);
-    rtfText->setFont(ReportPrinter::font());
-    rtfText->setTabStopDistance(ReportPrinter::kTabStop);
+    rtfText->setFont(print::ReportPrinter::font());
+    rtfText->setTabStopDistance(print::ReportPrinter::kTabStop);
     rtfText->setLineWrapMode(QTextEdit::FixedPixelWidth);
 
     Form_Load();

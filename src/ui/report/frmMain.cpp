@@ -1,12 +1,13 @@
 // The report shell: holds the report windows, prints the active one and keeps its placement.
 #include "ui/report/frmMain.h"
 
+#include "print/ReportPrinter.h"
 #include "store/base/TextPath.h"
 #include "store/files/FileName.h"
 #include "store/study/Study.h"
 #include "store/text/NumberText.h"
 #include "ui/report/Calculation.h"
-#include "ui/report/ReportPrinter.h"
+#include "ui/report/PrinterChoice.h"
 #include "ui/report/frmDocument.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
@@ -293,9 +294,9 @@ void frmMain::tbToolBar_ButtonClick(QAction* button) {
         reloadDocuments(frmDocument::Reload::Same);
     const QString key = button->data().toString();
     if (key == QStringLiteral("Print"))
-        ReportPrinter::printBox(*document->rtfText, this);
+        PrinterChoice::printBox(*document->rtfText, this);
     else if (key == QStringLiteral("Preview"))
-        ReportPrinter::previewBox(*document->rtfText, this);
+        PrinterChoice::previewBox(*document->rtfText, this);
     else if (key == QStringLiteral("Pdf"))
         savePdf(*document);
 }
@@ -322,7 +323,7 @@ void frmMain::savePdf(const frmDocument& document) {
     const QString chosen = Dialogs::saveFile(this, QStringLiteral("Αποθήκευση PDF"), proposed,
                                              QStringLiteral("Αρχεία PDF (*.pdf)"));
     if (chosen.isEmpty()) return;
-    const store::Status written = ReportPrinter::writePdf(
+    const store::Status written = print::ReportPrinter::writePdf(
         document.rtfText->toPlainText(), store::TextPath::fromUtf8(chosen.toStdString()));
     if (!written) Dialogs::failure(this, written.error());
 }

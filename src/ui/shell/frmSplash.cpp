@@ -1,7 +1,7 @@
 // The start-up window: the program's name and version until the user or a timer dismisses it.
 #include "ui/shell/frmSplash.h"
 
-#include "ui/services/Fonts.h"
+#include "print/Fonts.h"
 #include "ui/services/Picture.h"
 #include "ui/services/Resources.h"
 #include "ui/services/Twips.h"
@@ -41,7 +41,7 @@ frmSplash::frmSplash() {
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     Label1 =
         shellLabel(Frame1, "Label1", QStringLiteral("Gorvanth"), QRect(284, 18, 254, 34), right);
-    QFont times = Fonts::timesNewRoman(18);
+    QFont times = print::Fonts::timesNewRoman(18);
     times.setBold(true);
     times.setItalic(true);
     Label1->setFont(times);

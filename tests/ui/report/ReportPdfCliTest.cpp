@@ -61,6 +61,8 @@ TEST_F(ReportPdfCliTest, WritesThePdfThatThePrintButtonPrints) {
     EXPECT_TRUE(written.contains(QStringLiteral("ΙΔΙΟΚΤΗΤΗΣ:Γιώργος Παπαδόπουλος")));
     EXPECT_TRUE(written.contains(QStringLiteral("ΠΟΛΥΓΩΝΟΜΕΤΡΙΚΑ ΣΗΜΕΙΑ")));
     EXPECT_TRUE(written.contains(QStringLiteral("ΓΕΝΙΚΟ ΣΥΝΟΛΟ")));
+    // A4 in points, whatever paper the machine's printers default to.
+    EXPECT_NE(bytes(pdf).find("/MediaBox [0 0 595.000000 842.000000]"), std::string::npos);
 
     const auto printed = home() / "printed.pdf";
     dialogs.onPrint = [&](QPrintDialog& dialog) {

@@ -4,7 +4,7 @@
 
 #include "store/base/TextPath.h"
 
-#include "ui/report/ReportPrinter.h"
+#include "print/ReportPrinter.h"
 #include "ui/report/frmDocument.h"
 #include "ui/report/frmMain.h"
 #include "ui/services/WindowRegistry.h"
@@ -127,7 +127,7 @@ TEST_F(ReportPrinterTest, EveryLineOfALongReportReachesThePages) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(store::TextPath::toUtf8(pdf)));
-    ASSERT_TRUE(ui::ReportPrinter::print(text, printer, QDate(2026, 3, 9)));
+    ASSERT_TRUE(print::ReportPrinter::print(text, printer, QDate(2026, 3, 9)));
     const QString printed = pdfText(pdf);
     for (int line = 1; line <= 240; ++line)
         EXPECT_TRUE(printed.contains(QStringLiteral("Γραμμή %1 της").arg(line))) << line;
@@ -161,7 +161,7 @@ TEST_F(ReportPrinterTest, ASectionThatFitsOnAPageIsNotSplit) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(store::TextPath::toUtf8(pdf)));
-    ASSERT_TRUE(ui::ReportPrinter::print(text, printer));
+    ASSERT_TRUE(print::ReportPrinter::print(text, printer));
 
     const QStringList pages = pdfText(pdf).split(QChar(u'\f'), Qt::SkipEmptyParts);
     ASSERT_GE(pages.size(), 5);
@@ -193,7 +193,7 @@ TEST_F(ReportPrinterTest, AReportTallerThanTheLayoutReachesPrintsEveryPage) {
     printer.setResolution(19200);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(store::TextPath::toUtf8(pdf)));
-    ASSERT_TRUE(ui::ReportPrinter::print(text, printer));
+    ASSERT_TRUE(print::ReportPrinter::print(text, printer));
     const QStringList printed =
         pdfReport(pdf).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     EXPECT_EQ(printed.size(), kLines);
@@ -213,8 +213,8 @@ TEST_F(ReportPrinterTest, FailingPrinterIsReportedAndLeavesNoFile) {
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_FALSE(std::filesystem::exists(blocked));
 
-    EXPECT_FALSE(ui::ReportPrinter::writePdf(QStringLiteral("x"), blocked).ok());
-    EXPECT_TRUE(ui::ReportPrinter::writePdf(QStringLiteral("Έκθεση"), pdf).ok());
+    EXPECT_FALSE(print::ReportPrinter::writePdf(QStringLiteral("x"), blocked).ok());
+    EXPECT_TRUE(print::ReportPrinter::writePdf(QStringLiteral("Έκθεση"), pdf).ok());
     EXPECT_EQ(pdfReport(pdf).trimmed(), QStringLiteral("Έκθεση"));
     EXPECT_FALSE(std::filesystem::exists(home() / "printed.pdf.part"));
 }

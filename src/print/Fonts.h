@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-namespace velmora::ui {
+namespace velmora::print {
 
 // The fonts our windows and printouts name, with a stand-in that has Greek letters where the
 // named font is not installed.
@@ -11,4 +11,4 @@ public:
     static QFont timesNewRoman(qreal points);
 };
 
-} // namespace velmora::ui
+} // namespace velmora::print

@@ -1,9 +1,9 @@
-#include "ui/services/Fonts.h"
+#include "print/Fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace velmora::ui {
+namespace velmora::print {
 namespace {
 
 // Liberation Serif keeps Times New Roman's letter widths, so lines laid out for it still fit.
@@ -32,4 +32,4 @@ QFont Fonts::timesNewRoman(qreal points) {
     return font;
 }
 
-} // namespace velmora::ui
+} // namespace velmora::print

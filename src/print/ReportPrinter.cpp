@@ -1,31 +1,25 @@
-#include "ui/report/ReportPrinter.h"
+#include "print/ReportPrinter.h"
 
 #include "calc/SectionLines.h"
-#include "store/base/TextPath.h"
+#include "print/Fonts.h"
 #include "store/files/AtomicFile.h"
-#include "store/files/ExportFile.h"
 #include "store/files/Failure.h"
-#include "ui/services/Dialogs.h"
-#include "ui/services/Fonts.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFontMetricsF>
+#include <QPageSize>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QTemporaryDir>
+#include <QPdfWriter>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
-#include <QTextEdit>
 #include <QTextLayout>
 #include <QTextOption>
 
 #include <algorithm>
+#include <string_view>
 
-namespace velmora::ui {
+namespace velmora::print {
 
 QFont ReportPrinter::font() {
     return Fonts::timesNewRoman(11.25);
@@ -63,7 +57,8 @@ qsizetype pieceEnd(const QStringList& paragraphs, qsizetype from) {
 // one after the other, spaced as the layout spaced them: a line that would cross the foot of a
 // page starts the next, and so does a section that would, when it fits on one page.
 template <typename Place>
-int placeLines(const QStringList& paragraphs, QPrinter& printer, QSizeF page, Place place) {
+int placeLines(const QStringList& paragraphs, QPagedPaintDevice& printer, QSizeF page,
+               Place place) {
     qreal laidOut = 0; // height of the pieces before this one
     qreal pageTop = 0; // where, in that running height, the current page begins
     int pages = 0;
@@ -121,7 +116,7 @@ int placeLines(const QStringList& paragraphs, QPrinter& printer, QSizeF page, Pl
 
 } // namespace
 
-bool ReportPrinter::print(const QString& text, QPrinter& printer, QDate printedOn) {
+bool ReportPrinter::print(const QString& text, QPagedPaintDevice& printer, QDate printedOn) {
     // Room for binding on the left; a printer that cannot print so near the edge keeps its own.
     printer.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
     QPainter painter;
@@ -129,7 +124,8 @@ bool ReportPrinter::print(const QString& text, QPrinter& printer, QDate printedO
 
     // Painting starts at the corner of the printable area, inside the printer's margins. The
     // foot of every page keeps a line for the page number and the date, a blank line above it.
-    const QSizeF printable = printer.pageRect(QPrinter::DevicePixel).size();
+    const QSizeF printable =
+        printer.pageLayout().paintRectPixels(printer.logicalDpiY()).size().toSizeF();
     const QFont footFont = font();
     const qreal footLine = QFontMetricsF(footFont, &printer).height();
     const QSizeF page(printable.width(), printable.height() - 2 * footLine);
@@ -165,71 +161,36 @@ bool ReportPrinter::print(const QString& text, QPrinter& printer, QDate printedO
     return painter.end() && fine;
 }
 
-QString ReportPrinter::printedText(const QTextEdit& box) {
-    const QTextCursor cursor = box.textCursor();
-    return cursor.hasSelection() ? cursor.selection().toPlainText() : box.toPlainText();
-}
-
-void ReportPrinter::printBox(QTextEdit& box, QWidget* parent) {
-    const bool selected = box.textCursor().hasSelection();
-
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dlgCommonDialog(&printer, parent);
-    dlgCommonDialog.setObjectName(QStringLiteral("dlgCommonDialog"));
-    dlgCommonDialog.setWindowTitle(QStringLiteral("Print"));
-    dlgCommonDialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dlgCommonDialog.setOption(QAbstractPrintDialog::PrintSelection, true);
-    dlgCommonDialog.setPrintRange(selected ? QAbstractPrintDialog::Selection
-                                           : QAbstractPrintDialog::AllPages);
-    if (!Dialogs::print(dlgCommonDialog)) return;
-
-    if (!print(printedText(box), printer))
-        Dialogs::message(parent, QStringLiteral("Η εκτύπωση δεν έγινε: ο εκτυπωτής δεν δέχτηκε "
-                                                "την εργασία."));
-}
-
-void ReportPrinter::previewBox(QTextEdit& box, QWidget* parent) {
-    const QString text = printedText(box);
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setObjectName(QStringLiteral("dlgPreview"));
-    preview.setWindowTitle(QStringLiteral("Προεπισκόπηση εκτύπωσης"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&text](QPrinter* pages) { print(text, *pages); });
-    Dialogs::preview(preview);
-}
-
 store::Status ReportPrinter::writePdf(const QString& text, const std::filesystem::path& file) {
     const auto cannotWrite = [&file](std::string reason = {}) {
         return store::Failure::of(store::Error::Kind::WriteFailed, file, std::move(reason),
                                   store::Error::Context::Pdf);
     };
-    // Only a file is ever replaced by the PDF; anything else at the name is left as it is, and
-    // said so before any page is drawn.
-    if (!store::AtomicFile::checkTarget(file))
+    const auto inTheWay = [&file] {
         return store::Failure::of(store::Error::Kind::WriteFailed, file, {},
                                   store::Error::Context::PdfInTheWay);
-    // The printer writes by name, so it writes into a folder of our own; the finished file then
-    // takes its place the way every file of the program does.
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) return cannotWrite();
-    const QString drawn = scratch.filePath(QStringLiteral("report.pdf"));
+    };
+    // Only a file is ever replaced by the PDF; anything else at the name is left as it is, and
+    // said so before any page is drawn.
+    if (!store::AtomicFile::checkTarget(file)) return inTheWay();
+    QBuffer drawn;
+    if (!drawn.open(QIODevice::WriteOnly)) return cannotWrite();
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(drawn);
-        if (!print(text, printer)) return cannotWrite();
+        QPdfWriter pdf(&drawn);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(kPdfResolution);
+        if (!print(text, pdf)) return cannotWrite();
     }
-    if (store::Status written =
-            store::ExportFile::put(store::TextPath::fromUtf8(drawn.toStdString()), file, kPdfLimit);
+    // The finished file takes its place the way every file of the program does.
+    const QByteArray& bytes = drawn.data();
+    if (store::Status written = store::AtomicFile::replace(
+            file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         !written) {
         // Something put at the name meanwhile is told as such.
-        if (!store::AtomicFile::checkTarget(file))
-            return store::Failure::of(store::Error::Kind::WriteFailed, file, {},
-                                      store::Error::Context::PdfInTheWay);
+        if (!store::AtomicFile::checkTarget(file)) return inTheWay();
         return cannotWrite(written.error().reason);
     }
     return {};
 }
 
-} // namespace velmora::ui
+} // namespace velmora::print
