@@ -332,6 +332,8 @@ struct UnreadableCase {
     const char* file;
     std::function<void(const std::filesystem::path& file)> plant;
     const char* message;
+    // Whether the calculation runs as a user without the rights of the tests' own.
+    bool unprivileged = false;
 };
 
 class CliUnreadable : public CliTest, public ::testing::WithParamInterface<UnreadableCase> {};
@@ -341,7 +343,16 @@ TEST_P(CliUnreadable, IsNamedAndTheOtherSectionsAreStillWritten) {
     const auto study = copyStudy("full");
     std::filesystem::remove(study / c.file);
     c.plant(study / c.file);
-    const Result calc = cli("calc --decimal-separator ,");
+    std::string user;
+#ifndef _WIN32
+    if (c.unprivileged) {
+        if (!testing::TestProcess::unprivilegedCanRun(VELMORA_CLI))
+            GTEST_SKIP() << "velmora-cli lies where user 65534 cannot reach it";
+        testing::TestProcess::handOver(home.path());
+        user = testing::TestProcess::unprivilegedCommand();
+    }
+#endif
+    const Result calc = cli("calc --decimal-separator ,", user);
     EXPECT_EQ(calc.exitCode, 1);
     EXPECT_NE(calc.err.find(std::string("«") + c.file + "»"), std::string::npos) << calc.err;
     EXPECT_NE(calc.err.find(c.message), std::string::npos) << calc.err;
@@ -369,6 +380,14 @@ const UnreadableCase kUnreadable[] = {
                        std::filesystem::create_symlink(elsewhere, file);
                    },
                    "σύνδεσμος προς αρχείο έξω από τον φάκελο"},
+    UnreadableCase{"NoReadPermission", "oix.dat",
+                   [](const auto& file) {
+                       TestFiles::put(file, " 3 \r\n");
+                       std::filesystem::permissions(file, std::filesystem::perms::none);
+                   },
+                   "υπάρχει αλλά δεν διαβάζεται (δικαιώματα πρόσβασης ή σφάλμα του δίσκου). Αιτία "
+                   "από το σύστημα: Permission denied.",
+                   true},
 #endif
     UnreadableCase{"AFolder", "polygon.dat",
                    [](const auto& file) { std::filesystem::create_directory(file); },

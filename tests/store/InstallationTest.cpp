@@ -47,7 +47,19 @@ TEST_F(InstallationTest, PrepareKeepsExistingFilesInWhateverCase) {
 
 TEST_F(InstallationTest, PrepareReportsAFolderItCannotCreate) {
     TestFiles::put(home / "file", "");
-    EXPECT_FALSE(messages::describe(Installation::prepare(home / "file" / "velmora")).empty());
+    const auto folder = home / "file" / "velmora";
+    const auto prepared = Installation::prepare(folder);
+    ASSERT_FALSE(prepared);
+    // The reason is the system's, in the system's own words.
+#ifdef _WIN32
+    const std::string reason = prepared.error().reason;
+    EXPECT_FALSE(reason.empty());
+#else
+    const std::string reason = "Not a directory";
+#endif
+    EXPECT_EQ(messages::describe(prepared),
+              "Δεν ήταν δυνατή η δημιουργία του φακέλου του προγράμματος «" +
+                  TextPath::toUtf8(folder) + "». Αιτία από το σύστημα: " + reason + ".");
 }
 
 TEST_F(InstallationTest, NoPointerOrAnEmptyOneMeansNoCurrentStudy) {
@@ -55,7 +67,8 @@ TEST_F(InstallationTest, NoPointerOrAnEmptyOneMeansNoCurrentStudy) {
     TestFiles::put(home / "temp.dat", "\r\n");
     auto study = Installation::currentStudy(home.path());
     EXPECT_EQ(study.state, State::NoneChosen);
-    EXPECT_FALSE(messages::describe(study.error).empty());
+    EXPECT_EQ(messages::describe(study.error), "Δεν υπάρχει τρέχουσα μελέτη. Δημιουργήστε πρώτα "
+                                               "μια νέα μελέτη ή επιλέξτε μια προηγούμενη.");
 }
 
 TEST_F(InstallationTest, APointerToAMissingFolderSaysWhichFolder) {

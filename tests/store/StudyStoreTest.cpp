@@ -16,6 +16,7 @@
 
 #include "TempFolder.h"
 #include "TestFiles.h"
+#include "TestProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,7 @@ namespace {
 
 using testing::TempFolder;
 using testing::TestFiles;
+using velmora::testing::PrintTo;
 
 class StudyStoreTest : public ::testing::Test {
 protected:
@@ -50,6 +52,26 @@ protected:
                 {"Μαρία", "Νικολάου", "Σόλωνος 10", "Αθήνα", "Πολιτικός Μηχανικός"}};
     }
 
+    // Lines as Windows-1253 keeps them, spelled out byte by byte, so that a fault of the program's
+    // own code page cannot hide in what a test expects.
+    // Α, Β, Γ, Δ, Ε
+    static inline const std::string kAlphaToEpsilon = "\xC1\r\n\xC2\r\n\xC3\r\n\xC4\r\n\xC5\r\n";
+    // Γιώργος, Παππάς
+    static inline const std::string kGiorgosPappas =
+        "\xC3\xE9\xFE\xF1\xE3\xEF\xF2\r\n\xD0\xE1\xF0\xF0\xDC\xF2\r\n";
+    // Νίκος, Δήμου
+    static inline const std::string kNikosDimou =
+        "\xCD\xDF\xEA\xEF\xF2\r\n\xC4\xDE\xEC\xEF\xF5\r\n";
+    // The twelve fields of details(), from "Ερμού 5" on to "Θέση Άγιος Νικόλαος" and the engineer.
+    static inline const std::string kDetails =
+        kGiorgosPappas +
+        "\xC5\xF1\xEC\xEF\xFD 5\r\n\xC1\xE8\xDE\xED\xE1\r\n"
+        "\xC4\xDE\xEC\xEF\xF2 \xC1\xE8\xE7\xED\xE1\xDF\xF9\xED\r\n\xD0\xEB\xDC\xEA\xE1\r\n"
+        "\xC8\xDD\xF3\xE7 \xA2\xE3\xE9\xEF\xF2 \xCD\xE9\xEA\xFC\xEB\xE1\xEF\xF2\r\n"
+        "\xCC\xE1\xF1\xDF\xE1\r\n\xCD\xE9\xEA\xEF\xEB\xDC\xEF\xF5\r\n"
+        "\xD3\xFC\xEB\xF9\xED\xEF\xF2 10\r\n\xC1\xE8\xDE\xED\xE1\r\n"
+        "\xD0\xEF\xEB\xE9\xF4\xE9\xEA\xFC\xF2 \xCC\xE7\xF7\xE1\xED\xE9\xEA\xFC\xF2\r\n";
+
     TempFolder home;
 };
 
@@ -68,11 +90,20 @@ TEST_F(StudyStoreTest, AppendToTwoRecordsGivesFifteenLinesAndKeepsTheOldOnesInTh
     ASSERT_TRUE(EngineerRegistry::append(
         home.path(), {"Ελένη", "Κώστα", "", "Πάτρα", "Αγρονόμος Τοπογράφος Μηχανικός"}));
 
-    std::vector<std::string> expected = old;
-    for (const char* item : {"Ελένη", "Κώστα", "", "Πάτρα", "Αγρονόμος Τοπογράφος Μηχανικός"})
-        expected.push_back(item);
-    EXPECT_EQ(bytes("mix.dat"), TestFiles::stored(expected));
-    EXPECT_EQ(bytes("mix1.dat"), TestFiles::stored(old));
+    // The ten lines above, and the five appended.
+    const std::string oldBytes =
+        "\xCC\xE1\xF1\xDF\xE1\r\n\xCD\xE9\xEA\xEF\xEB\xDC\xEF\xF5\r\n"
+        "\xD3\xFC\xEB\xF9\xED\xEF\xF2 10\r\n\xC1\xE8\xDE\xED\xE1\r\n"
+        "\xD0\xEF\xEB\xE9\xF4\xE9\xEA\xFC\xF2 \xCC\xE7\xF7\xE1\xED\xE9\xEA\xFC\xF2\r\n"
+        "\xCD\xDF\xEA\xEF\xF2\r\n\xC4\xDE\xEC\xEF\xF5\r\n\xD4\xF3\xE9\xEC\xE9\xF3\xEA\xDE 3\r\n"
+        "\xC8\xE5\xF3\xF3\xE1\xEB\xEF\xED\xDF\xEA\xE7\r\n"
+        "\xD4\xE5\xF7\xED\xEF\xEB\xFC\xE3\xEF\xF2 \xD4\xEF\xF0\xEF\xE3\xF1\xDC\xF6\xEF\xF2\r\n";
+    EXPECT_EQ(bytes("mix.dat"),
+              oldBytes +
+                  "\xC5\xEB\xDD\xED\xE7\r\n\xCA\xFE\xF3\xF4\xE1\r\n\r\n\xD0\xDC\xF4\xF1\xE1\r\n"
+                  "\xC1\xE3\xF1\xEF\xED\xFC\xEC\xEF\xF2 \xD4\xEF\xF0\xEF\xE3\xF1\xDC\xF6\xEF\xF2 "
+                  "\xCC\xE7\xF7\xE1\xED\xE9\xEA\xFC\xF2\r\n");
+    EXPECT_EQ(bytes("mix1.dat"), oldBytes);
 
     const auto engineers = EngineerRegistry::readAll(home.path());
     ASSERT_EQ(engineers.size(), 3u);
@@ -84,13 +115,13 @@ TEST_F(StudyStoreTest, AppendToTwoRecordsGivesFifteenLinesAndKeepsTheOldOnesInTh
 TEST_F(StudyStoreTest, AppendWithEveryFieldEmptyAddsFiveEmptyLines) {
     put("mix.dat", {"Α", "Β", "Γ", "Δ", "Ε"});
     ASSERT_TRUE(EngineerRegistry::append(home.path(), {}));
-    EXPECT_EQ(bytes("mix.dat"), TestFiles::stored({"Α", "Β", "Γ", "Δ", "Ε", "", "", "", "", ""}));
+    EXPECT_EQ(bytes("mix.dat"), kAlphaToEpsilon + "\r\n\r\n\r\n\r\n\r\n");
     EXPECT_EQ(EngineerRegistry::readAll(home.path()).size(), 2u);
 }
 
 TEST_F(StudyStoreTest, AppendToAMissingRegistryStartsIt) {
     ASSERT_TRUE(EngineerRegistry::append(home.path(), {"Α", "Β", "Γ", "Δ", "Ε"}));
-    EXPECT_EQ(bytes("mix.dat"), TestFiles::stored({"Α", "Β", "Γ", "Δ", "Ε"}));
+    EXPECT_EQ(bytes("mix.dat"), kAlphaToEpsilon);
     EXPECT_EQ(bytes("mix1.dat"), "");
 }
 
@@ -132,14 +163,6 @@ TEST_F(StudyStoreTest, ItemsWithCommasSurviveTheCopyThroughTheScratchFile) {
     EXPECT_EQ(engineers[0].address, "Οδός 1, Α' όροφος");
 }
 
-TEST_F(StudyStoreTest, ARegistryThatCannotBeReadIsNeverOverwritten) {
-    std::filesystem::create_directory(home / "mix.dat");
-    EXPECT_TRUE(EngineerRegistry::readAll(home.path()).empty());
-    EXPECT_FALSE(EngineerRegistry::append(home.path(), {"Α", "Β", "Γ", "Δ", "Ε"}).ok());
-    EXPECT_TRUE(std::filesystem::is_directory(home / "mix.dat"));
-    EXPECT_FALSE(std::filesystem::exists(home / "mix1.dat"));
-}
-
 // List of studies and its index
 
 TEST_F(StudyStoreTest, AMissingListOfStudiesIsEmptyAndCreated) {
@@ -150,7 +173,7 @@ TEST_F(StudyStoreTest, AMissingListOfStudiesIsEmptyAndCreated) {
 TEST_F(StudyStoreTest, AppendWritesTheScratchCopyAndTheListWithTheNewPairLast) {
     put("ergasies.dat", {"Γιώργος", "Παππάς"});
     ASSERT_TRUE(StudyList::append(home.path(), {"Γιώργος", "Παππάς"}));
-    const std::string expected = TestFiles::stored({"Γιώργος", "Παππάς", "Γιώργος", "Παππάς"});
+    const std::string expected = kGiorgosPappas + kGiorgosPappas;
     EXPECT_EQ(bytes("ergasies.dat"), expected);
     EXPECT_EQ(bytes("erga.dat"), expected);
 }
@@ -328,12 +351,12 @@ TEST_F(StudyStoreTest, CreationWritesEveryFileInItsForm) {
 
     const auto folder = home / TextPath::fromUtf8("ΓιώργοςΠαππάς");
     EXPECT_EQ(outcome.folder, folder);
-    EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Νίκος", "Δήμου", "Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes("ergasies.dat"), kNikosDimou + kGiorgosPappas);
     EXPECT_EQ(bytes("erga.dat"), bytes("ergasies.dat"));
-    EXPECT_EQ(bytes("temp.dat"), TestFiles::stored({TextPath::toUtf8(folder)}));
-    const auto fields = details().fields();
-    EXPECT_EQ(TestFiles::bytes(folder / "stoixeia.dat"),
-              TestFiles::stored(std::vector<std::string>(fields.begin(), fields.end())));
+    // The temporary folder's path is plain ASCII.
+    EXPECT_EQ(bytes("temp.dat"), TextPath::toUtf8(home / "") +
+                                     "\xC3\xE9\xFE\xF1\xE3\xEF\xF2\xD0\xE1\xF0\xF0\xDC\xF2\r\n");
+    EXPECT_EQ(TestFiles::bytes(folder / "stoixeia.dat"), kDetails);
     EXPECT_EQ(TestFiles::bytes(folder / "l.dat"), "1.2\r\n");
     EXPECT_EQ(TestFiles::bytes(folder / "entos.dat"), " 1 \r\n");
     EXPECT_EQ(TestFiles::bytes(folder / "eid.dat"), " 2 \r\n");
@@ -376,10 +399,8 @@ TEST_F(StudyStoreTest, PastedDecomposedAndPolytonicLettersAreKeptAsMonotonicGree
 
     const auto folder = home / TextPath::fromUtf8("ΓιώργοςΠαππάς");
     EXPECT_EQ(outcome.folder, folder);
-    const auto fields = details().fields();
-    EXPECT_EQ(TestFiles::bytes(folder / "stoixeia.dat"),
-              TestFiles::stored(std::vector<std::string>(fields.begin(), fields.end())));
-    EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Γιώργος", "Παππάς"}));
+    EXPECT_EQ(TestFiles::bytes(folder / "stoixeia.dat"), kDetails);
+    EXPECT_EQ(bytes("ergasies.dat"), kGiorgosPappas);
     EXPECT_EQ(TestFiles::bytes(folder / "eid.dat"), " 2 \r\n");
 
     Engineer engineer = details().engineer;
@@ -392,7 +413,7 @@ TEST_F(StudyStoreTest, AMissingDefaultLambdaStartsTheStudyAtOne) {
     auto outcome = StudyCreation::create(home.path(), details());
     ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
     EXPECT_EQ(TestFiles::bytes(outcome.folder / "l.dat"), "1\r\n");
-    EXPECT_EQ(bytes("ergasies.dat"), TestFiles::stored({"Γιώργος", "Παππάς"}));
+    EXPECT_EQ(bytes("ergasies.dat"), kGiorgosPappas);
 }
 
 struct Refusal {
@@ -494,13 +515,85 @@ TEST_F(StudyStoreTest, ADefaultLambdaThatCannotBeReadIsToldSoBeforeAnythingIsWri
     EXPECT_EQ(snapshot(), before);
 }
 
-TEST_F(StudyStoreTest, AListOfStudiesThatCannotBeReadIsNeverOverwritten) {
-    std::filesystem::create_directory(home / "ergasies.dat");
-    auto outcome = StudyCreation::create(home.path(), details());
-    EXPECT_FALSE(outcome.status.ok());
-    EXPECT_FALSE(std::filesystem::exists(home / TextPath::fromUtf8("ΓιώργοςΠαππάς")));
-    EXPECT_FALSE(std::filesystem::exists(home / "temp.dat"));
+// A list that is there but cannot be read is never taken for an empty one and written over.
+struct UnreadableCase {
+    const char* name;
+    // A file the user may not read rather than a folder in its place.
+    bool byPermissions;
+};
+
+class UnreadableListTest : public StudyStoreTest,
+                           public ::testing::WithParamInterface<UnreadableCase> {
+protected:
+    // Makes `name` unreadable as the case says, and gives every file and folder as they were.
+    std::map<std::string, std::string> plant(const std::string& name) {
+        unreadable_ = home / name;
+        if (!GetParam().byPermissions) {
+            std::filesystem::create_directory(unreadable_);
+            return snapshot();
+        }
+        put(name, {"Νίκος", "Δήμου", "", "", ""});
+        auto before = snapshot();
+        std::filesystem::permissions(unreadable_, std::filesystem::perms::none);
+        return before;
+    }
+    // Runs `step` as the case says: a permission binds only a user without the tests' rights.
+    std::string as(const std::function<std::string()>& step) {
+        if (!GetParam().byPermissions) return step();
+#ifdef _WIN32
+        return "!no permissions to take away";
+#else
+        testing::TestProcess::handOver(home.path());
+        std::string said = testing::TestProcess::unprivileged(step);
+        // The system's own words say what stood in the way.
+        EXPECT_NE(said.find("Αιτία από το σύστημα: Permission denied."), std::string::npos) << said;
+        std::filesystem::permissions(unreadable_, std::filesystem::perms::owner_read |
+                                                      std::filesystem::perms::owner_write);
+        return said;
+#endif
+    }
+
+private:
+    std::filesystem::path unreadable_;
+};
+
+TEST_P(UnreadableListTest, ARegistryIsNeverOverwritten) {
+    const auto before = plant("mix.dat");
+    const std::string said = as([this] {
+        if (!EngineerRegistry::readAll(home.path()).empty()) return std::string("read");
+        return messages::describe(EngineerRegistry::append(home.path(), {"Α", "Β", "Γ", "Δ", "Ε"}));
+    });
+    EXPECT_NE(said.find("Το μητρώο μηχανικών «mix.dat» υπάρχει αλλά δεν διαβάζεται· ο νέος "
+                        "μηχανικός δεν καταχωρίστηκε."),
+              std::string::npos)
+        << said;
+    // The lock is had before the registry is read, and stays as every lock does.
+    auto after = snapshot();
+    after.erase("mix.dat.lock");
+    EXPECT_EQ(after, before);
 }
+
+TEST_P(UnreadableListTest, AListOfStudiesIsNeverOverwritten) {
+    const auto before = plant("ergasies.dat");
+    const std::string said = as([this] {
+        return messages::describe(StudyCreation::create(home.path(), details()).status);
+    });
+    EXPECT_NE(said.find("Ο κατάλογος μελετών «ergasies.dat» υπάρχει αλλά δεν διαβάζεται· η νέα "
+                        "μελέτη δεν δημιουργήθηκε."),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(snapshot(), before);
+}
+
+const UnreadableCase kUnreadableCases[] = {
+    {"AFolderInItsPlace", false},
+#ifndef _WIN32
+    {"NoReadPermission", true},
+#endif
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, UnreadableListTest, ::testing::ValuesIn(kUnreadableCases),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(StudyStoreTest, ACreationThatFailsHalfWayLeavesNothingAndCanBeTriedAgain) {
     put("ergasies.dat", {"Νίκος", "Δήμου"});

@@ -75,7 +75,10 @@ TEST_F(ValueFileTest, RefusesUnstorableTextAndWritesNothing) {
         Status status = ValueFile::write(dir.path(), "keep.dat",
                                          {ValueItem::text("πρώτο"), ValueItem::text(text)});
         EXPECT_FALSE(status.ok());
-        EXPECT_FALSE(messages::describe(status).empty());
+        EXPECT_EQ(messages::describe(status), "Το κείμενο «" + std::string(text) +
+                                                  "» δεν μπορεί να αποθηκευτεί στο αρχείο "
+                                                  "«keep.dat»: περιέχει χαρακτήρες που δεν "
+                                                  "αποθηκεύονται.");
         EXPECT_FALSE(ValueFile::write(dir.path(), "new.dat", {ValueItem::text(text)}).ok());
     }
     EXPECT_EQ(bytes("keep.dat"), "old\r\n");

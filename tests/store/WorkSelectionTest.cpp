@@ -18,6 +18,7 @@ namespace {
 
 using testing::TempFolder;
 using testing::TestFiles;
+using velmora::testing::PrintTo;
 
 class WorkSelectionTest : public ::testing::Test {
 protected:
@@ -59,6 +60,7 @@ TEST_F(WorkSelectionTest, SubmitTurnsWhatWasTypedIntoNumbers) {
 }
 
 struct ScaleCase {
+    const char* name;
     const char* stored;
     const char* written;
 };
@@ -72,12 +74,15 @@ TEST_P(SubmitScaleTest, KeepsAPositiveScaleAndOtherwiseUses200) {
     EXPECT_EQ(bytes("klimaka.dat"), GetParam().written);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scales, SubmitScaleTest,
-    ::testing::Values(ScaleCase{"500\r\n", " 500 \r\n"}, ScaleCase{" 2000 \r\n", " 2000 \r\n"},
-                      ScaleCase{"0\r\n", " 200 \r\n"}, ScaleCase{"-100\r\n", " 200 \r\n"},
-                      ScaleCase{"\r\n", " 200 \r\n"}, ScaleCase{"", " 200 \r\n"},
-                      ScaleCase{"πεντακόσια\r\n", " 200 \r\n"}));
+INSTANTIATE_TEST_SUITE_P(Scales, SubmitScaleTest,
+                         ::testing::Values(ScaleCase{"Typed", "500\r\n", " 500 \r\n"},
+                                           ScaleCase{"AsStored", " 2000 \r\n", " 2000 \r\n"},
+                                           ScaleCase{"Zero", "0\r\n", " 200 \r\n"},
+                                           ScaleCase{"Negative", "-100\r\n", " 200 \r\n"},
+                                           ScaleCase{"EmptyLine", "\r\n", " 200 \r\n"},
+                                           ScaleCase{"EmptyFile", "", " 200 \r\n"},
+                                           ScaleCase{"Words", "πεντακόσια\r\n", " 200 \r\n"}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(WorkSelectionTest, SubmitGoesOnPastAFileItCannotWrite) {
     // A folder where a work file should be is neither read nor replaced; every other file still
@@ -307,8 +312,6 @@ TEST_P(ReportAgeTest, InputsWrittenAfterTheOldestSectionAreNamed) {
     TestFiles::writtenInOrder(study.path(), GetParam().later);
     EXPECT_EQ(Study(study.path()).newerThanReport(), GetParam().newer);
 }
-
-using velmora::testing::PrintTo;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReportAgeTest,

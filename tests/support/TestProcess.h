@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace velmora::testing {
@@ -24,6 +25,24 @@ public:
     static ProcessRun run(const std::filesystem::path& program, const std::string& arguments,
                           const std::string& environment = "",
                           const std::filesystem::path& outTo = {});
+
+#ifndef _WIN32
+    // Tests run as root in CI, and root reads a file whatever its permissions say. A test about
+    // a permission therefore runs its step as an unprivileged user (uid and gid 65534) when it is
+    // root, and as itself otherwise.
+
+    // Runs `step` in a child process as that user and gives back what `step` returned; a text
+    // beginning with "!" when the child could not become that user or `step` threw.
+    static std::string unprivileged(const std::function<std::string()>& step);
+    // What to put before a command given to `run` to run it as that user; empty when not root.
+    static std::string unprivilegedCommand();
+    // Hands `folder` and everything under it to that user, so that the permission a test takes
+    // away is the only one that user lacks.
+    static void handOver(const std::filesystem::path& folder);
+    // Whether that user can reach and run `program`: a build folder under a private home folder
+    // is out of its reach.
+    static bool unprivilegedCanRun(const std::filesystem::path& program);
+#endif
 };
 
 } // namespace velmora::testing

@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <cstdlib>
 #include <functional>
@@ -102,8 +103,15 @@ TEST_F(WindowServicesTest, ClosingDestroysAndTheNextShowLoadsAfresh) {
 TEST_F(WindowServicesTest, MinimisedWindowIsRestoredWhenShownAgain) {
     Probe* window = ui::WindowRegistry::show<Probe>();
     window->showMinimized();
+    settle();
+    // Unless the window is minimised first, its restoring proves nothing.
+    ASSERT_TRUE(window->isMinimized());
+    ASSERT_TRUE(window->windowHandle()->windowStates().testFlag(Qt::WindowMinimized));
     ui::WindowRegistry::show<Probe>();
+    settle();
     EXPECT_FALSE(window->isMinimized());
+    EXPECT_FALSE(window->windowHandle()->windowStates().testFlag(Qt::WindowMinimized));
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(WindowServicesTest, TwipsConvertAtFifteenToAPixel) {
