@@ -162,7 +162,7 @@ TEST_F(StudyStoreTest, AnOddLastItemIsAStudyWithoutSurname) {
 }
 
 TEST_F(StudyStoreTest, IndexHoldsAHundredLinesWithABlankForEachFreePlace) {
-    StudyList::writeIndex(home.path(), {{"Α", "Β"}, {"Γ", "Δ"}, {"Ε", "Ζ"}});
+    ASSERT_TRUE(StudyList::writeIndex(home.path(), {{"Α", "Β"}, {"Γ", "Δ"}, {"Ε", "Ζ"}}).ok());
     std::vector<std::string> lines = {"ΑΒ", "ΓΔ", "ΕΖ"};
     lines.resize(100, " ");
     EXPECT_EQ(bytes("temp1.dat"), TestFiles::stored(lines));
@@ -176,7 +176,7 @@ TEST_F(StudyStoreTest, IndexOfMoreThanAHundredStudiesKeepsTheFirstHundred) {
     std::vector<StudyEntry> entries;
     for (int i = 1; i <= 150; ++i)
         entries.push_back({"N" + std::to_string(i), "S"});
-    StudyList::writeIndex(home.path(), entries);
+    ASSERT_TRUE(StudyList::writeIndex(home.path(), entries).ok());
     auto index = StudyList::readIndex(home.path());
     ASSERT_EQ(index.size(), 100u);
     EXPECT_EQ(index[99], "N100S");

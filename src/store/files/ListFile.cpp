@@ -13,7 +13,9 @@ ListFile::Contents ListFile::read(const std::filesystem::path& installation,
     FileLock lock(installation, name);
     if (!lock.status()) return contents;
     contents = ValueFile::load(installation, name);
-    if (contents.state == State::Missing) ValueFile::writeLines(installation, name, {});
+    // The empty list is a courtesy: when it cannot be made, the list is still missing, which is
+    // what the caller is told, and the first append reports why it cannot write.
+    if (contents.state == State::Missing) (void)ValueFile::writeLines(installation, name, {});
     return contents;
 }
 
