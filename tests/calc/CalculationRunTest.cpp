@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Studies, CalculationRunGolden,
                                                       {"polygon.dat: το στοιχείο «τέσσερα» στη "
                                                        "θέση 1 δεν είναι αριθμός, οπότε "
                                                        "λογαριάστηκε 0."}}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 struct ZoneCase {
     const char* name;
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Zones, CalculationRunZone,
                                            ZoneCase{"HalfRoundsToEvenTwo", "1.5\r\n", false},
                                            ZoneCase{"Word", "\xED\xE1\xE9\r\n", false},
                                            ZoneCase{"Missing", std::nullopt, false}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 struct WarningCase {
     const char* name;
@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "\tVAT 0 "},
         WarningCase{"FeeBeyondSinglePrecision", "l.dat", "1E35\r\n", "synola.dat: η αμοιβή μελέτης",
                     "synola.dat", 4, "ΑΜΟΙΒΗ ΜΕΛΈΤΗΣ =  70080,7  X  1E+35  =  0 "}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 std::string lower(std::string name) {
     for (char& c : name)

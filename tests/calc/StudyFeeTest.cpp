@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                 1580.16,
                 {{"Φ.Π.Α. 24% = ", 0.24}, {"Φ.Ε.Μ 4% = ", 0.04}}},
         FeeCase{"NoRates", 1234.5f, 1, 1234.5f, {}, 1234.5, {}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(StudyFeeSection, LinesOfTheTotals) {
     const StudyFee fee = StudyFee::compute(1234.5f, 1);

@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "\t 12,5 X 390 = 4875 "},
                  4875},
         WorkCase{"ThousandthsZero", [](F f) { return WorkSections::thousandths(0, f); }, {}, 0}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(PriceTable, EveryScaleOfTheTableAndNothingOutsideIt) {
     const std::array<double, 7> rows[] = {

@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{"SwissGerman", "env LC_ALL=de_CH.UTF-8 ", "calc", "full-point"},
                       LocaleCase{"SwitchOverLocale", "env LC_ALL=el_GR.UTF-8 ",
                                  "calc --decimal-separator .", "full-point"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST_F(CliTest, CalcNamesEachInputThatDoesNotAddUpOnStandardErrorAndExitsZero) {
     const auto study = copyStudy("full");
@@ -268,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"UseOfAnUnlistedStudy", otherStudyListed, "use ΓιώργοςΠαπαδόπουλος",
                     "δεν είναι στον κατάλογο μελετών"},
         FailureCase{"UseWithoutAFolder", studyNeverCalculated, "use", "χρειάζεται τον φάκελο"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST_F(CliTest, StudiesListsEveryStudyAsCsvAndUseMakesOneCurrent) {
     const auto study = copyStudy("full");
@@ -397,7 +397,7 @@ const UnreadableCase kUnreadable[] = {
                    "μεγαλύτερο από 1 MB"}};
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliUnreadable, ::testing::ValuesIn(kUnreadable),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(CliTest, ALinkedSectionIsNotPrintedInTheReport) {
 #ifdef _WIN32
@@ -517,7 +517,7 @@ const PdfTargetCase kPdfTargets[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliPdfTarget, ::testing::ValuesIn(kPdfTargets),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 #endif
 
 } // namespace

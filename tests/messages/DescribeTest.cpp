@@ -179,7 +179,7 @@ const DescribeCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DescribeTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 } // namespace
 } // namespace velmora::messages

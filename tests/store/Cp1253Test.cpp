@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         ComposeCase{"Breathing", "\u1F08θήνα", "\u1F08θήνα"},
         ComposeCase{"BeyondTheBasicPlane", "χάρτης \U0001F5FA", "χάρτης \U0001F5FA"},
         ComposeCase{"MalformedLeftAsItIs", "α\xCE", "α\xCE"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(Cp1253, NamesTheFirstCharacterWithoutAPlace) {
     EXPECT_EQ(Cp1253::firstUnencodable("Πατησίων 12"), std::nullopt);

@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
         OldPointerCase{"Above", "c:\\program files\\velmora\\..", ""},
         OldPointerCase{"TheInstallationItself", "c:\\program files\\velmora\\.", ""},
         OldPointerCase{"AboveWithoutDrive", "..\\..", ""}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST_F(InstallationTest, APathThatExistsAsItStandsWins) {
 #ifdef _WIN32
@@ -245,7 +245,7 @@ const PointerCase kPointerCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, PointerTest, ::testing::ValuesIn(kPointerCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 } // namespace
 } // namespace velmora::store

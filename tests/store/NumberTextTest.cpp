@@ -109,9 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{"de_DE", ','}, LocaleCase{"de_CH.UTF-8", '.'},
                       LocaleCase{"sr_Latn_RS", ','}, LocaleCase{"es-MX", '.'},
                       LocaleCase{"es_419", '.'}, LocaleCase{"xx_YY", '.'}),
-    [](const auto& info) {
+    [](const auto& row) {
         std::string name;
-        for (char c : std::string(info.param.name))
+        for (char c : std::string(row.param.name))
             name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
         return "L" + name;
     });

@@ -184,7 +184,7 @@ TEST_F(StudyStoreTest, AnOddLastItemIsAStudyWithoutSurname) {
 }
 
 TEST_F(StudyStoreTest, IndexHoldsAHundredLinesWithABlankForEachFreePlace) {
-    StudyList::writeIndex(home.path(), {{"Α", "Β"}, {"Γ", "Δ"}, {"Ε", "Ζ"}});
+    ASSERT_TRUE(StudyList::writeIndex(home.path(), {{"Α", "Β"}, {"Γ", "Δ"}, {"Ε", "Ζ"}}).ok());
     std::vector<std::string> lines = {"ΑΒ", "ΓΔ", "ΕΖ"};
     lines.resize(100, " ");
     EXPECT_EQ(bytes("temp1.dat"), TestFiles::stored(lines));
@@ -198,7 +198,7 @@ TEST_F(StudyStoreTest, IndexOfMoreThanAHundredStudiesKeepsTheFirstHundred) {
     std::vector<StudyEntry> entries;
     for (int i = 1; i <= 150; ++i)
         entries.push_back({"N" + std::to_string(i), "S"});
-    StudyList::writeIndex(home.path(), entries);
+    ASSERT_TRUE(StudyList::writeIndex(home.path(), entries).ok());
     auto index = StudyList::readIndex(home.path());
     ASSERT_EQ(index.size(), 100u);
     EXPECT_EQ(index[99], "N100S");
@@ -593,7 +593,7 @@ const UnreadableCase kUnreadableCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, UnreadableListTest, ::testing::ValuesIn(kUnreadableCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(StudyStoreTest, ACreationThatFailsHalfWayLeavesNothingAndCanBeTriedAgain) {
     put("ergasies.dat", {"Νίκος", "Δήμου"});

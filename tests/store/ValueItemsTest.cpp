@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"UnclosedQuoteRunsToTheEnd", "\"ab,c\r\n", {"ab,c\r\n"}},
                       SplitCase{"QuoteInsideAnItemIsKept", "a\"b\r\n", {"a\"b"}},
                       SplitCase{"LoneLineFeedsAndCarriageReturns", "a\nb\rc", {"a", "b", "c"}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 struct FormCase {
     const char* name;
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormCase{"LineEnd", "α\r\nβ", Form::Quoted},
                       FormCase{"LeadingQuote", "\"Κτήμα\"", Form::Unstorable},
                       FormCase{"QuoteAndComma", "Το \"Κτήμα\", Αθήνα", Form::Unstorable}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 } // namespace
 } // namespace velmora::store

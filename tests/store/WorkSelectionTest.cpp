@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Scales, SubmitScaleTest,
                                            ScaleCase{"EmptyLine", "\r\n", " 200 \r\n"},
                                            ScaleCase{"EmptyFile", "", " 200 \r\n"},
                                            ScaleCase{"Words", "πεντακόσια\r\n", " 200 \r\n"}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(WorkSelectionTest, SubmitGoesOnPastAFileItCannotWrite) {
     // A folder where a work file should be is neither read nor replaced; every other file still
@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
         AmountsCase{"NotInTheCodePage", {{"Φόρος ✓", "0.1"}}, {}, "U+2713"},
         AmountsCase{
             "NineAmounts", std::vector<StatutoryAmounts::Typed>(9, {"Α", "0.01"}), {}, "έως 8"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST_F(WorkSelectionTest, StoredItemsAreShownAgainAsTheUserWritesNumbers) {
     put("taxi.dat", "2.5\r\n\r\n abc\r\n-1\r\n.25\r\n 2 \r\n");
@@ -330,7 +330,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StaleCase{"NotAnInput", {"eid.dat"}, {}},
                       StaleCase{"StatutoryAmounts", {"kratiseis.dat"}, {"kratiseis.dat"}},
                       StaleCase{"NeverCalculated", {"l.dat"}, {}, false}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 } // namespace
 } // namespace velmora::store

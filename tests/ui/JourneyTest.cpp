@@ -84,7 +84,7 @@ TEST_F(JourneyTest, FromNewStudyToPrintedReport) {
     ASSERT_TRUE(details->cmdOK->isEnabled());
     details->cmdOK->click();
     settle();
-    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
 
     auto* works = opened<Form1>();
     ASSERT_NE(works, nullptr);
@@ -107,49 +107,49 @@ TEST_F(JourneyTest, FromNewStudyToPrintedReport) {
     };
     works->Command2->click();
     auto* trig = opened<form3>();
-    type(trig->TsIIIT, "2");
-    type(trig->TSIVT, "3");
-    type(trig->OP, "1");
+    type(trig->TsIIIT, QStringLiteral("2"));
+    type(trig->TSIVT, QStringLiteral("3"));
+    type(trig->OP, QStringLiteral("1"));
     submit(trig);
     works->Command3->click();
     auto* poly = opened<Form4>();
     EXPECT_EQ(poly->tex->text(), QStringLiteral("ΜΙΣΟ ΣΗΜΕΙΟ ΑΝΑ ΣΤΡΕΜΑ"));
-    type(poly->poly, "4");
+    type(poly->poly, QStringLiteral("4"));
     submit(poly);
     works->Command4->click();
     auto* taxi = opened<form5>();
-    type(taxi->E[0], "10");
+    type(taxi->E[0], QStringLiteral("10"));
     taxi->tbsOptions->setCurrentIndex(1);
-    type(taxi->E[1], "5");
+    type(taxi->E[1], QStringLiteral("5"));
     taxi->H->setChecked(true);
     submit(taxi, "Submite");
     works->Command5->click();
     auto* urban = opened<Form6>();
-    type(urban->ea, "3,5");
+    type(urban->ea, QStringLiteral("3,5"));
     submit(urban, "OK");
     works->Command6->click();
     auto* fronts = opened<Form7>();
-    type(fronts->S, "0,25");
+    type(fronts->S, QStringLiteral("0,25"));
     submit(fronts);
     works->Command7->click();
     auto* lines = opened<Form8>();
-    type(lines->rymot, "10");
+    type(lines->rymot, QStringLiteral("10"));
     submit(lines);
     works->Command8->click();
     auto* thousandths = opened<Form10>();
-    type(thousandths->anid, "6");
+    type(thousandths->anid, QStringLiteral("6"));
     submit(thousandths);
     works->Command9->click();
     auto* plots = opened<Form11>();
-    type(plots->oikx, "8");
+    type(plots->oikx, QStringLiteral("8"));
     submit(plots);
     works->Command10->click();
     auto* buildings = opened<Form12>();
-    type(buildings->www, "112,5");
+    type(buildings->www, QStringLiteral("112,5"));
     submit(buildings);
     submit(works, "EXIT");
     EXPECT_EQ(WindowRegistry::find<Form1>(), nullptr);
-    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
 
     // Typed with a decimal comma, stored with a point whatever the desktop's locale.
     auto current = store::Installation::currentStudy(home());
@@ -158,7 +158,7 @@ TEST_F(JourneyTest, FromNewStudyToPrintedReport) {
     EXPECT_EQ(bytes(current.folder / "analog.dat"), " .25 \r\n");
 
     menu->Command8->click();
-    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
     auto report = calc::ReportText::join(current.folder);
     ASSERT_TRUE(report.missing.empty());
     const std::vector<std::string> text = TestFiles::lines(report.text);
@@ -236,7 +236,7 @@ TEST_F(JourneyTest, FromNewStudyToPrintedReport) {
     settle();
     EXPECT_EQ(dialogs.printDialogs, 1);
     EXPECT_EQ(bytes(pdf).substr(0, 4), "%PDF");
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
 }
 
 } // namespace

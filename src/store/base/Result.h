@@ -67,7 +67,7 @@ struct Error {
 };
 
 // A value, or why there is none.
-template <class T> class Result {
+template <class T> class [[nodiscard]] Result {
 public:
     Result(T value) : state_(std::move(value)) {}
     Result(Error error) : state_(std::move(error)) {}
@@ -95,7 +95,7 @@ private:
 };
 
 // Done, or why not.
-template <> class Result<void> {
+template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
     Result(Error error) : error_(std::move(error)), ok_(false) {}

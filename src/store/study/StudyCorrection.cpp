@@ -22,16 +22,18 @@ namespace {
 // The steps done so far, undone last first when a later one fails.
 class Undo {
 public:
-    void add(std::function<void()> step) { steps_.push_back(std::move(step)); }
+    void add(std::function<Status()> step) { steps_.push_back(std::move(step)); }
     Status fail(Status why) {
+        // Putting back is all that can be tried here: a step that fails too leaves the rest to
+        // the steps after it, and the user is told the failure that made the undoing necessary.
         for (auto step = steps_.rbegin(); step != steps_.rend(); ++step)
-            (*step)();
+            (void)(*step)();
         steps_.clear();
         return why;
     }
 
 private:
-    std::vector<std::function<void()>> steps_;
+    std::vector<std::function<Status()>> steps_;
 };
 
 Error cannotRename(const std::filesystem::path& folder, const std::error_code& why) {
@@ -71,12 +73,11 @@ Status rewrite(Undo& undo, const std::filesystem::path& study, std::string_view 
     if (!before && before.error().kind != Error::Kind::NotFound) return before.error();
     const std::filesystem::path file = FileName::resolve(study, name);
     if (Status s = ValueFile::write(study, name, items); !s) return s;
-    undo.add([file, before] {
+    undo.add([file, before]() -> Status {
+        if (before) return AtomicFile::replace(file, *before);
         std::error_code ignored;
-        if (before)
-            AtomicFile::replace(file, *before);
-        else
-            std::filesystem::remove(file, ignored);
+        std::filesystem::remove(file, ignored);
+        return {};
     });
     return {};
 }
@@ -120,7 +121,7 @@ StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& ins
         hold.beforeMove();
         if (Status s = moveFolder(study, renamed); !s) return {undo.fail(s), study};
         // The files written above are put back in the folder under its old name.
-        undo.add([&] { moveFolder(renamed, study); });
+        undo.add([&] { return moveFolder(renamed, study); });
         if (Status s = AtomicFile::syncFolder(installation); !s) return {undo.fail(s), study};
     }
 
@@ -136,7 +137,7 @@ StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& ins
         }
     if (relisted) {
         if (Status s = hold.rewrite(entries); !s) return {undo.fail(s), study};
-        undo.add([&] { hold.rewrite(hold.entries()); });
+        undo.add([&] { return hold.rewrite(hold.entries()); });
     }
 
     if (moves && isCurrent)

@@ -339,7 +339,8 @@ StudyCreation::Outcome StudyCreation::make(const std::filesystem::path& installa
     const StudyEntry entry{details.ownerFirstName, details.ownerSurname};
     if (Status s = StudyList::append(installation, entry); !s) return {discard(folder, s), folder};
     if (Status s = Installation::setCurrentStudy(installation, folder); !s) {
-        StudyList::takeBack(installation, entry);
+        // Best effort on the way out: the user is told why the study could not be made current.
+        (void)StudyList::takeBack(installation, entry);
         return {discard(folder, s), folder};
     }
     return {Status(), folder};

@@ -143,7 +143,7 @@ Status StudyList::Hold::rewrite(const std::vector<StudyEntry>& entries) {
     Status written = list_->write();
     // The index only spares the previous-study selection a lookup, and is written anew each time
     // that window opens; one left behind is no reason to undo the change.
-    if (written) writeIndex(installation_, entries);
+    if (written) (void)writeIndex(installation_, entries);
     return written;
 }
 

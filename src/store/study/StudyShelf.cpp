@@ -121,15 +121,16 @@ Status StudyShelf::putAway(const fs::path& installation, std::size_t place,
 
     hold.beforeMove();
     if (Status s = move(folder, shelved); !s) return s;
+    // Putting the folder back is best effort; the user is told the failure that made it needed.
     const auto undo = [&](Status why) {
-        move(shelved, folder);
+        (void)move(shelved, folder);
         return why;
     };
     if (Status s = hold.rewrite(entries); !s) return undo(s);
     if (current) {
         fs::remove(FileName::resolve(installation, Catalogue::kPointer), ec);
         if (ec) {
-            hold.rewrite(before);
+            (void)hold.rewrite(before);
             return undo(Failure::of(Error::Kind::WriteFailed,
                                     FileName::resolve(installation, Catalogue::kPointer),
                                     Failure::reasonOf(ec)));
@@ -161,7 +162,8 @@ Status StudyShelf::bringBack(const fs::path& installation, std::string_view name
     std::vector<StudyEntry> entries = hold.entries();
     entries.push_back(owner);
     if (Status s = hold.rewrite(entries); !s) {
-        move(folder, shelved);
+        // Back on the shelf as best we can; the user is told why the list could not be written.
+        (void)move(folder, shelved);
         return s;
     }
     return {};

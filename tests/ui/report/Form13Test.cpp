@@ -61,7 +61,7 @@ TEST_F(Form13Test, AFreshStudyShowsItsDetailsZerosAndNoElevation) {
     details.engineer = {"Μαρία", "Νικολάου", "", "", "Πολιτικός Μηχανικός"};
     ASSERT_TRUE(store::StudyCreation::create(home(), details).status);
     open();
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Form13"));
     EXPECT_EQ(shown("ent"), QStringLiteral("ΕΝΤΟΣ ΣΧΕΔΙΟΥ"));
     EXPECT_EQ(shown("l"), QStringLiteral("1"));
@@ -108,12 +108,12 @@ TEST_P(Form13SeparatorTest, AFullyEnteredStudyShowsEveryValueInTheRegionalFormat
     for (std::size_t i = 0; i < kDetailLabels.size(); ++i)
         EXPECT_EQ(shown(kDetailLabels[i]).toStdString(), kDetails[i]) << kDetailLabels[i];
 
-    const std::map<std::string, QString> expected = {
-        {"kma", QString::fromLatin1("2") + p.separator + "75"},
-        {"q0", QString::fromLatin1(p.area)},
+    const std::map<std::string, std::string> expected = {
+        {"kma", std::string("2") + p.separator + "75"},
+        {"q0", p.area},
         {"q5", "3"},
         {"q20", "0"},
-        {"q50", QString::fromLatin1(p.small)},
+        {"q50", p.small},
         {"q100", "7"},
         {"ae", "4"},
         {"polo", "11"},
@@ -128,7 +128,7 @@ TEST_P(Form13SeparatorTest, AFullyEnteredStudyShowsEveryValueInTheRegionalFormat
         {"xoi", "10"},
     };
     for (const auto& [name, value] : expected)
-        EXPECT_EQ(shown(name.c_str()), value) << name;
+        EXPECT_EQ(shown(name.c_str()).toStdString(), value) << name;
     // Any elevation option other than 0 counts as levelling.
     EXPECT_EQ(shown("hh"), QStringLiteral("Ν Α Ι"));
 }
@@ -283,7 +283,7 @@ protected:
     void confirm(ui::stoixeia* details) {
         details->cmdOK->click();
         settle();
-        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
         EXPECT_EQ(ui::WindowRegistry::find<ui::stoixeia>(), nullptr);
     }
 };

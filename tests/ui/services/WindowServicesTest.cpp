@@ -66,8 +66,8 @@ TEST_F(WindowServicesTest, QtsOwnDialogsAndMenusSpeakGreek) {
     const std::unique_ptr<QMenu> menu(line.createStandardContextMenu());
     for (QAction* action : menu->actions())
         items << action->text().section(QLatin1Char('\t'), 0, 0);
-    EXPECT_TRUE(items.contains(QStringLiteral("&Αντιγραφή"))) << items.join(' ').toStdString();
-    EXPECT_TRUE(items.contains(QStringLiteral("Επιλογή όλων"))) << items.join(' ').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("&Αντιγραφή"))) << items.join(u' ').toStdString();
+    EXPECT_TRUE(items.contains(QStringLiteral("Επιλογή όλων"))) << items.join(u' ').toStdString();
     QPrintPreviewDialog preview;
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Προεπισκόπηση εκτύπωσης"));
     // The copies box of the print dialog has a menu of its own.
@@ -204,7 +204,7 @@ TEST_P(EscapeKeyTest, EscClosesTheWindowAndWritesNothing) {
     settle();
     EXPECT_TRUE(window.isNull() || !window->isVisible());
     EXPECT_EQ(fileSnapshot(home()), before);
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(' ').toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u' ').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeCase{"Form2", [] { return ui::WindowRegistry::show<ui::Form2>(); }},
         EscapeCase{"Form14", [] { return ui::WindowRegistry::show<ui::Form14>(); }},
         EscapeCase{"stoixeia", [] { return ui::WindowRegistry::show<ui::stoixeia>(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // The separator rule knows the locales by name, so that velmora-cli gives the same answer
 // without the toolkit; it must agree with the toolkit for every locale the toolkit knows.
@@ -227,8 +227,8 @@ TEST(RegionalSeparator, AgreesWithTheToolkitForEveryKnownLocale) {
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     ASSERT_GT(all.size(), 300);
     for (const QLocale& known : all)
-        for (const QString& name : {known.name(), known.bcp47Name() + QStringLiteral(".UTF-8"),
-                                    known.name() + QStringLiteral(".ISO-8859-7@euro")}) {
+        for (const QString& name : {known.name(), QString(known.bcp47Name() + u".UTF-8"),
+                                    QString(known.name() + u".ISO-8859-7@euro")}) {
             const char toolkit = QLocale(name).decimalPoint() == QStringLiteral(",") ? ',' : '.';
             EXPECT_EQ(store::RegionalSeparator::forLocale(name.toStdString()), toolkit)
                 << name.toStdString();

@@ -210,7 +210,7 @@ TEST_F(Form9Test, PrintShowsTheReportAndReadsTheOpenOnesAgain) {
     for (QMdiSubWindow* window : shell->mdiArea->subWindowList())
         EXPECT_EQ(qobject_cast<ui::frmDocument*>(window->widget())->rtfText->toPlainText(), fresh);
     EXPECT_TRUE(dialogs.questions.isEmpty());
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
 }
 
 TEST_F(Form9Test, AReportOlderThanTheStudyIsToldAndCalculatedWhenTheUserSaysSo) {
@@ -253,7 +253,7 @@ TEST_F(Form9Test, AReportOlderThanTheStudyIsToldAndCalculatedWhenTheUserSaysSo) 
     shell->tbToolBar_ButtonClick(shell->Print);
     EXPECT_EQ(dialogs.questions.size(), 2);
     EXPECT_EQ(dialogs.printDialogs, 1);
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
 }
 
 TEST_F(Form9Test, ExitEndsTheProgramWithoutTheShellSavingItsPlacement) {

@@ -24,10 +24,10 @@ protected:
 TEST_F(error_trigTest, ReasonKeepsEveryBlank) {
     // Laid out by blanks: 16 before, 17 between the sentences, doubled blanks in the second.
     const QString expected =
-        QString(16, ' ') +
+        QString(16, u' ') +
         QStringLiteral("Σύμφωνα με την ειδιοκτότητά σας δεν έχετε τα απαραίτητα δικαιώματα για "
                        "την εργασία του τριγωνισμού.") +
-        QString(17, ' ') +
+        QString(17, u' ') +
         QStringLiteral("Ο Τριγωνισμός  απαιτεί  την  χρήση  υπολογισμών με  την  μέθοδο  των  "
                        "ελαχίστων  τετραγώνων   καθώς  και υπολογισμούς στο Γεωειδές. ");
     error_trig* window = openFor(" 4 ");

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Key{"Escape", Qt::Key_Escape, "\x1b", true},
                       Key{"Arrow", Qt::Key_Left, "", false}, Key{"Function", Qt::Key_F1, "", false},
                       Key{"Shift", Qt::Key_Shift, "", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(frmSplashTest, AKeyPressWinsAndTheTimerCannotOpenASecondMenu) {
     splash->Timer1->setInterval(50);

@@ -12,6 +12,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <string>
+#include <vector>
+
 namespace velmora::test {
 namespace {
 
@@ -34,7 +37,7 @@ TEST_F(helpTest, TextIsKeptByteForByte) {
     EXPECT_TRUE(lines.last().isEmpty()) << "the last line ends with CR LF too";
     EXPECT_EQ(help::text().count(QLatin1Char('\n')), 12);
     EXPECT_EQ(help::text().count(QLatin1Char('\r')), 12);
-    const QStringList expectedLines = {
+    const std::vector<std::string> expectedLines = {
         "\tΤο Πρόγραμμα υπολογίζει τις αμοιβές ",
         "Τοπογραφικών διαγραμμάτων βάσει του ΠΔ 696.",
         "\tΗ διάρθρωσή του σε γενικές γραμμές έγινε ώστε ",
@@ -46,8 +49,8 @@ TEST_F(helpTest, TextIsKeptByteForByte) {
         "άλλη παρατήρηση ή ερώτηση μπορείτε να επικοινωνήσετε ",
         "μαζί μου στα:",
     };
-    for (int i = 0; i < expectedLines.size(); ++i)
-        EXPECT_EQ(lines[i], expectedLines[i]) << i + 1;
+    for (std::size_t i = 0; i < expectedLines.size(); ++i)
+        EXPECT_EQ(lines[static_cast<qsizetype>(i)].toStdString(), expectedLines[i]) << i + 1;
     // The support desk is the packager's to name; a build without one shows the labels alone.
     const QStringList named = help::text(QStringLiteral("2101234567"), QStringLiteral("a@b.gr"))
                                   .split(QStringLiteral("\r\n"));

@@ -199,7 +199,7 @@ protected:
     QStringList shown() const {
         QStringList owners;
         for (int i = 0; i < window->EPILOGI->count(); ++i)
-            owners << window->EPILOGI->itemText(i) + " | " +
+            owners << window->EPILOGI->itemText(i) + u" | " +
                           window->EPILOGI->model()->index(i, 1).data().toString();
         return owners;
     }

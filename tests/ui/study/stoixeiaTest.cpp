@@ -242,7 +242,7 @@ TEST_F(stoixeiaTest, OkCreatesTheStudyFilesInTheirFormAndCloses) {
     type(window->polim, QStringLiteral("ς"));
     window->cmdOK->click();
     settle();
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
     EXPECT_EQ(ui::WindowRegistry::find<ui::stoixeia>(), nullptr);
     EXPECT_NE(ui::WindowRegistry::find<ui::Form1>(), nullptr);
 
@@ -376,7 +376,7 @@ TEST_F(stoixeiaTest, APastedNameWithSeparateAccentsIsStoredAsMonotonicGreek) {
     pick(0);
     window->cmdOK->click();
     settle();
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
     const auto folder = study("ΓιώργοςΠαππάς");
     ASSERT_TRUE(std::filesystem::is_directory(folder));
     const auto details = store::ValueFile::read(folder, "stoixeia.dat").value();

@@ -6,6 +6,10 @@
 #include <QSettings>
 
 int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // The build lists the cases to register each with the test runner, where there may be no
+    // screen to open an application on.
+    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
@@ -16,6 +20,5 @@ int main(int argc, char** argv) {
 #endif
     // Window tests end the program by the program's own rule.
     velmora::ui::Program::endWithLastWindow();
-    ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

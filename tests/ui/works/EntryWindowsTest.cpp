@@ -72,12 +72,12 @@ protected:
         folder = makeStudy("ΕλένηΔημητρίου", {{"entos.dat", {" 1 "}}, {"l.dat", {"1"}}});
     }
     // Fills the boxes in the order given (box index, text), then presses "Υποβολή".
-    EntryWindow* submit(const Entry& e, const std::vector<std::pair<int, QString>>& typed) {
+    EntryWindow* submit(const Entry& e, const std::vector<std::pair<int, std::string>>& typed) {
         EntryWindow* window = e.show();
         for (const auto& [index, text] : typed) {
             QLineEdit* box = window->fields().at(static_cast<std::size_t>(index)).box;
             box->setFocus();
-            type(box, text);
+            type(box, QString::fromStdString(text));
         }
         window->findChild<QPushButton*>(QString::fromLatin1(e.button))->click();
         settle();
@@ -93,7 +93,7 @@ protected:
 
 struct Typed {
     const char* window;
-    std::vector<std::pair<int, QString>> typed;
+    std::vector<std::pair<int, std::string>> typed;
     const char* stored;
 };
 
@@ -105,7 +105,7 @@ TEST_P(EntryWindowsStoreTest, WritesItsWorkFileAndCloses) {
     submit(e, GetParam().typed);
     EXPECT_FALSE(e.isOpen());
     EXPECT_EQ(file(e), GetParam().stored);
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -147,7 +147,7 @@ struct Reopened {
     // What the boxes show, with a decimal comma where the regional separator goes.
     std::vector<const char*> shown;
     // Boxes typed over before "Υποβολή" (box index, new text).
-    std::vector<std::pair<int, QString>> typed;
+    std::vector<std::pair<int, std::string>> typed;
     const char* after;
 };
 
@@ -166,7 +166,7 @@ TEST_P(EntryWindowsReopenTest, ShowsWhatIsStoredAndKeepsWhatWasNotTypedOver) {
         window->fields().at(static_cast<std::size_t>(index)).box->clear();
     submit(e, c.typed);
     EXPECT_FALSE(e.isOpen());
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
     EXPECT_EQ(file(e), c.after);
 }
 
@@ -226,7 +226,7 @@ TEST_F(EntryWindowsTest, EscAndTheCloseBoxLeaveTheStoredQuantitiesAsTheyWere) {
 
 struct Refused {
     const char* window;
-    std::vector<std::pair<int, QString>> typed;
+    std::vector<std::pair<int, std::string>> typed;
     int wrong;
     const char* field;
     // What the message tells the user to do instead.
@@ -254,7 +254,7 @@ TEST_P(EntryWindowsRefuseTest, WhatIsNoQuantityIsMarkedNamedAndNothingIsWritten)
     // Put right, the same window stores and closes.
     QLineEdit* wrong = window->fields()[GetParam().wrong].box;
     wrong->selectAll();
-    type(wrong, "1");
+    type(wrong, QStringLiteral("1"));
     EXPECT_FALSE(ui::QuantityBoxes::isMarked(wrong));
     window->findChild<QPushButton*>(QString::fromLatin1(e.button))->click();
     settle();
@@ -285,7 +285,7 @@ class Form12CountTest : public EntryWindowsTest, public ::testing::WithParamInte
 
 TEST_P(Form12CountTest, StoresTheWorkedOutPointCount) {
     const Entry& e = find("Form12");
-    submit(e, {{0, QString::fromUtf8(GetParam().area)}});
+    submit(e, {{0, GetParam().area}});
     EXPECT_EQ(file(e), GetParam().stored) << GetParam().area;
 }
 
@@ -326,7 +326,7 @@ TEST_F(EntryWindowsTest, PolygonometryOnAStudyWithoutZoneTellsAndStillTakesPoint
     ui::Form4* window = WindowRegistry::show<ui::Form4>();
     EXPECT_TRUE(window->tex->text().isEmpty());
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains("entos.dat"));
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("entos.dat")));
     submit(find("Form4"), {{0, "3"}});
     EXPECT_EQ(bytes(folder / "polygon.dat"), "3\r\n");
 }

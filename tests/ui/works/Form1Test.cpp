@@ -59,7 +59,7 @@ TEST_F(Form1Test, SubmitStraightAwayWritesEveryWorkFileWithZerosAndScale200) {
     EXPECT_EQ(bytes(folder / "klimaka.dat"), " 200 \r\n");
     EXPECT_EQ(bytes(folder / "l.dat"), "1.2\r\n");
     EXPECT_EQ(bytes(folder / "entos.dat"), " 1 \r\n");
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
 }
 
 TEST_F(Form1Test, SubmitRewritesAWordAsZeroAndFillsAShortFile) {
@@ -79,7 +79,8 @@ TEST_F(Form1Test, AFileThatCannotBeWrittenIsToldAndTheWindowStaysForAnotherTry) 
     settle();
     EXPECT_EQ(WindowRegistry::find<Form1>(), form);
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains("asti.dat")) << dialogs.messages[0].toStdString();
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("asti.dat")))
+        << dialogs.messages[0].toStdString();
     // Everything else was still written.
     EXPECT_EQ(bytes(folder / "oix.dat"), " 0 \r\n");
     EXPECT_EQ(bytes(folder / "klimaka.dat"), " 200 \r\n");
@@ -99,7 +100,9 @@ TEST_F(Form1Test, PickedScaleIsStoredAsTypedAndSurvivesSubmit) {
     QStringList entries;
     for (int i = 0; i < form->Combo1->count(); ++i)
         entries << form->Combo1->itemText(i);
-    EXPECT_EQ(entries, QStringList({"100", "200", "500", "1000", "2000"}));
+    EXPECT_EQ(entries,
+              QStringList({QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("500"),
+                           QStringLiteral("1000"), QStringLiteral("2000")}));
 
     form->Combo1->setCurrentIndex(2);
     emit form->Combo1->activated(2);
@@ -149,7 +152,7 @@ TEST_F(Form1Test, UnreadableZoneIsToldAndLeftUnchosen) {
     EXPECT_FALSE(form->εκτος->isChecked());
     EXPECT_FALSE(std::filesystem::exists(folder / "entos.dat"));
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains("entos.dat"));
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("entos.dat")));
 }
 
 TEST_F(Form1Test, LoadShowsTheStudyAndLambdaInRegionalFormat) {
@@ -205,7 +208,7 @@ TEST_F(Form1Test, UnreadableSpecialtyIsToldAndOpensNothing) {
     EXPECT_EQ(WindowRegistry::find<ui::form3>(), nullptr);
     EXPECT_EQ(WindowRegistry::find<ui::error_trig>(), nullptr);
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains("eid.dat"));
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("eid.dat")));
 }
 
 TEST_F(Form1Test, WorkButtonsOpenTheirWindowsOnce) {

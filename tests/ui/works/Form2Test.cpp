@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Refused, Form2RefuseTest,
                                            "1.2.3", "1E39", "1E-50", "1.500"));
 
 TEST_F(Form2Test, TheNextNewStudyStartsWithTheSavedLambda) {
-    save("1,2");
+    save(QStringLiteral("1,2"));
     store::StudyDetails details;
     details.ownerFirstName = "Άννα";
     details.ownerSurname = "Λύρη";
@@ -98,7 +98,7 @@ TEST_F(Form2Test, TheNextNewStudyStartsWithTheSavedLambda) {
 TEST_F(Form2Test, WithoutACurrentStudyNothingIsWritten) {
     std::filesystem::remove(home() / "temp.dat");
     const std::string defaultBefore = defaultLambda();
-    save("1.3");
+    save(QStringLiteral("1.3"));
     EXPECT_NE(WindowRegistry::find<Form2>(), nullptr);
     EXPECT_EQ(defaultLambda(), defaultBefore);
     EXPECT_EQ(dialogs.messages.size(), 1);

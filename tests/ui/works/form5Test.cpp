@@ -51,11 +51,16 @@ protected:
 };
 
 TEST_F(form5Test, TabsCarryCaptionsKeysAndDescriptions) {
-    const QStringList captions = {"0%-5%", "5%-20%", "20%-50%", "50%-100%", "100% ανω"};
-    const QStringList keys = {"0-5", "5-20", "20-50", "50-100", "ανω100"};
-    const QStringList tips = {"Κλίση εδάφους έως 5%", "Κλίση εδάφους 5%-20%",
-                              "Κλίση εδάφους 20%-50%", "Κλίση Εδάφους 50%-100%",
-                              "Κλίση εδάφους άνω του 100%"};
+    const QStringList captions = {QStringLiteral("0%-5%"), QStringLiteral("5%-20%"),
+                                  QStringLiteral("20%-50%"), QStringLiteral("50%-100%"),
+                                  QStringLiteral("100% ανω")};
+    const QStringList keys = {QStringLiteral("0-5"), QStringLiteral("5-20"),
+                              QStringLiteral("20-50"), QStringLiteral("50-100"),
+                              QStringLiteral("ανω100")};
+    const QStringList tips = {
+        QStringLiteral("Κλίση εδάφους έως 5%"), QStringLiteral("Κλίση εδάφους 5%-20%"),
+        QStringLiteral("Κλίση εδάφους 20%-50%"), QStringLiteral("Κλίση Εδάφους 50%-100%"),
+        QStringLiteral("Κλίση εδάφους άνω του 100%")};
     ASSERT_EQ(window->tbsOptions->count(), 5);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(window->tbsOptions->tabText(i), captions[i]);
@@ -75,12 +80,12 @@ TEST_F(form5Test, TabsCarryCaptionsKeysAndDescriptions) {
 TEST_F(form5Test, OnePanelInViewAndTheOthersKeepTheirText) {
     EXPECT_EQ(window->tbsOptions->currentIndex(), 0);
     EXPECT_EQ(shownPanel(), 0);
-    window->E[0]->setText("1");
+    window->E[0]->setText(QStringLiteral("1"));
     window->tbsOptions->setCurrentIndex(3);
     EXPECT_EQ(shownPanel(), 3);
     EXPECT_TRUE(window->picOptions[3]->isEnabled());
     EXPECT_FALSE(window->picOptions[0]->isEnabled());
-    window->E[3]->setText("4");
+    window->E[3]->setText(QStringLiteral("4"));
     window->tbsOptions->setCurrentIndex(0);
     EXPECT_EQ(window->E[0]->text(), QStringLiteral("1"));
     EXPECT_EQ(window->E[3]->text(), QStringLiteral("4"));
@@ -120,7 +125,7 @@ TEST_F(form5Test, TheCursorStandsInTheAreaBoxOfTheTabInView) {
 
 TEST_F(form5Test, AreaOnTheThirdTabWithLevellingIsStoredAndNormalised) {
     window->tbsOptions->setCurrentIndex(2);
-    type(window->E[2], "12");
+    type(window->E[2], QStringLiteral("12"));
     window->H->setChecked(true);
     window->Submite->click();
     settle();
@@ -146,9 +151,9 @@ TEST_F(form5Test, EveryTabIsWrittenWithADecimalCommaTakenAsAPoint) {
 
 TEST_F(form5Test, AWrongAreaOnAnotherTabIsShownAndNothingIsWritten) {
     window->tbsOptions->setCurrentIndex(3);
-    type(window->E[3], "πολύ");
+    type(window->E[3], QStringLiteral("πολύ"));
     window->tbsOptions->setCurrentIndex(0);
-    type(window->E[0], "2");
+    type(window->E[0], QStringLiteral("2"));
     window->Submite->click();
     settle();
     EXPECT_NE(WindowRegistry::find<form5>(), nullptr);
@@ -184,7 +189,7 @@ TEST_P(form5ReopenTest, ShowsWhatIsStoredAndKeepsItUntilTouched) {
     window->Submite->click();
     settle();
     EXPECT_EQ(WindowRegistry::find<form5>(), nullptr);
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("\n").toStdString();
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
     EXPECT_EQ(taxi(), c.after);
 }
 
@@ -208,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "\r\n\r\n\r\n\r\n\r\n 0 \r\n"}));
 
 TEST_F(form5Test, EscAndTheCloseBoxWriteNothing) {
-    type(window->E[0], "4");
+    type(window->E[0], QStringLiteral("4"));
     window->H->setChecked(true);
     QTest::keyClick(window->E[0], Qt::Key_Escape);
     settle();
