@@ -55,18 +55,21 @@ struct Error {
     // Why an input, or the state of the studies, is refused (Kind::Refused); `arguments` holds
     // what the sentence quotes, in the order given here.
     enum class Refusal {
-        Sentence,           // `detail` says it in words of its own
-        StoredNotANumber,   // the file's name, its item: no number the program takes there
-        AreaTooLarge,       // an area whose count of points cannot be worked out
-        ListChanged,        // the list of studies changed meanwhile
-        ShelvedNotFound,    // the put-away study's folder name
-        FolderTaken,        // the folder name a study brought back would take
-        EntryWithoutOwner,  // the entry as listed: it names no folder
-        EntryNotAFolder,    // the entry as listed, the folder it names
-        TooManyAmounts,     // the most there may be, how many were given
-        AmountWithoutLabel, // the amount's number
-        AmountLabelControl, // the amount's number, its label
-        AmountRate,         // the rate as typed, the amount's number
+        Sentence,              // `detail` says it in words of its own
+        StoredNotANumber,      // the file's name, its item: no number the program takes there
+        AreaTooLarge,          // an area whose count of points cannot be worked out
+        ListChanged,           // the list of studies changed meanwhile
+        ShelvedNotFound,       // the put-away study's folder name
+        FolderTaken,           // the folder name a study brought back would take
+        EntryWithoutOwner,     // the entry as listed: it names no folder
+        EntryNotAFolder,       // the entry as listed, the folder it names
+        TooManyAmounts,        // the most there may be, how many were given
+        AmountWithoutLabel,    // the amount's number
+        AmountLabelControl,    // the amount's number, its label
+        AmountRate,            // the rate as typed, the amount's number
+        StudyFolderTaken,      // the new study's folder, which another study has
+        FolderPathNotStorable, // the new study's folder, which the pointer file cannot hold
+        DefaultLambda,         // the default λ's file, its item: no positive number
     };
 
     Kind kind = Kind::Unexpected;
