@@ -12,6 +12,7 @@ namespace {
 using Kind = store::Error::Kind;
 using Context = store::Error::Context;
 using Obstacle = store::Error::Obstacle;
+using Refusal = store::Error::Refusal;
 
 struct Named {
     std::string path;   // the whole path
@@ -151,6 +152,66 @@ std::string notRead(const store::Error& error, const Named& file) {
     return sentence;
 }
 
+std::string refused(const store::Error& error) {
+    const auto& a = error.arguments;
+    const auto arg = [&a](std::size_t i) { return i < a.size() ? a[i] : std::string(); };
+    const std::string unchanged = " Δεν άλλαξε τίποτα.";
+    switch (error.refusal) {
+    case Refusal::Sentence:
+        break;
+    case Refusal::StoredNotANumber:
+        return "Το αρχείο «" + arg(0) + "» της μελέτης γράφει «" + arg(1) +
+               "», που δεν είναι αριθμός που να γίνεται δεκτός εδώ.";
+    case Refusal::AreaTooLarge:
+        return "Το εμβαδό είναι πολύ μεγάλο για να υπολογιστεί ο αριθμός των σημείων.";
+    case Refusal::ListChanged:
+        return "Ο κατάλογος μελετών άλλαξε στο μεταξύ από άλλο πρόγραμμα. Ανοίξτε ξανά την "
+               "«Ανάγνωση Μελέτης» και δοκιμάστε ξανά." +
+               unchanged;
+    case Refusal::ShelvedNotFound:
+        return "Η αρχειοθετημένη μελέτη «" + arg(0) + "» δεν βρέθηκε." + unchanged;
+    case Refusal::FolderTaken:
+        return "Υπάρχει ήδη μελέτη με φάκελο «" + arg(0) +
+               "». Αρχειοθετήστε πρώτα εκείνη ή διορθώστε τα στοιχεία της, και δοκιμάστε ξανά." +
+               unchanged;
+    case Refusal::EntryWithoutOwner:
+        return "Η μελέτη «" + arg(0) +
+               "» δεν έχει όνομα ιδιοκτήτη, οπότε δεν έχει φάκελο. Η τρέχουσα μελέτη δεν άλλαξε.";
+    case Refusal::EntryNotAFolder:
+        return "Η μελέτη «" + arg(0) + "» του καταλόγου μελετών ορίζει ως φάκελο «" + arg(1) +
+               "», που δεν είναι όνομα φακέλου μέσα στον φάκελο του προγράμματος. Η τρέχουσα "
+               "μελέτη δεν άλλαξε.";
+    case Refusal::TooManyAmounts:
+        return "Οι κρατήσεις μπορούν να είναι έως " + arg(0) + ", όχι " + arg(1) + "." + unchanged;
+    case Refusal::AmountWithoutLabel:
+        return "Η κράτηση " + arg(0) +
+               " δεν έχει περιγραφή. Γράψτε την περιγραφή όπως θα τυπωθεί (π.χ. «Φ.Π.Α. 24%»)." +
+               unchanged;
+    case Refusal::AmountLabelControl:
+        return "Η περιγραφή της κράτησης " + arg(0) + " «" + arg(1) +
+               "» περιέχει χαρακτήρες ελέγχου, που δεν τυπώνονται." + unchanged;
+    case Refusal::StudyFolderTaken:
+        return "Υπάρχει ήδη μελέτη με φάκελο «" + arg(0) +
+               "»: ο ιδιοκτήτης έχει το ίδιο όνομα και επώνυμο με ιδιοκτήτη προηγούμενης μελέτης. "
+               "Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη (για παράδειγμα προσθέστε ένα αρχικό "
+               "του πατρώνυμου) ώστε η μελέτη να έχει δικό της φάκελο.";
+    case Refusal::FolderPathNotStorable:
+        return "Η διαδρομή του φακέλου της μελέτης «" + arg(0) +
+               "» περιέχει χαρακτήρες που δεν μπορούν να αποθηκευτούν ως τρέχουσα μελέτη. "
+               "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.";
+    case Refusal::DefaultLambda:
+        return "Ο συντελεστής λ με τον οποίο ξεκινούν οι νέες μελέτες (αρχείο «" + arg(0) +
+               "») δεν είναι θετικός αριθμός: «" + arg(1) +
+               "». Ορίστε τον από την «Ανάγνωση Μελέτης» μιας προηγούμενης μελέτης, με το κουμπί "
+               "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
+               "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.";
+    case Refusal::AmountRate:
+        return "Ο συντελεστής «" + arg(0) + "» της κράτησης " + arg(1) +
+               " πρέπει να είναι αριθμός από 0 έως 1 (π.χ. 0,24 για 24%)." + unchanged;
+    }
+    return error.detail;
+}
+
 std::string sentence(const store::Error& error) {
     const Named file(error.file);
     switch (error.kind) {
@@ -175,7 +236,7 @@ std::string sentence(const store::Error& error) {
                    "», που δεν είναι φάκελος μελέτης μέσα στον φάκελο του προγράμματος· το "
                    "πρόγραμμα δεν διαβάζει ούτε γράφει μελέτες έξω από αυτόν. Επιλέξτε ξανά την "
                    "τρέχουσα μελέτη από την «Ανάγνωση Μελέτης».";
-        return error.detail;
+        return refused(error);
     case Kind::Busy:
         if (error.context == Context::ReportBusy)
             return "Η έκθεση της μελέτης «" + file.path +

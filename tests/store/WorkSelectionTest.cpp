@@ -220,11 +220,11 @@ TEST_P(TypedAmountsTest, AreCheckedAndReadBackAsStored) {
     const auto amounts = StatutoryAmounts::fromTyped(c.typed);
     if (*c.refusal) {
         ASSERT_FALSE(amounts);
-        EXPECT_NE(amounts.error().detail.find(c.refusal), std::string::npos)
-            << amounts.error().detail;
+        const std::string said = messages::describe(amounts.error());
+        EXPECT_NE(said.find(c.refusal), std::string::npos) << said;
         return;
     }
-    ASSERT_TRUE(amounts) << amounts.error().detail;
+    ASSERT_TRUE(amounts) << messages::describe(amounts);
     EXPECT_EQ(*amounts, c.stored);
     TempFolder folder;
     ASSERT_TRUE(

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace velmora::store {
 
@@ -51,6 +52,25 @@ struct Error {
     };
     // Why a plain write failed, as far as the user can do something about it.
     enum class Obstacle { None, DiskFull, NotPermitted, FolderInTheWay, NotAFile };
+    // Why an input, or the state of the studies, is refused (Kind::Refused); `arguments` holds
+    // what the sentence quotes, in the order given here.
+    enum class Refusal {
+        Sentence,              // `detail` says it in words of its own
+        StoredNotANumber,      // the file's name, its item: no number the program takes there
+        AreaTooLarge,          // an area whose count of points cannot be worked out
+        ListChanged,           // the list of studies changed meanwhile
+        ShelvedNotFound,       // the put-away study's folder name
+        FolderTaken,           // the folder name a study brought back would take
+        EntryWithoutOwner,     // the entry as listed: it names no folder
+        EntryNotAFolder,       // the entry as listed, the folder it names
+        TooManyAmounts,        // the most there may be, how many were given
+        AmountWithoutLabel,    // the amount's number
+        AmountLabelControl,    // the amount's number, its label
+        AmountRate,            // the rate as typed, the amount's number
+        StudyFolderTaken,      // the new study's folder, which another study has
+        FolderPathNotStorable, // the new study's folder, which the pointer file cannot hold
+        DefaultLambda,         // the default λ's file, its item: no positive number
+    };
 
     Kind kind = Kind::Unexpected;
     // The file or folder it concerns, as UTF-8; empty when none.
@@ -59,6 +79,8 @@ struct Error {
     std::string reason;
     Context context = Context::File;
     Obstacle obstacle = Obstacle::None;
+    Refusal refusal = Refusal::Sentence;
+    std::vector<std::string> arguments;
     // The text the sentence quotes: the refused input, the text a file cannot keep, what an
     // unexpected exception said.
     std::string detail;

@@ -46,6 +46,14 @@ Error Failure::quoting(Error::Kind kind, const std::filesystem::path& file, std:
     return error;
 }
 
+Error Failure::refusing(Error::Refusal why, std::vector<std::string> arguments,
+                        const std::filesystem::path& file) {
+    Error error = of(Error::Kind::Refused, file);
+    error.refusal = why;
+    error.arguments = std::move(arguments);
+    return error;
+}
+
 Error Failure::ofReportLock(const std::filesystem::path& study, const Error& why) {
     if (why.kind == Error::Kind::Busy)
         return of(Error::Kind::Busy, study, {}, Error::Context::ReportBusy);

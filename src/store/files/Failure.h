@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace velmora::store {
 
@@ -22,6 +23,9 @@ public:
                     Error::Obstacle obstacle);
     // An error whose sentence quotes a text: the refused input, the text a file cannot keep.
     static Error quoting(Error::Kind kind, const std::filesystem::path& file, std::string text);
+    // A refusal, with what its sentence quotes.
+    static Error refusing(Error::Refusal why, std::vector<std::string> arguments = {},
+                          const std::filesystem::path& file = {});
 
     // The reason for an errno value, as the C library words it.
     static std::string reasonOfErrno(int error);

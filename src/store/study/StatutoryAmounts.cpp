@@ -88,31 +88,25 @@ std::vector<ValueItem> StatutoryAmounts::itemsOf(const std::vector<StatutoryAmou
 
 Result<std::vector<StatutoryAmount>> StatutoryAmounts::fromTyped(const std::vector<Typed>& typed) {
     if (typed.size() > kMost)
-        return refused("Οι κρατήσεις μπορούν να είναι έως " + std::to_string(kMost) + ", όχι " +
-                       std::to_string(typed.size()) + ". Δεν άλλαξε τίποτα.");
+        return Failure::refusing(Error::Refusal::TooManyAmounts,
+                                 {std::to_string(kMost), std::to_string(typed.size())});
     std::vector<StatutoryAmount> amounts;
     for (std::size_t i = 0; i < typed.size(); ++i) {
         const std::string which = "Κράτηση " + std::to_string(i + 1);
         const std::string label = FieldCheck::normalised(typed[i].label);
         if (!hasWords(label))
-            return refused("Η κράτηση " + std::to_string(i + 1) +
-                           " δεν έχει περιγραφή. Γράψτε την περιγραφή όπως θα τυπωθεί (π.χ. "
-                           "«Φ.Π.Α. 24%»). Δεν άλλαξε τίποτα.");
+            return Failure::refusing(Error::Refusal::AmountWithoutLabel, {std::to_string(i + 1)});
         for (char c : label)
             if (static_cast<unsigned char>(c) < 0x20 && !isBlank(c))
-                return refused("Η περιγραφή της κράτησης " + std::to_string(i + 1) + " «" +
-                               ShownText::of(label) +
-                               "» περιέχει χαρακτήρες ελέγχου, που δεν τυπώνονται. Δεν άλλαξε "
-                               "τίποτα.");
+                return Failure::refusing(Error::Refusal::AmountLabelControl,
+                                         {std::to_string(i + 1), label});
         if (std::string problem = FieldCheck::storable(which, label); !problem.empty())
             return refused(problem);
         const auto reading = TypedQuantity::read(typed[i].rate);
         const auto rate = reading ? rateOf(reading->stored) : std::nullopt;
         if (!rate)
-            return refused("Ο συντελεστής «" + ShownText::of(typed[i].rate) + "» της κράτησης " +
-                           std::to_string(i + 1) +
-                           " πρέπει να είναι αριθμός από 0 έως 1 (π.χ. 0,24 για 24%). Δεν άλλαξε "
-                           "τίποτα.");
+            return Failure::refusing(Error::Refusal::AmountRate,
+                                     {typed[i].rate, std::to_string(i + 1)});
         amounts.push_back({labelOf(label), *rate});
     }
     return amounts;

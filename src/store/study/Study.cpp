@@ -125,9 +125,8 @@ template <class T, class Read> Result<T> Study::numberOf(std::string_view name, 
     if (!item) return item.error();
     std::optional<T> value = read(*item);
     if (!value)
-        return Failure::quoting(Error::Kind::Refused, FileName::resolve(folder_, name),
-                                "Το αρχείο «" + std::string(name) + "» της μελέτης γράφει «" +
-                                    *item + "», που δεν είναι αριθμός που να γίνεται δεκτός εδώ.");
+        return Failure::refusing(Error::Refusal::StoredNotANumber, {std::string(name), *item},
+                                 FileName::resolve(folder_, name));
     return *value;
 }
 
@@ -230,9 +229,8 @@ Status Study::storeBuildingArea(std::optional<double> area) const {
     }
     const std::optional<float> single = NumberText::toSingle(*area);
     if (!single)
-        return Failure::quoting(
-            Error::Kind::Refused, FileName::resolve(folder_, Catalogue::kBuildings),
-            "Το εμβαδό είναι πολύ μεγάλο για να υπολογιστεί ο αριθμός των σημείων.");
+        return Failure::refusing(Error::Refusal::AreaTooLarge, {},
+                                 FileName::resolve(folder_, Catalogue::kBuildings));
     // The count is kept as the number it is, however large: the file holds a number.
     return ValueFile::write(folder_, Catalogue::kBuildings,
                             {ValueItem::number(buildingPoints(*single))});

@@ -199,35 +199,23 @@ Status StudyCreation::detailsProblem(const std::filesystem::path& installation,
     const std::filesystem::path folder = installation / TextPath::fromUtf8(name);
     const std::string folderText = TextPath::toUtf8(folder);
     if (isTaken(installation, name, keeping))
-        return refuse(
-            "Υπάρχει ήδη μελέτη με φάκελο «" + folderText +
-            "»: ο ιδιοκτήτης έχει το ίδιο όνομα και επώνυμο με ιδιοκτήτη προηγούμενης "
-            "μελέτης. Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη (για παράδειγμα προσθέστε "
-            "ένα αρχικό του πατρώνυμου) ώστε η μελέτη να έχει δικό της φάκελο.");
+        return Failure::refusing(Error::Refusal::StudyFolderTaken, {folderText});
     if (!ValueFile::isStorableText(folderText))
-        return refuse("Η διαδρομή του φακέλου της μελέτης «" + folderText +
-                      "» περιέχει χαρακτήρες που δεν μπορούν να αποθηκευτούν ως τρέχουσα μελέτη. "
-                      "Εγκαταστήστε το πρόγραμμα σε φάκελο με ελληνικούς ή λατινικούς χαρακτήρες.");
+        return Failure::refusing(Error::Refusal::FolderPathNotStorable, {folderText});
     return {};
 }
 
 Status StudyCreation::problemWith(const std::filesystem::path& installation,
                                   const StudyDetails& typed) {
-    const auto refuse = [](std::string why) {
-        return Failure::quoting(Error::Kind::Refused, {}, why);
-    };
     if (Status problem = detailsProblem(installation, typed); !problem) return problem;
 
     const Result<DefaultLambda> lambda = defaultLambda(installation);
     if (!lambda) return lambda.error();
     if (!lambda->value)
-        return refuse(
-            "Ο συντελεστής λ με τον οποίο ξεκινούν οι νέες μελέτες (αρχείο «" +
-            TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultLambda)) +
-            "») δεν είναι θετικός αριθμός: «" + lambda->text +
-            "». Ορίστε τον από την «Ανάγνωση Μελέτης» μιας προηγούμενης μελέτης, με το κουμπί "
-            "«Αναθεωριση συντελεστού λ», ή γράψτε στο αρχείο αυτό έναν θετικό αριθμό (π.χ. 1) "
-            "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.");
+        return Failure::refusing(
+            Error::Refusal::DefaultLambda,
+            {TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultLambda)),
+             lambda->text});
 
     if (auto amounts = defaultAmounts(installation); !amounts) return amounts.error();
 

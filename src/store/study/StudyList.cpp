@@ -175,20 +175,11 @@ Status StudyList::choose(const std::filesystem::path& installation, std::size_t 
     if (folderName.empty()) folderName = listed.folderName();
     // Pointing at the installation folder itself would pass its own files off as a study.
     if (folderName.empty())
-        return Failure::quoting(Error::Kind::Refused, {},
-                                "Η μελέτη «" + listed.display() +
-                                    "» δεν έχει όνομα ιδιοκτήτη, οπότε δεν έχει φάκελο. Η τρέχουσα "
-                                    "μελέτη δεν άλλαξε.");
+        return Failure::refusing(Error::Refusal::EntryWithoutOwner, {listed.display()});
     // A study is a folder directly inside the installation folder; a list entry that names
     // anything else would have the program write where it was never meant to.
     if (!StudyPath::isFolderName(folderName))
-        return Failure::quoting(Error::Kind::Refused, {},
-                                "Η μελέτη «" + listed.display() +
-                                    "» του καταλόγου μελετών ορίζει ως "
-                                    "φάκελο «" +
-                                    folderName +
-                                    "», που δεν είναι όνομα φακέλου μέσα στον φάκελο του "
-                                    "προγράμματος. Η τρέχουσα μελέτη δεν άλλαξε.");
+        return Failure::refusing(Error::Refusal::EntryNotAFolder, {listed.display(), folderName});
     return Installation::setCurrentStudy(installation,
                                          installation / TextPath::fromUtf8(folderName));
 }

@@ -97,8 +97,7 @@ Status StudyShelf::putAway(const fs::path& installation, std::size_t place,
     if (!hold.status()) return hold.status();
     const std::vector<StudyEntry>& before = hold.entries();
     if (place >= before.size() || !(before[place] == listed))
-        return refused("Ο κατάλογος μελετών άλλαξε στο μεταξύ από άλλο πρόγραμμα. Ανοίξτε ξανά "
-                       "την «Ανάγνωση Μελέτης» και δοκιμάστε ξανά. Δεν άλλαξε τίποτα.");
+        return Failure::refusing(Error::Refusal::ListChanged);
     std::vector<StudyEntry> entries = before;
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(place));
 
@@ -143,8 +142,7 @@ Status StudyShelf::bringBack(const fs::path& installation, std::string_view name
     const fs::path shelved = installation / TextPath::fromUtf8(kFolder) / TextPath::fromUtf8(name);
     std::error_code ec;
     if (!StudyPath::isFolderName(name) || !fs::is_directory(shelved, ec))
-        return refused("Η αρχειοθετημένη μελέτη «" + std::string(name) +
-                       "» δεν βρέθηκε. Δεν άλλαξε τίποτα.");
+        return Failure::refusing(Error::Refusal::ShelvedNotFound, {std::string(name)});
     StudyList::Hold hold(installation, shelved);
     if (!hold.status()) return hold.status();
     const StudyEntry owner = ownerOf(shelved, std::string(name));
@@ -152,9 +150,7 @@ Status StudyShelf::bringBack(const fs::path& installation, std::string_view name
     if (std::string problem = StudyCreation::folderNameProblem(folderName); !problem.empty())
         return refused(problem);
     if (taken(installation, folderName))
-        return refused("Υπάρχει ήδη μελέτη με φάκελο «" + folderName +
-                       "». Αρχειοθετήστε πρώτα εκείνη ή διορθώστε τα στοιχεία της, και "
-                       "δοκιμάστε ξανά. Δεν άλλαξε τίποτα.");
+        return Failure::refusing(Error::Refusal::FolderTaken, {folderName});
     const fs::path folder = installation / TextPath::fromUtf8(folderName);
 
     hold.beforeMove();
