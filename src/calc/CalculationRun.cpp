@@ -113,10 +113,10 @@ private:
             fail(read.error());
             return {};
         }
-        for (const std::string& fault : read->faults)
+        for (const store::StatutoryAmounts::Fault& fault : read->faults)
             warn({.kind = Warning::Kind::Amount,
                   .file = std::string(Catalogue::kAmounts),
-                  .item = fault});
+                  .amount = fault});
         return std::move(read->amounts);
     }
 

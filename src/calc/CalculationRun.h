@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/base/Result.h"
+#include "store/study/StatutoryAmounts.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -28,7 +29,7 @@ public:
             NotANumber,   // `item` at `position`: a quantity that is no number
             Negative,     // `number` at `position`: a negative quantity
             WorkTooLarge, // a work's amount that the grand total cannot take
-            Amount,       // `item`: what is wrong with a statutory amount, as its list says
+            Amount,       // `amount`: a statutory amount that counted as 0
         };
         // What a quoted first item of a file is, when there is none to quote.
         enum class Quoted { Item, EmptyFile, NoFile };
@@ -43,6 +44,7 @@ public:
         std::string factor{};
         // Counted from 1.
         std::size_t position = 0;
+        store::StatutoryAmounts::Fault amount{};
     };
 
     struct Outcome {

@@ -118,8 +118,9 @@ int rates(const CliOptions& options, const std::filesystem::path& installation,
     if (options.rates.empty()) {
         auto read = study.amounts();
         if (!read) return fail(describe(read.error()));
-        for (const std::string& fault : read->faults)
-            Console::error(std::string(velmora::store::Catalogue::kAmounts) + ": " + fault + "\n");
+        for (const StatutoryAmounts::Fault& fault : read->faults)
+            Console::error(std::string(velmora::store::Catalogue::kAmounts) + ": " +
+                           describe(fault) + "\n");
         std::string out;
         for (const auto& amount : read->amounts)
             out += amount.label + "\t" + StatutoryAmounts::shownRate(amount.rate, '.') + "\n";

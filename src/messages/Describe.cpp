@@ -152,13 +152,119 @@ std::string notRead(const store::Error& error, const Named& file) {
     return sentence;
 }
 
+// The field a refusal names, as its window labels it.
+std::string labelOf(const store::Error& error) {
+    using Field = store::Error::Field;
+    switch (error.field) {
+    case Field::None:
+        break;
+    case Field::OwnerFirstName:
+        return "Όνομα ιδιοκτήτη";
+    case Field::OwnerSurname:
+        return "Επώνυμο ιδιοκτήτη";
+    case Field::OwnerAddress:
+        return "Δ/νση Κατοικίας ιδιοκτήτη";
+    case Field::OwnerCity:
+        return "Πόλη ιδιοκτήτη";
+    case Field::Municipality:
+        return "Δήμος";
+    case Field::District:
+        return "Δημοτικό Διαμέρισμα";
+    case Field::Location:
+        return "Θέση";
+    case Field::EngineerFirstName:
+        return "Όνομα μηχανικού";
+    case Field::EngineerSurname:
+        return "Επώνυμο μηχανικού";
+    case Field::EngineerAddress:
+        return "Δ/νση μηχανικού";
+    case Field::EngineerCity:
+        return "Πόλη μηχανικού";
+    case Field::EngineerSpecialty:
+        return "Ειδικότητα μηχανικού";
+    case Field::RegisteredFirstName:
+        return "Όνομα";
+    case Field::RegisteredSurname:
+        return "Επώνυμο";
+    case Field::RegisteredAddress:
+        return "Δ/νση";
+    case Field::RegisteredCity:
+        return "Πόλη";
+    case Field::RegisteredSpecialty:
+        return "Ειδικότητα";
+    case Field::AmountLabel:
+        // The amount's number comes last.
+        return "Κράτηση " + (error.arguments.empty() ? std::string() : error.arguments.back());
+    }
+    return {};
+}
+
 std::string refused(const store::Error& error) {
     const auto& a = error.arguments;
     const auto arg = [&a](std::size_t i) { return i < a.size() ? a[i] : std::string(); };
     const std::string unchanged = " Δεν άλλαξε τίποτα.";
+    const std::string owner = " Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη.";
+    const std::string folder =
+        "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της μελέτης «" +
+        arg(0) + "»";
+    const std::string field = "Το πεδίο «" + labelOf(error) + "» ";
+    const std::string quantity = "Η τιμή «" + arg(0) + "» στο πεδίο «" + arg(1) + "» ";
+    const std::string defaultAmounts =
+        "Οι κρατήσεις με τις οποίες ξεκινούν οι νέες μελέτες (αρχείο «" + arg(0) +
+        "») δεν διαβάζονται: ";
+    const std::string setAmountsAgain =
+        " Ορίστε τις ξανά από το κουμπί «Κρατήσεις» μιας μελέτης ή με «velmora-cli rates --set» "
+        "και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.";
     switch (error.refusal) {
-    case Refusal::Sentence:
+    case Refusal::None:
         break;
+    case Refusal::DefaultAmountNoRate:
+        return defaultAmounts + describe(store::StatutoryAmounts::Fault{arg(1), std::nullopt}) +
+               setAmountsAgain;
+    case Refusal::DefaultAmountRate:
+        return defaultAmounts + describe(store::StatutoryAmounts::Fault{arg(1), arg(2)}) +
+               setAmountsAgain;
+    case Refusal::FieldCharacter:
+        return field + "περιέχει τον χαρακτήρα «" + arg(0) + "» (U+" + arg(1) +
+               "), που δεν μπορεί να αποθηκευτεί: αποθηκεύονται ελληνικά μονοτονικά και λατινικά "
+               "γράμματα, ψηφία και τα συνήθη σύμβολα. Διορθώστε το και δοκιμάστε ξανά.";
+    case Refusal::FieldQuotes:
+        return field + "περιέχει εισαγωγικά (\"), που δεν μπορούν να αποθηκευτούν σε κείμενο με "
+                       "κόμμα ή σε κείμενο που αρχίζει με κενό ή εισαγωγικά. Αφαιρέστε τα "
+                       "εισαγωγικά και δοκιμάστε ξανά.";
+    case Refusal::FolderBlank:
+        return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
+               "μελέτης και δεν μπορούν να είναι μόνο κενά." +
+               owner;
+    case Refusal::FolderDots:
+        return folder + ", που δεν επιτρέπεται: δεν μπορεί να αποτελείται μόνο από τελείες." +
+               owner;
+    case Refusal::FolderCharacter:
+        return folder +
+               " και δεν μπορούν να περιέχουν κανέναν από τους χαρακτήρες \\ / : * ? \" < > |, "
+               "ούτε χαρακτήρες ελέγχου (όπως το Tab)." +
+               owner;
+    case Refusal::FolderTrailing:
+        return folder + ", που τελειώνει σε " + (arg(1) == "." ? "τελεία" : "κενό") +
+               ": τα Windows δεν κρατούν τέτοιο όνομα φακέλου." + owner;
+    case Refusal::FolderShelf:
+        return folder + ", που είναι το όνομα του φακέλου των αρχειοθετημένων μελετών." + owner;
+    case Refusal::FolderDevice:
+        return folder +
+               ", που στα Windows είναι δεσμευμένο όνομα συσκευής (CON, PRN, AUX, NUL, COM1 έως "
+               "COM9, LPT1 έως LPT9) και δεν μπορεί να γίνει φάκελος." +
+               owner;
+    case Refusal::QuantityNotANumber:
+        return quantity + "δεν είναι αριθμός. Γράψτε έναν αριθμό (π.χ. 12 ή 12,5) ή αφήστε το "
+                          "πεδίο κενό για 0.";
+    case Refusal::QuantityNegative:
+        return quantity + "είναι αρνητική. Οι ποσότητες δεν μπορεί να είναι αρνητικές.";
+    case Refusal::QuantityThousands:
+        return quantity +
+               "δεν είναι σαφής: η τελεία μπορεί να χωρίζει χιλιάδες. Γράψτε τη χωρίς "
+               "διαχωριστικό χιλιάδων («" +
+               arg(2) + "») ή, αν εννοείτε δεκαδικό αριθμό, με υποδιαστολή κόμμα («" + arg(3) +
+               "»).";
     case Refusal::StoredNotANumber:
         return "Το αρχείο «" + arg(0) + "» της μελέτης γράφει «" + arg(1) +
                "», που δεν είναι αριθμός που να γίνεται δεκτός εδώ.";
@@ -209,7 +315,7 @@ std::string refused(const store::Error& error) {
         return "Ο συντελεστής «" + arg(0) + "» της κράτησης " + arg(1) +
                " πρέπει να είναι αριθμός από 0 έως 1 (π.χ. 0,24 για 24%)." + unchanged;
     }
-    return error.detail;
+    return notDone("Απρόβλεπτο σφάλμα");
 }
 
 std::string sentence(const store::Error& error) {
@@ -270,6 +376,13 @@ std::string describe(const std::vector<store::Error>& errors) {
     return text;
 }
 
+std::string describe(const store::StatutoryAmounts::Fault& fault) {
+    const std::string named = "«" + store::ShownText::of(fault.label) + "»";
+    if (!fault.rate) return "η κράτηση " + named + " δεν έχει συντελεστή, οπότε λογαριάστηκε 0.";
+    return "ο συντελεστής «" + store::ShownText::of(*fault.rate) + "» της κράτησης " + named +
+           " δεν είναι αριθμός από 0 έως 1, οπότε λογαριάστηκε 0.";
+}
+
 std::string describe(const calc::CalculationRun::Warning& warning) {
     using Kind = calc::CalculationRun::Warning::Kind;
     using Quoted = calc::CalculationRun::Warning::Quoted;
@@ -312,8 +425,7 @@ std::string describe(const calc::CalculationRun::Warning& warning) {
                    "το γενικό σύνολο.";
         break;
     case Kind::Amount:
-        // Worded, and its quotes made safe, where the list of amounts is read.
-        sentence = warning.item;
+        sentence = describe(warning.amount);
         break;
     }
     return warning.file + ": " + sentence;

@@ -3,6 +3,7 @@
 #include "calc/CalculationRun.h"
 #include "calc/ReportText.h"
 #include "store/base/Result.h"
+#include "store/study/StatutoryAmounts.h"
 
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ template <class T> std::string describe(const store::Result<T>& result) {
 
 // Every failure on a line of its own.
 std::string describe(const std::vector<store::Error>& errors);
+
+// What counted as 0 in a list of statutory amounts, as a clause of a sentence.
+std::string describe(const store::StatutoryAmounts::Fault& fault);
 
 // One line for an input that makes the report not add up, beginning with the file it is about.
 std::string describe(const calc::CalculationRun::Warning& warning);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace velmora::messages {
 namespace {
@@ -160,8 +161,6 @@ const DescribeCase kCases[] = {
      "σύνδεσμος προς κάτι τέτοιο)· το PDF δεν γράφτηκε και ό,τι βρίσκεται εκεί έμεινε όπως "
      "ήταν. Δώστε όνομα αρχείου."},
     // Refusals, other programs, the unforeseen
-    {"Refused", Kind::Refused, "Το πεδίο «Όνομα» περιέχει εισαγωγικά.", "",
-     "Το πεδίο «Όνομα» περιέχει εισαγωγικά."},
     {"OutsideInstallation", Kind::Refused, Context::OutsideInstallation, "../Παππάς",
      "Η τρέχουσα μελέτη ορίζεται ως «../Παππάς», που δεν είναι φάκελος μελέτης μέσα στον "
      "φάκελο του προγράμματος· το πρόγραμμα δεν διαβάζει ούτε γράφει μελέτες έξω από αυτόν. "
@@ -179,6 +178,129 @@ const DescribeCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DescribeTest, ::testing::ValuesIn(kCases),
+                         [](const auto& row) { return row.param.name; });
+
+struct RefusalCase {
+    const char* name;
+    store::Error::Refusal refusal;
+    store::Error::Field field;
+    std::vector<std::string> arguments;
+    const char* says;
+};
+
+class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+// A refusal carries its cause and what it quotes; the words are all here.
+TEST_P(RefusalTest, TellsEachRefusalInItsOwnWords) {
+    const RefusalCase& c = GetParam();
+    store::Error error;
+    error.kind = Kind::Refused;
+    error.refusal = c.refusal;
+    error.field = c.field;
+    error.arguments = c.arguments;
+    EXPECT_EQ(describe(error), c.says);
+}
+
+using Refusal = store::Error::Refusal;
+using Field = store::Error::Field;
+#define OWNER_FOLDER                                                                               \
+    "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της μελέτης "
+#define CHANGE_OWNER " Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη."
+#define QUOTES_IN(field)                                                                                                                                       \
+    "Το πεδίο «" field "» περιέχει εισαγωγικά (\"), που δεν μπορούν να αποθηκευτούν σε κείμενο "        \
+    "με κόμμα ή σε κείμενο που αρχίζει με κενό ή εισαγωγικά. Αφαιρέστε τα εισαγωγικά και " \
+    "δοκιμάστε ξανά."
+#define DEFAULT_AMOUNTS                                                                                                                               \
+    "Οι κρατήσεις με τις οποίες ξεκινούν οι νέες μελέτες (αρχείο «velmora/kratiseis.dat») δεν " \
+    "διαβάζονται: "
+#define SET_AGAIN                                                                                                                                       \
+    " Ορίστε τις ξανά από το κουμπί «Κρατήσεις» μιας μελέτης ή με «velmora-cli rates --set» και " \
+    "δοκιμάστε ξανά. Δεν γράφτηκε τίποτα."
+
+const RefusalCase kRefusals[] = {
+    {"CharacterInDetail",
+     Refusal::FieldCharacter,
+     Field::OwnerCity,
+     {"☺", "263A"},
+     "Το πεδίο «Πόλη ιδιοκτήτη» περιέχει τον χαρακτήρα «☺» (U+263A), που δεν μπορεί να "
+     "αποθηκευτεί: αποθηκεύονται ελληνικά μονοτονικά και λατινικά γράμματα, ψηφία και τα συνήθη "
+     "σύμβολα. Διορθώστε το και δοκιμάστε ξανά."},
+    {"QuotesInRegistry", Refusal::FieldQuotes, Field::RegisteredFirstName, {}, QUOTES_IN("Όνομα")},
+    {"QuotesInAmount", Refusal::FieldQuotes, Field::AmountLabel, {"3"}, QUOTES_IN("Κράτηση 3")},
+    {"FolderBlank",
+     Refusal::FolderBlank,
+     Field::None,
+     {},
+     OWNER_FOLDER "και δεν μπορούν να είναι μόνο κενά." CHANGE_OWNER},
+    {"FolderDots",
+     Refusal::FolderDots,
+     Field::None,
+     {"..."},
+     OWNER_FOLDER
+     "«...», που δεν επιτρέπεται: δεν μπορεί να αποτελείται μόνο από τελείες." CHANGE_OWNER},
+    {"FolderCharacter",
+     Refusal::FolderCharacter,
+     Field::None,
+     {"Α/Β"},
+     OWNER_FOLDER "«Α/Β» και δεν μπορούν να περιέχουν κανέναν από τους χαρακτήρες \\ / : * ? \" "
+                  "< > |, ούτε χαρακτήρες ελέγχου (όπως το Tab)." CHANGE_OWNER},
+    {"FolderTrailingDot",
+     Refusal::FolderTrailing,
+     Field::None,
+     {"Παππάς.", "."},
+     OWNER_FOLDER "«Παππάς.», που τελειώνει σε τελεία: τα Windows δεν κρατούν τέτοιο όνομα "
+                  "φακέλου." CHANGE_OWNER},
+    {"FolderTrailingBlank",
+     Refusal::FolderTrailing,
+     Field::None,
+     {"Παππάς ", " "},
+     OWNER_FOLDER "«Παππάς », που τελειώνει σε κενό: τα Windows δεν κρατούν τέτοιο όνομα "
+                  "φακέλου." CHANGE_OWNER},
+    {"FolderShelf",
+     Refusal::FolderShelf,
+     Field::None,
+     {"_Αρχειοθέτηση"},
+     OWNER_FOLDER "«_Αρχειοθέτηση», που είναι το όνομα του φακέλου των αρχειοθετημένων "
+                  "μελετών." CHANGE_OWNER},
+    {"FolderDevice",
+     Refusal::FolderDevice,
+     Field::None,
+     {"CON"},
+     OWNER_FOLDER "«CON», που στα Windows είναι δεσμευμένο όνομα συσκευής (CON, PRN, AUX, NUL, "
+                  "COM1 έως COM9, LPT1 έως LPT9) και δεν μπορεί να γίνει φάκελος." CHANGE_OWNER},
+    {"QuantityNotANumber",
+     Refusal::QuantityNotANumber,
+     Field::None,
+     {"12α", "Εμβαδό"},
+     "Η τιμή «12α» στο πεδίο «Εμβαδό» δεν είναι αριθμός. Γράψτε έναν αριθμό (π.χ. 12 ή 12,5) ή "
+     "αφήστε το πεδίο κενό για 0."},
+    {"QuantityNegative",
+     Refusal::QuantityNegative,
+     Field::None,
+     {"-5", "Εμβαδό"},
+     "Η τιμή «-5» στο πεδίο «Εμβαδό» είναι αρνητική. Οι ποσότητες δεν μπορεί να είναι "
+     "αρνητικές."},
+    {"QuantityThousands",
+     Refusal::QuantityThousands,
+     Field::None,
+     {"1.500", "Εμβαδό", "1500", "1,500"},
+     "Η τιμή «1.500» στο πεδίο «Εμβαδό» δεν είναι σαφής: η τελεία μπορεί να χωρίζει χιλιάδες. "
+     "Γράψτε τη χωρίς διαχωριστικό χιλιάδων («1500») ή, αν εννοείτε δεκαδικό αριθμό, με "
+     "υποδιαστολή κόμμα («1,500»)."},
+    {"DefaultAmountNoRate",
+     Refusal::DefaultAmountNoRate,
+     Field::None,
+     {"velmora/kratiseis.dat", "ΤΣΜΕΔΕ = "},
+     DEFAULT_AMOUNTS "η κράτηση «ΤΣΜΕΔΕ = » δεν έχει συντελεστή, οπότε λογαριάστηκε 0." SET_AGAIN},
+    {"DefaultAmountRate",
+     Refusal::DefaultAmountRate,
+     Field::None,
+     {"velmora/kratiseis.dat", "Φ.Π.Α. 24% = ", "2,4"},
+     DEFAULT_AMOUNTS "ο συντελεστής «2,4» της κράτησης «Φ.Π.Α. 24% = » δεν είναι αριθμός από 0 "
+                     "έως 1, οπότε λογαριάστηκε 0." SET_AGAIN},
+};
+
+INSTANTIATE_TEST_SUITE_P(Refusals, RefusalTest, ::testing::ValuesIn(kRefusals),
                          [](const auto& row) { return row.param.name; });
 
 } // namespace

@@ -21,7 +21,7 @@ struct Error {
         TooLarge,       // larger than any file the program writes
         NotStorable,    // a text the code page or the file format cannot keep
         WriteFailed,    // the file could not be written or replaced
-        Refused,        // the input makes no sense; `detail` says why
+        Refused,        // the input makes no sense; `refusal` says why
         Busy,           // another program holds it at this moment
         OutOfMemory,    // the memory ran out half way
         Unexpected,     // a fault nobody foresaw; `detail` says what is known
@@ -55,7 +55,7 @@ struct Error {
     // Why an input, or the state of the studies, is refused (Kind::Refused); `arguments` holds
     // what the sentence quotes, in the order given here.
     enum class Refusal {
-        Sentence,              // `detail` says it in words of its own
+        None,                  // not a refusal
         StoredNotANumber,      // the file's name, its item: no number the program takes there
         AreaTooLarge,          // an area whose count of points cannot be worked out
         ListChanged,           // the list of studies changed meanwhile
@@ -70,6 +70,46 @@ struct Error {
         StudyFolderTaken,      // the new study's folder, which another study has
         FolderPathNotStorable, // the new study's folder, which the pointer file cannot hold
         DefaultLambda,         // the default λ's file, its item: no positive number
+        DefaultAmountNoRate,   // the default amounts' file, the label of an amount without a rate
+        DefaultAmountRate,     // the default amounts' file, an amount's label, its rate as stored
+        FieldCharacter,        // `field` holds a character that cannot be stored: the character
+                               // as it shows, its code in hex; an amount's number last
+        FieldQuotes,           // `field` holds quotes that cannot be stored; an amount's number
+        FolderBlank,           // the owner's names make a study folder name of blanks only
+        FolderDots,            // the folder name they make: dots only
+        FolderCharacter,       // the folder name: holds a character Windows refuses
+        FolderTrailing,        // the folder name, then "." or " ": what it ends in
+        FolderShelf,           // the folder name: that of the put-away studies' folder
+        FolderDevice,          // the folder name: a device name on Windows
+        QuantityNotANumber,    // the text as typed, the name of its field
+        QuantityNegative,      // the text as typed, the name of its field
+        QuantityThousands,     // the text as typed, its field, then the number without its
+                               // point and with a decimal comma instead
+    };
+    // The typed field a refusal is about.
+    enum class Field {
+        None,
+        // A study's details, in the order they are stored.
+        OwnerFirstName,
+        OwnerSurname,
+        OwnerAddress,
+        OwnerCity,
+        Municipality,
+        District,
+        Location,
+        EngineerFirstName,
+        EngineerSurname,
+        EngineerAddress,
+        EngineerCity,
+        EngineerSpecialty,
+        // An engineer of the registry.
+        RegisteredFirstName,
+        RegisteredSurname,
+        RegisteredAddress,
+        RegisteredCity,
+        RegisteredSpecialty,
+        // A statutory amount's label.
+        AmountLabel,
     };
 
     Kind kind = Kind::Unexpected;
@@ -79,10 +119,11 @@ struct Error {
     std::string reason;
     Context context = Context::File;
     Obstacle obstacle = Obstacle::None;
-    Refusal refusal = Refusal::Sentence;
+    Refusal refusal = Refusal::None;
+    Field field = Field::None;
     std::vector<std::string> arguments;
-    // The text the sentence quotes: the refused input, the text a file cannot keep, what an
-    // unexpected exception said.
+    // The text the sentence quotes: the text a file cannot keep, what an unexpected exception
+    // said.
     std::string detail;
 
     bool operator==(const Error&) const = default;

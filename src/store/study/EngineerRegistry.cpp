@@ -14,13 +14,14 @@ namespace {
 
 constexpr std::size_t kItemsPerRecord = 5;
 
-std::array<std::pair<const std::string*, const char*>, kItemsPerRecord>
+// The registry's fields, each with the field its refusal names.
+std::array<std::pair<const std::string*, Error::Field>, kItemsPerRecord>
 fieldsOf(const Engineer& engineer) {
-    return {{{&engineer.firstName, "Όνομα"},
-             {&engineer.surname, "Επώνυμο"},
-             {&engineer.address, "Δ/νση"},
-             {&engineer.city, "Πόλη"},
-             {&engineer.specialty, "Ειδικότητα"}}};
+    return {{{&engineer.firstName, Error::Field::RegisteredFirstName},
+             {&engineer.surname, Error::Field::RegisteredSurname},
+             {&engineer.address, Error::Field::RegisteredAddress},
+             {&engineer.city, Error::Field::RegisteredCity},
+             {&engineer.specialty, Error::Field::RegisteredSpecialty}}};
 }
 
 } // namespace
@@ -52,9 +53,8 @@ std::vector<Engineer> EngineerRegistry::readAll(const std::filesystem::path& ins
 
 Status EngineerRegistry::problemWith(const Engineer& typed) {
     const Engineer engineer = typed.normalised();
-    for (const auto& [value, label] : fieldsOf(engineer))
-        if (std::string problem = FieldCheck::storable(label, *value); !problem.empty())
-            return Failure::quoting(Error::Kind::Refused, {}, std::move(problem));
+    for (const auto& [value, field] : fieldsOf(engineer))
+        if (Status problem = FieldCheck::storable(field, *value); !problem) return problem;
     return {};
 }
 

@@ -3,7 +3,6 @@
 #include "store/files/Failure.h"
 #include "store/text/FieldCheck.h"
 #include "store/text/NumberText.h"
-#include "store/text/ShownText.h"
 #include "store/text/TypedQuantity.h"
 
 #include <cmath>
@@ -13,10 +12,6 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-Error refused(std::string why) {
-    return Failure::quoting(Error::Kind::Refused, {}, std::move(why));
 }
 
 // What is left of a label once its closing "=" and the blanks are taken off: the words.
@@ -61,16 +56,12 @@ StatutoryAmounts::Read StatutoryAmounts::fromItems(const std::vector<std::string
     Read read;
     for (std::size_t i = 0; i < items.size(); i += 2) {
         StatutoryAmount amount{items[i], 0};
-        const std::string named = "«" + ShownText::of(amount.label) + "»";
         if (i + 1 >= items.size())
-            read.faults.push_back("η κράτηση " + named +
-                                  " δεν έχει συντελεστή, οπότε λογαριάστηκε 0.");
+            read.faults.push_back({amount.label, std::nullopt});
         else if (auto rate = rateOf(items[i + 1]))
             amount.rate = *rate;
         else
-            read.faults.push_back("ο συντελεστής «" + ShownText::of(items[i + 1]) +
-                                  "» της κράτησης " + named +
-                                  " δεν είναι αριθμός από 0 έως 1, οπότε λογαριάστηκε 0.");
+            read.faults.push_back({amount.label, items[i + 1]});
         read.amounts.push_back(std::move(amount));
     }
     return read;
@@ -92,7 +83,6 @@ Result<std::vector<StatutoryAmount>> StatutoryAmounts::fromTyped(const std::vect
                                  {std::to_string(kMost), std::to_string(typed.size())});
     std::vector<StatutoryAmount> amounts;
     for (std::size_t i = 0; i < typed.size(); ++i) {
-        const std::string which = "Κράτηση " + std::to_string(i + 1);
         const std::string label = FieldCheck::normalised(typed[i].label);
         if (!hasWords(label))
             return Failure::refusing(Error::Refusal::AmountWithoutLabel, {std::to_string(i + 1)});
@@ -100,8 +90,8 @@ Result<std::vector<StatutoryAmount>> StatutoryAmounts::fromTyped(const std::vect
             if (static_cast<unsigned char>(c) < 0x20 && !isBlank(c))
                 return Failure::refusing(Error::Refusal::AmountLabelControl,
                                          {std::to_string(i + 1), label});
-        if (std::string problem = FieldCheck::storable(which, label); !problem.empty())
-            return refused(problem);
+        if (Status s = FieldCheck::storable(Error::Field::AmountLabel, label, i + 1); !s)
+            return s.error();
         const auto reading = TypedQuantity::read(typed[i].rate);
         const auto rate = reading ? rateOf(reading->stored) : std::nullopt;
         if (!rate)

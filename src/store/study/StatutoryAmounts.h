@@ -36,11 +36,17 @@ public:
     // A rate as it is shown: with a zero before the separator ("0.24", "0,24").
     static std::string shownRate(double rate, char separator);
 
-    // The amounts of a file's items, label and rate in turn. A rate that is missing or not a
-    // number from 0 to 1 counts as 0 and is told in `faults`, in Greek.
+    // An amount whose rate is missing or not a number from 0 to 1, and so counts as 0.
+    struct Fault {
+        std::string label;
+        // The rate as stored; nothing when the items end before it.
+        std::optional<std::string> rate;
+        bool operator==(const Fault&) const = default;
+    };
+    // The amounts of a file's items, label and rate in turn, with what counted as 0.
     struct Read {
         std::vector<StatutoryAmount> amounts;
-        std::vector<std::string> faults;
+        std::vector<Fault> faults;
     };
     static Read fromItems(const std::vector<std::string>& items);
     static std::vector<ValueItem> itemsOf(const std::vector<StatutoryAmount>& amounts);
@@ -50,7 +56,7 @@ public:
         std::string label;
         std::string rate;
     };
-    // The list the user typed, labels as they are stored; or, refused, why in Greek.
+    // The list the user typed, labels as they are stored; or why it is refused.
     static Result<std::vector<StatutoryAmount>> fromTyped(const std::vector<Typed>& typed);
 };
 

@@ -25,21 +25,6 @@
 namespace velmora::store {
 namespace {
 
-constexpr std::array<const char*, 12> kLabels = {
-    "Όνομα ιδιοκτήτη",
-    "Επώνυμο ιδιοκτήτη",
-    "Δ/νση Κατοικίας ιδιοκτήτη",
-    "Πόλη ιδιοκτήτη",
-    "Δήμος",
-    "Δημοτικό Διαμέρισμα",
-    "Θέση",
-    "Όνομα μηχανικού",
-    "Επώνυμο μηχανικού",
-    "Δ/νση μηχανικού",
-    "Πόλη μηχανικού",
-    "Ειδικότητα μηχανικού",
-};
-
 // λ for a new study, from the installation default. A missing default is the starting λ of a
 // fresh installation; one that does not hold a positive number would price every new study at
 // nothing or below, and is refused. One that is there but cannot be read is told as such.
@@ -67,14 +52,16 @@ defaultAmounts(const std::filesystem::path& installation) {
         return std::optional<std::vector<StatutoryAmount>>();
     if (read.state == FileContents::State::Unreadable) return read.error;
     StatutoryAmounts::Read amounts = StatutoryAmounts::fromItems(read.items);
-    if (!amounts.faults.empty())
-        return Failure::quoting(
-            Error::Kind::Refused, {},
-            "Οι κρατήσεις με τις οποίες ξεκινούν οι νέες μελέτες (αρχείο «" +
-                TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultAmounts)) +
-                "») δεν διαβάζονται: " + amounts.faults.front() +
-                " Ορίστε τις ξανά από το κουμπί «Κρατήσεις» μιας μελέτης ή με "
-                "«velmora-cli rates --set» και δοκιμάστε ξανά. Δεν γράφτηκε τίποτα.");
+    if (!amounts.faults.empty()) {
+        const StatutoryAmounts::Fault& fault = amounts.faults.front();
+        std::vector<std::string> arguments = {
+            TextPath::toUtf8(FileName::resolve(installation, Catalogue::kDefaultAmounts)),
+            fault.label};
+        if (fault.rate) arguments.push_back(*fault.rate);
+        return Failure::refusing(fault.rate ? Error::Refusal::DefaultAmountRate
+                                            : Error::Refusal::DefaultAmountNoRate,
+                                 std::move(arguments));
+    }
     return std::optional(std::move(amounts.amounts));
 }
 
@@ -142,59 +129,45 @@ std::array<std::string, 12> StudyDetails::fields() const {
             engineer.surname, engineer.address, engineer.city, engineer.specialty};
 }
 
-std::string StudyCreation::folderNameProblem(const std::string& name) {
-    const std::string change = " Αλλάξτε το όνομα ή το επώνυμο του ιδιοκτήτη.";
+Status StudyCreation::folderNameProblem(const std::string& name) {
+    const auto refuse = [&name](Error::Refusal why, std::vector<std::string> more = {}) {
+        more.insert(more.begin(), name);
+        return Failure::refusing(why, std::move(more));
+    };
     bool onlyBlanks = true;
     for (char c : name)
         if (!isBlank(c)) onlyBlanks = false;
-    if (onlyBlanks)
-        return "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της "
-               "μελέτης και δεν μπορούν να είναι μόνο κενά." +
-               change;
+    if (onlyBlanks) return Failure::refusing(Error::Refusal::FolderBlank);
     // "." and ".." name folders that exist already; Windows reads any run of dots and blanks
     // as one of them.
-    const std::string prefix =
-        "Το όνομα και το επώνυμο του ιδιοκτήτη δίνουν μαζί το όνομα του φακέλου της μελέτης «" +
-        name + "»";
     if (name.find_first_not_of(". \t") == std::string::npos)
-        return prefix + ", που δεν επιτρέπεται: δεν μπορεί να αποτελείται μόνο από τελείες." +
-               change;
-    for (char c : name) {
+        return refuse(Error::Refusal::FolderDots);
+    for (char c : name)
         if (FileName::refusedOnWindows(static_cast<unsigned char>(c)))
-            return prefix +
-                   " και δεν μπορούν να περιέχουν κανέναν από τους χαρακτήρες \\ / : * ? \" < > "
-                   "|, ούτε χαρακτήρες ελέγχου (όπως το Tab)." +
-                   change;
-    }
+            return refuse(Error::Refusal::FolderCharacter);
     // Study folders travel between machines, and Windows drops a trailing dot or blank from a
     // folder name, so the folder would not be found there under its listed name.
     if (name.back() == '.' || isBlank(name.back()))
-        return prefix + ", που τελειώνει σε " + (name.back() == '.' ? "τελεία" : "κενό") +
-               ": τα Windows δεν κρατούν τέτοιο όνομα φακέλου." + change;
-    if (StudyShelf::isShelfName(name))
-        return prefix + ", που είναι το όνομα του φακέλου των αρχειοθετημένων μελετών." + change;
-    if (isReservedDeviceName(name))
-        return prefix +
-               ", που στα Windows είναι δεσμευμένο όνομα συσκευής (CON, PRN, AUX, NUL, "
-               "COM1 έως COM9, LPT1 έως LPT9) και δεν μπορεί να γίνει φάκελος." +
-               change;
+        return refuse(Error::Refusal::FolderTrailing, {name.back() == '.' ? "." : " "});
+    if (StudyShelf::isShelfName(name)) return refuse(Error::Refusal::FolderShelf);
+    if (isReservedDeviceName(name)) return refuse(Error::Refusal::FolderDevice);
     return {};
 }
 
 Status StudyCreation::detailsProblem(const std::filesystem::path& installation,
                                      const StudyDetails& typed,
                                      const std::filesystem::path& keeping) {
-    const auto refuse = [](std::string why) {
-        return Failure::quoting(Error::Kind::Refused, {}, why);
-    };
     const StudyDetails details = typed.normalised();
     const std::string name = details.folderName();
-    if (std::string problem = folderNameProblem(name); !problem.empty()) return refuse(problem);
+    if (Status problem = folderNameProblem(name); !problem) return problem;
 
+    // The fields of the details come in the order of their refusals' fields.
     const auto fields = details.fields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        if (std::string problem = FieldCheck::storable(kLabels[i], fields[i]); !problem.empty())
-            return refuse(problem);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto field = static_cast<Error::Field>(
+            static_cast<int>(Error::Field::OwnerFirstName) + static_cast<int>(i));
+        if (Status problem = FieldCheck::storable(field, fields[i]); !problem) return problem;
+    }
 
     const std::filesystem::path folder = installation / TextPath::fromUtf8(name);
     const std::string folderText = TextPath::toUtf8(folder);

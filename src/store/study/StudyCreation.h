@@ -67,9 +67,8 @@ public:
     static bool isTaken(const std::filesystem::path& installation, const std::string& name,
                         const std::filesystem::path& keeping = {});
 
-    // Why a text cannot name a folder on any of the systems the program runs on; empty when it
-    // can.
-    static std::string folderNameProblem(const std::string& name);
+    // Whether a text can name a folder on every system the program runs on, or why not.
+    static Status folderNameProblem(const std::string& name);
 
 private:
     // Writes what a study starts from beyond its first files into its folder, still under its

@@ -19,10 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Error refused(std::string why) {
-    return Failure::quoting(Error::Kind::Refused, {}, std::move(why));
-}
-
 bool standsThere(const fs::path& path) {
     std::error_code ec;
     return fs::symlink_status(path, ec).type() != fs::file_type::not_found;
@@ -57,7 +53,7 @@ StudyEntry ownerOf(const fs::path& study, const std::string& name) {
     const Result<std::vector<std::string>> details = Study(study).details();
     if (details && details->size() >= 2) {
         StudyEntry owner{(*details)[0], (*details)[1]};
-        if (StudyCreation::folderNameProblem(owner.folderName()).empty()) return owner;
+        if (StudyCreation::folderNameProblem(owner.folderName())) return owner;
     }
     return {name, {}};
 }
@@ -147,8 +143,7 @@ Status StudyShelf::bringBack(const fs::path& installation, std::string_view name
     if (!hold.status()) return hold.status();
     const StudyEntry owner = ownerOf(shelved, std::string(name));
     const std::string folderName = owner.folderName();
-    if (std::string problem = StudyCreation::folderNameProblem(folderName); !problem.empty())
-        return refused(problem);
+    if (Status problem = StudyCreation::folderNameProblem(folderName); !problem) return problem;
     if (taken(installation, folderName))
         return Failure::refusing(Error::Refusal::FolderTaken, {folderName});
     const fs::path folder = installation / TextPath::fromUtf8(folderName);

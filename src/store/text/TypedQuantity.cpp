@@ -2,6 +2,8 @@
 
 #include "store/text/NumberText.h"
 
+#include <utility>
+
 namespace velmora::store {
 namespace {
 
@@ -54,32 +56,27 @@ TypedQuantity::Verdict TypedQuantity::check(std::string_view typed,
     return {Fault::None, Reading{*value, std::move(stored)}};
 }
 
-std::string TypedQuantity::problem(std::string_view field, std::string_view typed,
-                                   const std::optional<Shown>& shown) {
-    const std::string what =
-        "Η τιμή «" + std::string(typed) + "» στο πεδίο «" + std::string(field) + "» ";
-    switch (check(typed, shown).fault) {
-    case Fault::None:
-        return {};
-    case Fault::NotANumber:
-        return what + "δεν είναι αριθμός. Γράψτε έναν αριθμό (π.χ. 12 ή 12,5) ή αφήστε το πεδίο "
-                      "κενό για 0.";
-    case Fault::Negative:
-        return what + "είναι αρνητική. Οι ποσότητες δεν μπορεί να είναι αρνητικές.";
-    case Fault::ThousandsPoint: {
+Result<TypedQuantity::Reading> TypedQuantity::take(std::string_view field, std::string_view typed,
+                                                   const std::optional<Shown>& shown) {
+    Verdict verdict = check(typed, shown);
+    if (verdict.reading) return std::move(*verdict.reading);
+    Error refused;
+    refused.kind = Error::Kind::Refused;
+    refused.refusal = Error::Refusal::QuantityNotANumber;
+    refused.arguments = {std::string(typed), std::string(field)};
+    if (verdict.fault == Fault::Negative) refused.refusal = Error::Refusal::QuantityNegative;
+    if (verdict.fault == Fault::ThousandsPoint) {
+        // The two numbers it may mean: without the thousands point, or with a decimal comma.
         std::string number(trimmed(typed));
         const std::size_t point = number.find('.');
         std::string whole = number;
         whole.erase(point, 1);
         number[point] = ',';
-        return what +
-               "δεν είναι σαφής: η τελεία μπορεί να χωρίζει χιλιάδες. Γράψτε τη χωρίς "
-               "διαχωριστικό χιλιάδων («" +
-               whole + "») ή, αν εννοείτε δεκαδικό αριθμό, με υποδιαστολή κόμμα («" + number +
-               "»).";
+        refused.refusal = Error::Refusal::QuantityThousands;
+        refused.arguments.push_back(std::move(whole));
+        refused.arguments.push_back(std::move(number));
     }
-    }
-    return {};
+    return refused;
 }
 
 } // namespace velmora::store

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/base/Result.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,10 +53,9 @@ public:
         return check(typed, shown).reading;
     }
 
-    // Why the text typed in the field named `field` is refused, in Greek, naming the field and
-    // telling how to type it; empty when it is taken.
-    static std::string problem(std::string_view field, std::string_view typed,
-                               const std::optional<Shown>& shown = {});
+    // The reading of the text typed in the field named `field`, or why it is refused.
+    static Result<Reading> take(std::string_view field, std::string_view typed,
+                                const std::optional<Shown>& shown = {});
 };
 
 } // namespace velmora::store

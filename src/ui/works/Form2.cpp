@@ -2,6 +2,7 @@
 
 #include "ui/works/Form2.h"
 
+#include "messages/Describe.h"
 #include "store/study/WorkSelection.h"
 #include "store/text/TypedQuantity.h"
 #include "ui/services/Dialogs.h"
@@ -53,8 +54,10 @@ void Form2::Command1_Click() {
         // "1.500" is a number, but which one is for the user to say.
         QString ambiguity;
         if (verdict.fault == store::TypedQuantity::Fault::ThousandsPoint)
-            ambiguity = QString::fromStdString(store::TypedQuantity::problem(
-                            QuantityBoxes::fieldName(Label1).toStdString(), typed)) +
+            ambiguity = QString::fromStdString(messages::describe(
+                            store::TypedQuantity::take(
+                                QuantityBoxes::fieldName(Label1).toStdString(), typed)
+                                .error())) +
                         QStringLiteral("\n\n");
         Dialogs::message(this,
                          ambiguity + QStringLiteral("Ο συντελεστής λ πρέπει να είναι θετικός "

@@ -1,5 +1,6 @@
 #include "ui/works/QuantityBoxes.h"
 
+#include "messages/Describe.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"
@@ -22,15 +23,14 @@ QuantityBoxes::read(QWidget* window, const std::vector<QuantityField>& fields) {
     QLineEdit* first = nullptr;
     for (const QuantityField& field : fields) {
         const std::string typed = field.box->text().toStdString();
-        auto reading = store::TypedQuantity::read(typed, field.shown);
+        auto reading = store::TypedQuantity::take(field.name.toStdString(), typed, field.shown);
         mark(field.box, !reading);
         if (reading) {
             readings.push_back(std::move(*reading));
             continue;
         }
         if (first == nullptr) first = field.box;
-        problems << QString::fromStdString(
-            store::TypedQuantity::problem(field.name.toStdString(), typed, field.shown));
+        problems << QString::fromStdString(messages::describe(reading.error()));
     }
     if (first == nullptr) return readings;
 

@@ -130,9 +130,10 @@ void kratiseis::load() {
                                    .arg(read->amounts.size())
                                    .arg(kRows));
     if (!read->faults.empty())
-        Dialogs::message(this, QStringLiteral("Οι κρατήσεις της μελέτης δεν διαβάστηκαν όλες "
-                                              "σωστά:\n- %1\nΔιορθώστε τες και αποθηκεύστε.")
-                                   .arg(QString::fromStdString(read->faults.front())));
+        Dialogs::message(
+            this, QStringLiteral("Οι κρατήσεις της μελέτης δεν διαβάστηκαν όλες "
+                                 "σωστά:\n- %1\nΔιορθώστε τες και αποθηκεύστε.")
+                      .arg(QString::fromStdString(messages::describe(read->faults.front()))));
 }
 
 void kratiseis::cmdOK_Click() {
