@@ -94,10 +94,9 @@ StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& ins
     if (Status problem = StudyCreation::detailsProblem(installation, details, study); !problem)
         return {problem, study};
 
-    const Result<std::vector<std::string>> stored = Study(study).details();
+    const Result<StudyDetails> stored = Study(study).details();
     if (!stored && stored.error().kind != Error::Kind::NotFound) return {stored.error(), study};
-    const StudyDetails before =
-        StudyDetails::of(stored.maybe().value_or(std::vector<std::string>{}));
+    const StudyDetails before = stored.maybe().value_or(StudyDetails{});
     const std::filesystem::path renamed = installation / TextPath::fromUtf8(details.folderName());
     const bool moves = renamed.filename() != study.filename();
     const Installation::CurrentStudy current = Installation::currentStudy(installation);

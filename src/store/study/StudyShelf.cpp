@@ -54,9 +54,8 @@ bool isCurrent(const fs::path& installation, const fs::path& study) {
 }
 
 StudyEntry ownerOf(const fs::path& study, const std::string& name) {
-    const Result<std::vector<std::string>> details = Study(study).details();
-    if (details && details->size() >= 2) {
-        StudyEntry owner{(*details)[0], (*details)[1]};
+    if (const Result<StudyDetails> details = Study(study).details()) {
+        StudyEntry owner{details->ownerFirstName, details->ownerSurname};
         if (StudyCreation::folderNameProblem(owner.folderName()).empty()) return owner;
     }
     return {name, {}};
