@@ -37,12 +37,12 @@ std::string summaryUnread(const std::filesystem::path& study,
         }
         // A file that is there may still hold what the user typed: saying it is missing would
         // send them looking for the wrong cause.
-        told += (told.empty() ? "" : "\n") + describe(error) +
-                " Τα στοιχεία του εμφανίζονται κενά.";
+        told +=
+            (told.empty() ? "" : "\n") + describe(error) + " Τα στοιχεία του εμφανίζονται κενά.";
     }
     if (!missing.empty())
-        missing = "Λείπουν αρχεία της μελέτης «" + store::TextPath::toUtf8(study) + "»: " +
-                  missing + ". Τα στοιχεία τους εμφανίζονται κενά.";
+        missing = "Λείπουν αρχεία της μελέτης «" + store::TextPath::toUtf8(study) +
+                  "»: " + missing + ". Τα στοιχεία τους εμφανίζονται κενά.";
     return missing + (missing.empty() || told.empty() ? "" : "\n") + told;
 }
 

@@ -56,6 +56,12 @@ Result<Study> Study::current(const std::filesystem::path& installation) {
     return study.error;
 }
 
+bool Study::isCurrent(const std::filesystem::path& installation) const {
+    const Result<Study> current = Study::current(installation);
+    std::error_code ec;
+    return current && std::filesystem::equivalent(current->folder(), folder_, ec);
+}
+
 bool Study::isAbsent(const Error& error) {
     using Kind = Error::Kind;
     return error.kind == Kind::NotFound || error.kind == Kind::Short || error.kind == Kind::Refused;

@@ -50,6 +50,8 @@ public:
     static Result<Study> current(const std::filesystem::path& installation);
 
     const std::filesystem::path& folder() const { return folder_; }
+    // Whether this is the study the pointer file of the installation names.
+    bool isCurrent(const std::filesystem::path& installation) const;
 
     // Whether an error of this study's reading only says that a value is not there: the file is
     // missing or short, or its item is not what was asked. Anything else is worth a word.
