@@ -41,12 +41,13 @@ public:
 
         work(Work::Apportionment, Catalogue::kApportionmentSection,
              WorkSections::apportionment(quantity(Work::Apportionment), field_));
-        const std::vector<double> survey = quantities(Work::Tachymetry, 5);
-        if (survey[5] != 0 && survey[5] != 1)
+        const store::Tachymetry survey =
+            store::Tachymetry::of(quantities(Work::Tachymetry, store::Tachymetry::kSlopes));
+        if (survey.elevation != 0 && survey.elevation != 1)
             warn({.kind = Warning::Kind::ElevationOption,
                   .file = std::string(Study::fileOf(Work::Tachymetry).name),
-                  .number = text(survey[5]),
-                  .factor = text(1 + 0.6 * survey[5])});
+                  .number = text(survey.elevation),
+                  .factor = text(1 + 0.6 * survey.elevation)});
         work(Work::Tachymetry, Catalogue::kTachymetrySection,
              WorkSections::tachymetry(survey, prices, field_));
         work(Work::Urban, Catalogue::kUrbanSection,
@@ -78,9 +79,7 @@ public:
         write(Catalogue::kTotalsSection, fee.section(field_));
 
         ReportFrame frame;
-        if (auto details = told(study_.details()))
-            for (std::size_t i = 0; i < frame.details.size() && i < details->size(); ++i)
-                frame.details[i] = (*details)[i];
+        if (auto details = told(study_.details())) frame.details = details->fields();
         readZone();
         frame.scale = scale_;
         frame.lambda = lambda_;

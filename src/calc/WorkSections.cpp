@@ -75,8 +75,9 @@ WorkSection WorkSections::apportionment(double length, const NumberField& field)
     return section;
 }
 
-WorkSection WorkSections::tachymetry(const std::vector<double>& values, const ScalePrices& prices,
+WorkSection WorkSections::tachymetry(const store::Tachymetry& survey, const ScalePrices& prices,
                                      const NumberField& field) {
+    const auto& values = survey.slopes;
     static constexpr std::string_view kLabels[5] = {
         "Κλίση 0%-5%   ", "Κλίση 5%-20%  ", "Κλίση 20%-50% ", "Κλίση 50%-100%", "Κλίση   <100% ",
     };
@@ -100,7 +101,7 @@ WorkSection WorkSections::tachymetry(const std::vector<double>& values, const Sc
                       field(prices.slope[i]) + "=" + field(product));
     }
     out.underline(39);
-    const double elevation = values[5];
+    const double elevation = survey.elevation;
     if (elevation == 1) {
         out.plain("\tΥΨΟΜΕΤΡΙΑ " + field(sum) + " Χ 60% =" + field(0.6 * sum));
         out.underline(39);

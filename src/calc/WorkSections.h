@@ -2,6 +2,7 @@
 
 #include "calc/NumberField.h"
 #include "calc/PriceTable.h"
+#include "store/study/Study.h"
 
 #include <array>
 #include <cstdint>
@@ -22,8 +23,7 @@ class WorkSections {
 public:
     // Apportionment acts by total length of plot fronts, in kilometres.
     static WorkSection apportionment(double length, const NumberField& field);
-    // Tachymetric survey: five areas by slope class, then the elevation option.
-    static WorkSection tachymetry(const std::vector<double>& values, const ScalePrices& prices,
+    static WorkSection tachymetry(const store::Tachymetry& survey, const ScalePrices& prices,
                                   const NumberField& field);
     static WorkSection urban(double area, const ScalePrices& prices, const NumberField& field);
     static WorkSection polygonometry(double points, std::int16_t zone, const NumberField& field);

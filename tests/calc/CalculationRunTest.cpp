@@ -1,11 +1,11 @@
 #include "calc/CalculationRun.h"
 
 #include "messages/Describe.h"
+#include "messages/StudyShown.h"
 #include "store/files/FileName.h"
 #include "store/files/ValueFile.h"
 #include "store/study/StatutoryAmounts.h"
 #include "store/study/Study.h"
-#include "store/study/WorkSelection.h"
 
 #include "TempFolder.h"
 #include "TestFiles.h"
@@ -366,18 +366,21 @@ TEST_F(CalculationRunTest, CalculationSummaryAndWorkSelectionReadTheSameStudy) {
         return std::find(head.begin(), head.end(), line) != head.end();
     };
 
-    const store::Study::Summary summary = study.summary(',');
-    EXPECT_TRUE(summary.missing.empty());
+    const store::Study::Summary summary = study.summary();
+    EXPECT_TRUE(summary.unread.empty());
     ASSERT_TRUE(summary.scale && summary.lambda);
-    EXPECT_TRUE(inHead("Κλίμακα 1: " + *summary.scale + " ")) << *summary.scale;
-    EXPECT_TRUE(inHead("Συντελεστής λ= " + *summary.lambda + " ")) << *summary.lambda;
+    const std::string scale = messages::scaleShown(*summary.scale, ',');
+    const std::string lambda =
+        messages::lambdaShown(*summary.lambda, messages::LambdaShown::Summary, ',');
+    EXPECT_TRUE(inHead("Κλίμακα 1: " + scale + " ")) << scale;
+    EXPECT_TRUE(inHead("Συντελεστής λ= " + lambda + " ")) << lambda;
     EXPECT_TRUE(inHead("ΠΕΡΙΟΧΗ ΕΝΤΟΣ ΣΧΕΔΙΟΥ ΠΟΛΕΩΣ Ή ΕΝΤΟΣ ΟΙΚΙΣΜΟY"));
     EXPECT_EQ(summary.inside, true);
     EXPECT_EQ(study.equalsInside().maybe(), false);
 
     // The submit rewrites every work file as the numbers both read, so neither sees a change.
-    EXPECT_TRUE(store::WorkSelection::submit(folder).empty());
-    const store::Study::Summary submitted = study.summary(',');
+    EXPECT_TRUE(study.submit().empty());
+    const store::Study::Summary submitted = study.summary();
     for (const auto& work : store::Study::works()) {
         EXPECT_EQ(submitted.of(work.work), summary.of(work.work)) << work.name;
         EXPECT_EQ(study.quantities(work.work).maybe(), summary.of(work.work)) << work.name;

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WorkCase{"TachymetryWithoutElevation",
                  [](F f) {
-                     return WorkSections::tachymetry({10, 0, 0, 0, 2, 0}, at(500), f);
+                     return WorkSections::tachymetry({{10, 0, 0, 0, 2}, 0}, at(500), f);
                  },
                  {"\tΚλίση 0%-5%    10 X 130 = 1300 ", "\tΚλίση   <100%  2 X 286 = 572 ",
                   dashes(39), "\tΣυνολο.............: 1872 "},
@@ -60,26 +60,26 @@ INSTANTIATE_TEST_SUITE_P(
         // The surcharge line is only for the option value 1; the total takes the value as read.
         WorkCase{"TachymetryOptionTwo",
                  [](F f) {
-                     return WorkSections::tachymetry({10, 0, 0, 0, 0, 2}, at(500), f);
+                     return WorkSections::tachymetry({{10, 0, 0, 0, 0}, 2}, at(500), f);
                  },
                  {"\tΚλίση 0%-5%    10 X 130 = 1300 ", dashes(39), "\tΣυνολο.............: 2860 "},
                  2860},
         WorkCase{"TachymetryMiddleClassesScale100",
                  [](F f) {
-                     return WorkSections::tachymetry({0, 1, 1, 1, 0, 0}, at(100), f);
+                     return WorkSections::tachymetry({{0, 1, 1, 1, 0}, 0}, at(100), f);
                  },
                  {"\tΚλίση 5%-20%   1 X 728 = 728 ", "\tΚλίση 20%-50%  1 X 988 = 988 ",
                   "\tΚλίση 50%-100% 1 X 1248 = 1248 ", dashes(39), "\tΣυνολο.............: 2964 "},
                  2964},
         WorkCase{"TachymetryZeroAreasWithElevation",
                  [](F f) {
-                     return WorkSections::tachymetry({0, 0, 0, 0, 0, 1}, at(500), f);
+                     return WorkSections::tachymetry({{0, 0, 0, 0, 0}, 1}, at(500), f);
                  },
                  {},
                  0},
         WorkCase{"TachymetryScaleOutsideTable",
                  [](F f) {
-                     return WorkSections::tachymetry({10, 0, 0, 0, 0, 0}, at(250), f);
+                     return WorkSections::tachymetry({{10, 0, 0, 0, 0}, 0}, at(250), f);
                  },
                  {"\tΚλίση 0%-5%    10 X= 0 ", dashes(39), "\tΣυνολο.............: 0 "},
                  0},

@@ -3,6 +3,8 @@
 #include "store/study/Study.h"
 
 #include "messages/Describe.h"
+#include "messages/StudyShown.h"
+#include "store/base/TextPath.h"
 #include "store/files/ValueFile.h"
 #include "store/text/TypedQuantity.h"
 
@@ -291,6 +293,43 @@ TEST_F(WorkSelectionTest, ABuildingAreaLeftEmptyKeepsTheStoredPoints) {
     EXPECT_EQ(bytes("them.dat"), " 12 \r\n");
     ASSERT_TRUE(stored.storeBuildingArea(0.0));
     EXPECT_EQ(bytes("them.dat"), " 4 \r\n");
+}
+
+// λ multiplies every amount of this study and of the studies after it: what is no positive
+// number is refused before either file is touched, in the words the λ window has always used.
+TEST_F(WorkSelectionTest, ALambdaThatIsNoPositiveNumberTouchesNeitherFile) {
+    put("l.dat", " 1.2 \r\n");
+    const TempFolder home;
+    const Study stored(study.path());
+    for (const std::string typed : {"0", "-0,5", "1.500", "λ", ""}) {
+        const Study::Change change = stored.changeLambda(home.path(), typed);
+        EXPECT_EQ(messages::describe(change.study),
+                  "Ο συντελεστής λ πρέπει να είναι θετικός αριθμός, π.χ. 1 ή 1,2. Η τιμή «" +
+                      typed + "» δεν έγινε δεκτή και ο συντελεστής δεν άλλαξε.")
+            << typed;
+    }
+    EXPECT_EQ(bytes("l.dat"), " 1.2 \r\n");
+    EXPECT_TRUE(std::filesystem::is_empty(home.path()));
+    ASSERT_TRUE(stored.changeLambda(home.path(), "0,85").study);
+    EXPECT_EQ(bytes("l.dat"), "0.85\r\n");
+}
+
+// A file that is there but cannot be read may still hold what the user typed: the summary tells
+// it apart from one that is missing or short.
+TEST_F(WorkSelectionTest, TheSummaryTellsAMissingFileFromOneItCannotRead) {
+    std::filesystem::create_directory(study / "l.dat");
+    put("stoixeia.dat", "\xC3\xE9\xFE\xF1\xE3\xEF\xF2\r\n"); // Γιώργος, in the files' code page
+    const Study::Summary summary = Study(study.path()).summary();
+    EXPECT_EQ(summary.details.ownerFirstName, "Γιώργος");
+    EXPECT_EQ(summary.details.engineer.specialty, "");
+    const std::string folder = TextPath::toUtf8(study.path());
+    EXPECT_EQ(messages::summaryUnread(study.path(), summary.unread),
+              "Λείπουν αρχεία της μελέτης «" + folder +
+                  "»: entos.dat, stoixeia.dat (ελλιπές). Τα στοιχεία τους εμφανίζονται κενά.\n"
+                  "Το «l.dat» στον φάκελο «" +
+                  folder +
+                  "» δεν είναι κανονικό αρχείο (είναι φάκελος, σωλήνας ή συσκευή) και δεν "
+                  "διαβάζεται. Τα στοιχεία του εμφανίζονται κενά.");
 }
 
 struct StaleCase {

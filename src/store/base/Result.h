@@ -58,6 +58,7 @@ struct Error {
         None,                  // not a refusal
         StoredNotANumber,      // the file's name, its item: no number the program takes there
         AreaTooLarge,          // an area whose count of points cannot be worked out
+        LambdaNotPositive,     // λ as typed: no positive number
         ListChanged,           // the list of studies changed meanwhile
         ShelvedNotFound,       // the put-away study's folder name
         FolderTaken,           // the folder name a study brought back would take

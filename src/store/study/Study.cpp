@@ -1,10 +1,10 @@
 #include "store/study/Study.h"
 
 #include "store/base/Catalogue.h"
-#include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 #include "store/files/FileName.h"
 #include "store/study/Installation.h"
+#include "store/study/WorkSelection.h"
 #include "store/text/NumberText.h"
 
 #include <cmath>
@@ -13,27 +13,8 @@
 namespace velmora::store {
 namespace {
 
-std::string shownNumber(double value, int digits, char separator) {
-    return NumberText::general(value, digits, separator);
-}
-
 bool isBlank(std::string_view item) {
     return item.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-// An item that reads as a number is shown as one, in the user's format; anything else as it is
-// stored, and a blank item as nothing.
-std::string numberOrText(std::string_view item, int digits, char separator) {
-    if (isBlank(item)) return {};
-    if (auto value = NumberText::parse(item)) return shownNumber(*value, digits, separator);
-    return std::string(item);
-}
-
-// A label or a box reads better with the zero that value files leave out: "0,85", not ",85".
-std::string withLeadingZero(std::string text, char separator) {
-    const std::size_t at = text.starts_with('-') ? 1 : 0;
-    if (text.size() > at && text[at] == separator) text.insert(at, 1, '0');
-    return text;
 }
 
 // What the calculation reads besides the works.
@@ -61,10 +42,24 @@ std::optional<std::int16_t> rounded(std::string_view item) {
 
 } // namespace
 
+Tachymetry Tachymetry::of(const std::vector<double>& quantities) {
+    Tachymetry survey;
+    for (std::size_t i = 0; i < kSlopes && i < quantities.size(); ++i)
+        survey.slopes[i] = quantities[i];
+    if (quantities.size() > kSlopes) survey.elevation = quantities[kSlopes];
+    return survey;
+}
+
 Result<Study> Study::current(const std::filesystem::path& installation) {
     const Installation::CurrentStudy study = Installation::currentStudy(installation);
     if (study.state == Installation::CurrentStudy::State::Found) return Study(study.folder);
     return study.error;
+}
+
+bool Study::isCurrent(const std::filesystem::path& installation) const {
+    const Result<Study> current = Study::current(installation);
+    std::error_code ec;
+    return current && std::filesystem::equivalent(current->folder(), folder_, ec);
 }
 
 bool Study::isAbsent(const Error& error) {
@@ -75,7 +70,7 @@ bool Study::isAbsent(const Error& error) {
 const std::array<Study::WorkFile, 9>& Study::works() {
     static const std::array<WorkFile, 9> files = {{
         {Work::Apportionment, Catalogue::kApportionment, 1},
-        {Work::Tachymetry, Catalogue::kTachymetry, 6},
+        {Work::Tachymetry, Catalogue::kTachymetry, Tachymetry::kSlopes + 1},
         {Work::Urban, Catalogue::kUrban, 1},
         {Work::Polygonometry, Catalogue::kPolygonometry, 1},
         {Work::Lines, Catalogue::kLines, 2},
@@ -111,8 +106,10 @@ Result<std::string> Study::firstItem(std::string_view name) const {
     return std::move(read->front());
 }
 
-Result<std::vector<std::string>> Study::details() const {
-    return items(Catalogue::kDetails);
+Result<StudyDetails> Study::details() const {
+    auto read = items(Catalogue::kDetails);
+    if (!read) return read.error();
+    return StudyDetails::of(*read);
 }
 
 Result<std::string> Study::lambdaItem() const {
@@ -189,8 +186,8 @@ Result<std::vector<TypedQuantity::Shown>> Study::shownItems(Work work, char sepa
     std::vector<TypedQuantity::Shown> shown;
     shown.reserve(stored.size());
     for (std::string& item : stored) {
-        std::string text =
-            withLeadingZero(numberOrText(item, NumberText::kDoubleDigits, separator), separator);
+        std::string text = NumberText::withLeadingZero(
+            NumberText::shown(item, NumberText::kDoubleDigits, separator), separator);
         shown.push_back({std::move(text), std::move(item)});
     }
     return shown;
@@ -214,6 +211,10 @@ Status Study::storeTyped(Work work, const std::vector<TypedQuantity::Reading>& r
             items.push_back(ValueItem::number(elevation->ticked ? 1 : 0));
     }
     return ValueFile::write(folder_, fileOf(work).name, items);
+}
+
+std::vector<Error> Study::submit() const {
+    return WorkSelection::submit(folder_);
 }
 
 double Study::buildingPoints(float area) {
@@ -253,9 +254,15 @@ Study::Change Study::storeWithDefault(const std::filesystem::path& installation,
 }
 
 Study::Change Study::changeLambda(const std::filesystem::path& installation,
-                                  const TypedQuantity::Reading& reading) const {
+                                  std::string_view typed) const {
+    // λ multiplies every amount of the study and of every study after it.
+    const auto reading = TypedQuantity::check(typed).reading;
+    if (!reading || !WorkSelection::lambdaOf(reading->stored))
+        return {Failure::refusing(Error::Refusal::LambdaNotPositive, {std::string(typed)},
+                                  FileName::resolve(folder_, Catalogue::kLambda)),
+                {}};
     return storeWithDefault(installation, Catalogue::kLambda, Catalogue::kDefaultLambda,
-                            {ValueItem::text(reading.stored)});
+                            {ValueItem::text(reading->stored)});
 }
 
 Result<StatutoryAmounts::Read> Study::amounts() const {
@@ -270,17 +277,6 @@ Study::Change Study::changeAmounts(const std::filesystem::path& installation,
                                    const std::vector<StatutoryAmount>& amounts) const {
     return storeWithDefault(installation, Catalogue::kAmounts, Catalogue::kDefaultAmounts,
                             StatutoryAmounts::itemsOf(amounts));
-}
-
-std::string Study::showLambda(std::string_view item, LambdaShown how, char separator) {
-    if (how == LambdaShown::SummaryAfterChange)
-        return numberOrText(item, NumberText::kDoubleDigits, separator);
-    auto value = NumberText::parse(item);
-    auto single = value ? NumberText::toSingle(*value) : std::nullopt;
-    if (!single) return std::string(item);
-    std::string text = shownNumber(*single, NumberText::kSingleDigits, separator);
-    if (how == LambdaShown::WorkSelection) return withLeadingZero(std::move(text), separator);
-    return text;
 }
 
 const std::vector<std::string_view>& Study::reportInputs() {
@@ -320,30 +316,24 @@ std::optional<std::filesystem::file_time_type> Study::writtenAt(std::string_view
     return lastWritten(folder_, name);
 }
 
-Study::Summary Study::summary(char separator) const {
+Study::Summary Study::summary() const {
     Summary summary;
-    auto missing = [&](const Error& error) {
-        const std::filesystem::path file = TextPath::fromUtf8(error.file);
-        summary.missing.push_back(
-            {TextPath::toUtf8(file.filename()), error.kind == Error::Kind::Short});
-    };
-
     if (auto zone = zoneItem())
         summary.inside = rounded(*zone) == 1;
     else
-        missing(zone.error());
-    if (auto scale = scaleItem())
-        summary.scale = numberOrText(*scale, NumberText::kDoubleDigits, separator);
+        summary.unread.push_back(zone.error());
+    summary.scale = scaleItem().maybe();
     if (auto lambda = lambdaItem())
-        summary.lambda = showLambda(*lambda, LambdaShown::Summary, separator);
+        summary.lambda = std::move(*lambda);
     else
-        missing(lambda.error());
-    if (auto read = details()) {
-        summary.details = std::move(*read);
-        if (summary.details.size() < kDetails)
-            summary.missing.push_back({std::string(Catalogue::kDetails), true});
+        summary.unread.push_back(lambda.error());
+    if (auto read = items(Catalogue::kDetails)) {
+        summary.details = StudyDetails::of(*read);
+        if (read->size() < StudyDetails::kFields)
+            summary.unread.push_back(
+                Failure::of(Error::Kind::Short, folder_ / std::string(Catalogue::kDetails)));
     } else {
-        missing(read.error());
+        summary.unread.push_back(read.error());
     }
 
     for (const WorkFile& file : works())

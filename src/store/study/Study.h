@@ -4,6 +4,7 @@
 #include "store/base/Status.h"
 #include "store/files/ValueFile.h"
 #include "store/study/StatutoryAmounts.h"
+#include "store/study/StudyDetails.h"
 #include "store/text/TypedQuantity.h"
 
 #include <array>
@@ -30,6 +31,15 @@ enum class Work {
     Plots,
 };
 
+// The tachymetry's quantities: the areas of its five slope classes, then the elevation option.
+struct Tachymetry {
+    static constexpr std::size_t kSlopes = 5;
+    std::array<double, kSlopes> slopes{};
+    double elevation = 0;
+    // From the quantities as a study keeps them; what they lack is 0.
+    static Tachymetry of(const std::vector<double>& quantities);
+};
+
 // One study folder, read and written by what its files mean. Windows, the calculation and the
 // command-line tool all go through here; none of them names a file of the study.
 class Study {
@@ -40,6 +50,8 @@ public:
     static Result<Study> current(const std::filesystem::path& installation);
 
     const std::filesystem::path& folder() const { return folder_; }
+    // Whether this is the study the pointer file of the installation names.
+    bool isCurrent(const std::filesystem::path& installation) const;
 
     // Whether an error of this study's reading only says that a value is not there: the file is
     // missing or short, or its item is not what was asked. Anything else is worth a word.
@@ -48,15 +60,15 @@ public:
     struct WorkFile {
         Work work;
         std::string_view name;
-        // How many numbers the work keeps: the tachymetry its five slopes and the elevation.
+        // How many numbers the work keeps.
         std::size_t items;
     };
     // Every work in the order the calculation prices them and the submit rewrites them.
     static const std::array<WorkFile, 9>& works();
     static const WorkFile& fileOf(Work work);
 
-    // What the owner, the site and the engineer are: twelve texts, fewer when the file is short.
-    Result<std::vector<std::string>> details() const;
+    // The owner, the site and the engineer; a field a short file lacks is empty.
+    Result<StudyDetails> details() const;
 
     // The first item of the λ file as stored, for showing it.
     Result<std::string> lambdaItem() const;
@@ -113,6 +125,10 @@ public:
     Status storeTyped(Work work, const std::vector<TypedQuantity::Reading>& readings,
                       std::optional<Elevation> elevation = std::nullopt) const;
 
+    // Rewrites every work file and the scale as numbers, as the work selection is left; why each
+    // file that could not be rewritten failed.
+    std::vector<Error> submit() const;
+
     // How many polygonometric points setting out a building of this area takes.
     static double buildingPoints(float area);
     // Stores the points that setting out a building of this area takes. The count is worked in
@@ -132,8 +148,8 @@ public:
         // Only tried once the study's own file is stored.
         Status defaults;
     };
-    Change changeLambda(const std::filesystem::path& installation,
-                        const TypedQuantity::Reading& reading) const;
+    // λ as the user typed it; refused, with nothing written, unless it is a positive number.
+    Change changeLambda(const std::filesystem::path& installation, std::string_view typed) const;
 
     // The statutory amounts the study's fee carries: its own list, or the four of old when it
     // keeps none. A file that is there but cannot be read gives its error.
@@ -142,35 +158,25 @@ public:
     Change changeAmounts(const std::filesystem::path& installation,
                          const std::vector<StatutoryAmount>& amounts) const;
 
-    // The three ways λ is shown: in the work selection with its leading zero ("0,85"); in the
-    // summary as stored in single precision (",85"); in the summary after its λ button, at full
-    // precision. An item that is no number is shown as it stands.
-    enum class LambdaShown { WorkSelection, Summary, SummaryAfterChange };
-    static std::string showLambda(std::string_view item, LambdaShown how, char separator);
-
     // What the study summary shows, read in two stages. First the files every created study has:
-    // what is missing stays empty and its file is named. Then the quantities: a work never
+    // what cannot be read stays empty, and why is kept. Then the quantities: a work never
     // entered is 0, and an item that is no number ends the reading of its file.
     struct Summary {
         // Inside the plan by the rounded reading; nothing when the zone file holds no item.
         std::optional<bool> inside;
-        // As shown; nothing when there is none to show.
+        // The first items of the scale and λ files as stored; nothing when there is none.
         std::optional<std::string> scale;
         std::optional<std::string> lambda;
-        std::vector<std::string> details;
-        struct Missing {
-            std::string file;
-            // The file is there but holds too few items.
-            bool tooShort;
-        };
-        std::vector<Missing> missing;
+        StudyDetails details;
+        // Why the zone, λ or the details could not be read whole, in that order.
+        std::vector<Error> unread;
         // The quantities of each work, in the order of `works()`.
         std::array<std::vector<double>, 9> quantities;
         const std::vector<double>& of(Work work) const {
             return quantities[static_cast<std::size_t>(work)];
         }
     };
-    Summary summary(char separator) const;
+    Summary summary() const;
 
     // The files the calculation works the report out from, the study's own choices first and
     // then the works in the order of `works()`. An input the calculation comes to read goes
@@ -189,9 +195,6 @@ public:
 
     // When a file of the study was last written; nothing when it is not there as a file.
     std::optional<std::filesystem::file_time_type> writtenAt(std::string_view name) const;
-
-    // The twelve details, the owner's first.
-    static constexpr std::size_t kDetails = 12;
 
 private:
     template <class T, class Read> Result<T> numberOf(std::string_view name, Read read) const;

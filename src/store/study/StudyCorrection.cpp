@@ -4,12 +4,12 @@
 #include "store/base/Specialty.h"
 #include "store/base/TextPath.h"
 #include "store/files/AtomicFile.h"
-#include "store/files/Failure.h"
 #include "store/files/FileName.h"
 #include "store/files/ValueFile.h"
 #include "store/study/Installation.h"
 #include "store/study/Study.h"
 #include "store/study/StudyList.h"
+#include "store/study/StudyPath.h"
 
 #include <functional>
 #include <system_error>
@@ -35,36 +35,6 @@ public:
 private:
     std::vector<std::function<Status()>> steps_;
 };
-
-Error cannotRename(const std::filesystem::path& folder, const std::error_code& why) {
-    return Failure::of(Error::Kind::WriteFailed, folder, Failure::reasonOf(why),
-                       Error::Context::StudyRename);
-}
-
-// Gives a folder its new name. A system that ignores letter case takes a name differing in case
-// alone for the same one and would leave the folder as it was, so such a rename goes through a
-// temporary name of its own.
-Status moveFolder(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code ec;
-    if (!FileName::sameName(TextPath::toUtf8(from.filename()), TextPath::toUtf8(to.filename())) &&
-        !std::filesystem::exists(to, ec)) {
-        std::filesystem::rename(from, to, ec);
-        if (ec) return cannotRename(from, ec);
-        return {};
-    }
-    for (int attempt = 0; attempt < AtomicFile::kAttempts; ++attempt) {
-        const std::filesystem::path between = AtomicFile::temporaryFor(to, attempt);
-        if (std::filesystem::exists(std::filesystem::symlink_status(between, ec))) continue;
-        std::filesystem::rename(from, between, ec);
-        if (ec) return cannotRename(from, ec);
-        std::filesystem::rename(between, to, ec);
-        if (!ec) return {};
-        std::error_code ignored;
-        std::filesystem::rename(between, from, ignored);
-        return cannotRename(from, ec);
-    }
-    return cannotRename(from, std::make_error_code(std::errc::file_exists));
-}
 
 // Writes a file of the study and keeps how to put it back as it was.
 Status rewrite(Undo& undo, const std::filesystem::path& study, std::string_view name,
@@ -94,16 +64,12 @@ StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& ins
     if (Status problem = StudyCreation::detailsProblem(installation, details, study); !problem)
         return {problem, study};
 
-    const Result<std::vector<std::string>> stored = Study(study).details();
+    const Result<StudyDetails> stored = Study(study).details();
     if (!stored && stored.error().kind != Error::Kind::NotFound) return {stored.error(), study};
-    const StudyDetails before =
-        StudyDetails::of(stored.maybe().value_or(std::vector<std::string>{}));
+    const StudyDetails before = stored.maybe().value_or(StudyDetails{});
     const std::filesystem::path renamed = installation / TextPath::fromUtf8(details.folderName());
     const bool moves = renamed.filename() != study.filename();
-    const Installation::CurrentStudy current = Installation::currentStudy(installation);
-    std::error_code ec;
-    const bool isCurrent = current.state == Installation::CurrentStudy::State::Found &&
-                           std::filesystem::equivalent(current.folder, study, ec);
+    const bool isCurrent = Study(study).isCurrent(installation);
 
     Undo undo;
     std::vector<ValueItem> fields;
@@ -119,9 +85,11 @@ StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& ins
 
     if (moves) {
         hold.beforeMove();
-        if (Status s = moveFolder(study, renamed); !s) return {undo.fail(s), study};
+        if (Status s = StudyPath::moveFolder(study, renamed, Error::Context::StudyRename); !s)
+            return {undo.fail(s), study};
         // The files written above are put back in the folder under its old name.
-        undo.add([&] { return moveFolder(renamed, study); });
+        undo.add(
+            [&] { return StudyPath::moveFolder(renamed, study, Error::Context::StudyRename); });
         if (Status s = AtomicFile::syncFolder(installation); !s) return {undo.fail(s), study};
     }
 

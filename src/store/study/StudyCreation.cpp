@@ -109,26 +109,6 @@ bool StudyCreation::isTaken(const std::filesystem::path& installation, const std
     return false;
 }
 
-StudyDetails StudyDetails::of(const std::vector<std::string>& stored) {
-    std::array<std::string, 12> f;
-    for (std::size_t i = 0; i < f.size() && i < stored.size(); ++i)
-        f[i] = stored[i];
-    return {f[0], f[1], f[2], f[3], f[4], f[5], f[6], {f[7], f[8], f[9], f[10], f[11]}};
-}
-
-StudyDetails StudyDetails::normalised() const {
-    return {FieldCheck::normalised(ownerFirstName), FieldCheck::normalised(ownerSurname),
-            FieldCheck::normalised(ownerAddress),   FieldCheck::normalised(ownerCity),
-            FieldCheck::normalised(municipality),   FieldCheck::normalised(district),
-            FieldCheck::normalised(location),       engineer.normalised()};
-}
-
-std::array<std::string, 12> StudyDetails::fields() const {
-    return {ownerFirstName,   ownerSurname,     ownerAddress,  ownerCity,
-            municipality,     district,         location,      engineer.firstName,
-            engineer.surname, engineer.address, engineer.city, engineer.specialty};
-}
-
 Status StudyCreation::folderNameProblem(const std::string& name) {
     const auto refuse = [&name](Error::Refusal why, std::vector<std::string> more = {}) {
         more.insert(more.begin(), name);
@@ -209,10 +189,10 @@ StudyCreation::Outcome StudyCreation::copy(const std::filesystem::path& installa
     FileLock held(source, Catalogue::kReportLock);
     if (!held.status() && held.status().error().kind == Error::Kind::Busy)
         return {Failure::ofReportLock(source, held.status().error()), {}};
-    const Result<std::vector<std::string>> stored = Study(source).details();
+    const Result<StudyDetails> stored = Study(source).details();
     if (!stored) return {stored.error(), {}};
-    const bool sameSpecialty = StudyDetails::of(*stored).normalised().engineer.specialty ==
-                               typed.normalised().engineer.specialty;
+    const bool sameSpecialty =
+        stored->normalised().engineer.specialty == typed.normalised().engineer.specialty;
     return make(installation, typed, [&](const std::filesystem::path& staging) -> Status {
         for (std::string_view name : Study::inputFiles()) {
             if (name == Catalogue::kDetails) continue;

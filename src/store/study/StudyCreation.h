@@ -1,36 +1,14 @@
 #pragma once
 
 #include "store/base/Status.h"
-#include "store/study/EngineerRegistry.h"
+#include "store/study/StudyDetails.h"
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace velmora::store {
-
-// What a new study starts from: its owner, its site and the engineer who signs it.
-struct StudyDetails {
-    std::string ownerFirstName;
-    std::string ownerSurname;
-    std::string ownerAddress;
-    std::string ownerCity;
-    std::string municipality;
-    std::string district;
-    std::string location;
-    Engineer engineer;
-
-    // The details as a study keeps them, in file order; a field the file lacks is empty.
-    static StudyDetails of(const std::vector<std::string>& stored);
-    // The details as they are checked and kept: every field in Unicode normalisation form C.
-    StudyDetails normalised() const;
-    // The twelve fields in the order the study keeps them.
-    std::array<std::string, 12> fields() const;
-    // The owner's first name and surname joined: the study folder inside the installation folder.
-    std::string folderName() const { return ownerFirstName + ownerSurname; }
-};
 
 // Turns the details into a new study: prepares its folder with its first files under a temporary
 // name, puts it in place, lists it and makes it the current study. What can be told in advance is

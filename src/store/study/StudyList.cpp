@@ -185,13 +185,10 @@ Status StudyList::choose(const std::filesystem::path& installation, std::size_t 
 }
 
 std::string StudyList::site(const std::filesystem::path& study) {
-    const Result<std::vector<std::string>> details = Study(study).details();
+    const Result<StudyDetails> details = Study(study).details();
     if (!details) return {};
-    const auto field = [&details](std::size_t i) {
-        return i < details->size() ? (*details)[i] : std::string();
-    };
-    const std::string location = field(6);
-    const std::string municipality = field(4);
+    const std::string& location = details->location;
+    const std::string& municipality = details->municipality;
     if (municipality.empty()) return location;
     return location + (location.empty() ? "" : " ") + "του Δήμου " + municipality;
 }

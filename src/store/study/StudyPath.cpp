@@ -1,6 +1,8 @@
 #include "store/study/StudyPath.h"
 
 #include "store/base/TextPath.h"
+#include "store/files/AtomicFile.h"
+#include "store/files/Failure.h"
 #include "store/files/FileName.h"
 
 #include <system_error>
@@ -68,6 +70,34 @@ std::optional<std::filesystem::path> StudyPath::resolve(const std::filesystem::p
     if (auto earlier = earlierWindowsStudy(text))
         return installation / TextPath::fromUtf8(*earlier);
     return std::nullopt;
+}
+
+Status StudyPath::moveFolder(const std::filesystem::path& from, const std::filesystem::path& to,
+                             Error::Context doing) {
+    const auto failed = [&](const std::error_code& why) {
+        return Failure::of(Error::Kind::WriteFailed, from, Failure::reasonOf(why), doing);
+    };
+    std::error_code ec;
+    const bool caseAlone =
+        from.parent_path() == to.parent_path() &&
+        FileName::sameName(TextPath::toUtf8(from.filename()), TextPath::toUtf8(to.filename()));
+    if (!caseAlone && !std::filesystem::exists(to, ec)) {
+        std::filesystem::rename(from, to, ec);
+        if (ec) return failed(ec);
+        return {};
+    }
+    for (int attempt = 0; attempt < AtomicFile::kAttempts; ++attempt) {
+        const std::filesystem::path between = AtomicFile::temporaryFor(to, attempt);
+        if (std::filesystem::exists(std::filesystem::symlink_status(between, ec))) continue;
+        std::filesystem::rename(from, between, ec);
+        if (ec) return failed(ec);
+        std::filesystem::rename(between, to, ec);
+        if (!ec) return {};
+        std::error_code ignored;
+        std::filesystem::rename(between, from, ignored);
+        return failed(ec);
+    }
+    return failed(std::make_error_code(std::errc::file_exists));
 }
 
 } // namespace velmora::store

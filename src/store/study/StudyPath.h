@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/base/Status.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,6 +30,13 @@ public:
     // Whether a text is one name that can stand for a study folder inside the installation
     // folder: not empty, no slash of either kind, not "." or "..".
     static bool isFolderName(std::string_view name);
+
+    // Moves a study folder, within the installation folder or to and from its shelf; a failure
+    // is told as what the program was doing (`doing`). A new name in the same folder that differs
+    // from the old in letter case alone, which a system that ignores case takes for the same one
+    // and would leave as it was, goes through a temporary name of its own.
+    static Status moveFolder(const std::filesystem::path& from, const std::filesystem::path& to,
+                             Error::Context doing);
 };
 
 } // namespace velmora::store

@@ -4,7 +4,6 @@
 #include "store/base/TextPath.h"
 #include "store/files/Failure.h"
 #include "store/files/FileName.h"
-#include "store/study/Installation.h"
 #include "store/study/Study.h"
 #include "store/study/StudyCreation.h"
 #include "store/study/StudyPath.h"
@@ -34,25 +33,12 @@ bool taken(const fs::path& folder, const std::string& name) {
 }
 
 Status move(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    fs::rename(from, to, ec);
-    if (ec)
-        return Failure::of(Error::Kind::WriteFailed, from, Failure::reasonOf(ec),
-                           Error::Context::MovingStudy);
-    return {};
-}
-
-bool isCurrent(const fs::path& installation, const fs::path& study) {
-    const Installation::CurrentStudy current = Installation::currentStudy(installation);
-    std::error_code ec;
-    return current.state == Installation::CurrentStudy::State::Found &&
-           fs::equivalent(current.folder, study, ec);
+    return StudyPath::moveFolder(from, to, Error::Context::MovingStudy);
 }
 
 StudyEntry ownerOf(const fs::path& study, const std::string& name) {
-    const Result<std::vector<std::string>> details = Study(study).details();
-    if (details && details->size() >= 2) {
-        StudyEntry owner{(*details)[0], (*details)[1]};
+    if (const Result<StudyDetails> details = Study(study).details()) {
+        StudyEntry owner{details->ownerFirstName, details->ownerSurname};
         if (StudyCreation::folderNameProblem(owner.folderName())) return owner;
     }
     return {name, {}};
@@ -103,7 +89,7 @@ Status StudyShelf::putAway(const fs::path& installation, std::size_t place,
                     [&name](const StudyEntry& other) { return other.folderName() == name; });
     if (listedAgain || !own) return hold.rewrite(entries);
 
-    const bool current = isCurrent(installation, folder);
+    const bool current = Study(folder).isCurrent(installation);
     const fs::path shelf = installation / TextPath::fromUtf8(kFolder);
     fs::create_directory(shelf, ec);
     if (ec)

@@ -89,6 +89,18 @@ std::string NumberText::signedField(double value, int digits, char separator) {
     return ' ' + body + ' ';
 }
 
+std::string NumberText::shown(std::string_view item, int digits, char separator) {
+    if (std::all_of(item.begin(), item.end(), isBlank)) return {};
+    if (auto value = parse(item)) return general(*value, digits, separator);
+    return std::string(item);
+}
+
+std::string NumberText::withLeadingZero(std::string text, char separator) {
+    const std::size_t at = text.starts_with('-') ? 1 : 0;
+    if (text.size() > at && text[at] == separator) text.insert(at, 1, '0');
+    return text;
+}
+
 std::optional<double> NumberText::parse(std::string_view item) {
     while (!item.empty() && isBlank(item.front()))
         item.remove_prefix(1);

@@ -24,6 +24,12 @@ public:
     // format, then a space.
     static std::string signedField(double value, int digits, char separator = '.');
 
+    // An item as a box or a label shows it: one that reads as a number in general format with
+    // `separator`, any other as it is stored, a blank one as nothing.
+    static std::string shown(std::string_view item, int digits, char separator);
+    // A box or a label reads better with the zero that value files leave out: "0,85", not ",85".
+    static std::string withLeadingZero(std::string text, char separator);
+
     // The item's text as a number: surrounding blanks are ignored and an empty item is 0; text
     // that is not a number gives nothing.
     static std::optional<double> parse(std::string_view item);

@@ -3,7 +3,7 @@
 #include "ui/report/Form13.h"
 
 #include "messages/Describe.h"
-#include "store/base/TextPath.h"
+#include "messages/StudyShown.h"
 #include "store/text/NumberText.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
@@ -240,25 +240,23 @@ void Form13::Form_Load() {
         problem_ = fromUtf8(messages::describe(study.error()));
         return;
     }
-    const store::Study::Summary summary = study->summary(Regional::decimalSeparator());
+    const store::Study::Summary summary = study->summary();
+    const char separator = Regional::decimalSeparator();
 
     // Stage A: what is missing stays empty, and the user is told which files those are.
     if (summary.inside)
         ent->setText(*summary.inside ? QStringLiteral("ΕΝΤΟΣ ΣΧΕΔΙΟΥ")
                                      : QStringLiteral("ΕΚΤΟΣ ΣΧΕΔΙΟΥ"));
-    if (summary.scale) klim->setText(fromUtf8(*summary.scale));
-    if (summary.lambda) l->setText(fromUtf8(*summary.lambda));
-    for (std::size_t i = 0; i < details.size() && i < summary.details.size(); ++i)
-        details[i]->setText(fromUtf8(summary.details[i]));
-    if (!summary.missing.empty()) {
-        std::string list;
-        for (const auto& missing : summary.missing)
-            list +=
-                (list.empty() ? "" : ", ") + missing.file + (missing.tooShort ? " (ελλιπές)" : "");
-        problem_ =
-            fromUtf8("Λείπουν αρχεία της μελέτης «" + store::TextPath::toUtf8(study->folder()) +
-                     "»: " + list + ". Τα στοιχεία τους εμφανίζονται κενά.");
-    }
+    if (summary.scale) klim->setText(fromUtf8(messages::scaleShown(*summary.scale, separator)));
+    if (summary.lambda)
+        l->setText(fromUtf8(
+            messages::lambdaShown(*summary.lambda, messages::LambdaShown::Summary, separator)));
+    const auto fields = summary.details.fields();
+    for (std::size_t i = 0; i < details.size(); ++i)
+        details[i]->setText(fromUtf8(fields[i]));
+    if (const std::string unread = messages::summaryUnread(study->folder(), summary.unread);
+        !unread.empty())
+        problem_ = fromUtf8(unread);
 
     // Stage B: the quantities of every work.
     using store::Work;
@@ -269,8 +267,9 @@ void Form13::Form_Load() {
     };
     show(Work::Apportionment, {kma});
     show(Work::Tachymetry, {q0, q5, q20, q50, q100});
-    hh->setText(summary.of(Work::Tachymetry)[5] != 0 ? QStringLiteral("Ν Α Ι")
-                                                     : QStringLiteral("Ο Χ Ι"));
+    hh->setText(store::Tachymetry::of(summary.of(Work::Tachymetry)).elevation != 0
+                    ? QStringLiteral("Ν Α Ι")
+                    : QStringLiteral("Ο Χ Ι"));
     show(Work::Urban, {ae});
     show(Work::Polygonometry, {polo});
     show(Work::Lines, {ajj, ot});
@@ -293,8 +292,8 @@ void Form13::Command1_Click() {
                                   "» της μελέτης: ο συντελεστής λ εμφανίζεται κενός."));
         return;
     }
-    l->setText(fromUtf8(store::Study::showLambda(
-        *lambda, store::Study::LambdaShown::SummaryAfterChange, Regional::decimalSeparator())));
+    l->setText(fromUtf8(messages::lambdaShown(*lambda, messages::LambdaShown::SummaryAfterChange,
+                                              Regional::decimalSeparator())));
 }
 
 void Form13::reload() {

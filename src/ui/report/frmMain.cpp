@@ -304,8 +304,8 @@ void frmMain::tbToolBar_ButtonClick(QAction* button) {
 QString frmMain::pdfFileName(const std::filesystem::path& study, const QDate& date) {
     QString owner;
     if (auto details = store::Study(study).details())
-        for (std::size_t i = 0; i < 2 && i < details->size(); ++i)
-            owner += QString::fromStdString((*details)[i]).simplified() + QLatin1Char(' ');
+        for (const std::string& name : {details->ownerFirstName, details->ownerSurname})
+            owner += QString::fromStdString(name).simplified() + QLatin1Char(' ');
     // Characters that a file name cannot hold on Windows become blanks.
     for (QChar& c : owner)
         if (store::FileName::refusedOnWindows(c.unicode())) c = QLatin1Char(' ');

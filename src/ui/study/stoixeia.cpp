@@ -176,8 +176,7 @@ void stoixeia::fillFromStudy() {
                            [this, error = stored.error()] { Dialogs::failure(this, error); });
         return;
     }
-    const store::StudyDetails details = store::StudyDetails::of(*stored);
-    const auto fields = details.fields();
+    const auto fields = stored->fields();
     const std::array<QLineEdit*, 12> boxes = {onoma, eponymo, dnsh, poli, dimos, DD,
                                               uesi,  onm,     Epm,  dnsm, polim, eidikot};
     // A copy is made for another owner: the site and the engineer are usually the same.

@@ -3,8 +3,8 @@
 #include "ui/works/Form1.h"
 
 #include "messages/Describe.h"
+#include "messages/StudyShown.h"
 #include "store/base/Specialty.h"
-#include "store/study/WorkSelection.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/Regional.h"
 #include "ui/services/StudyAccess.h"
@@ -277,8 +277,8 @@ void Form1::build() {
 QString Form1::lambdaText(const store::Study& study) {
     auto item = study.lambdaItem();
     if (!item) return {};
-    return QString::fromStdString(store::Study::showLambda(
-        *item, store::Study::LambdaShown::WorkSelection, Regional::decimalSeparator()));
+    return QString::fromStdString(messages::lambdaShown(*item, messages::LambdaShown::WorkSelection,
+                                                        Regional::decimalSeparator()));
 }
 
 void Form1::reload() {
@@ -321,11 +321,12 @@ void Form1::load() {
                       .arg(fileOf(inside.error()));
     }
 
-    const std::array<QLabel*, store::Study::kDetails> fields = {
+    const std::array<QLabel*, store::StudyDetails::kFields> fields = {
         onoma, eponymo, dnsh, poli, dimos, dd, uesi, onm, Epm, dnsm, polim, eidikot};
     if (auto details = study->details()) {
-        for (std::size_t i = 0; i < fields.size() && i < details->size(); ++i)
-            fields[i]->setText(QString::fromStdString((*details)[i]));
+        const auto texts = details->fields();
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            fields[i]->setText(QString::fromStdString(texts[i]));
     } else {
         unread << QStringLiteral("τα στοιχεία της μελέτης (%1)").arg(fileOf(details.error()));
     }
@@ -374,7 +375,7 @@ void Form1::Command2_Click() {
 void Form1::EXIT_Click() {
     auto study = StudyAccess::currentOrWarn(this);
     if (!study) return;
-    auto failures = store::WorkSelection::submit(study->folder());
+    auto failures = study->submit();
     if (!failures.empty()) {
         // Everything that could be written was; the user can press again once the cause is gone.
         Dialogs::failure(this, failures, QStringLiteral("Η υποβολή δεν ολοκληρώθηκε:\n"));

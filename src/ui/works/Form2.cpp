@@ -3,7 +3,6 @@
 #include "ui/works/Form2.h"
 
 #include "messages/Describe.h"
-#include "store/study/WorkSelection.h"
 #include "store/text/TypedQuantity.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
@@ -43,37 +42,32 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
 }
 
 void Form2::Command1_Click() {
-    // λ multiplies every amount of the study and of every study after it.
-    const std::string typed = ll1->text().toStdString();
-    const store::TypedQuantity::Verdict verdict = store::TypedQuantity::check(typed);
-    const auto& reading = verdict.reading;
-    if (!reading || !store::WorkSelection::lambdaOf(reading->stored)) {
-        QuantityBoxes::mark(ll1, true);
-        ll1->setFocus();
-        ll1->selectAll();
-        // "1.500" is a number, but which one is for the user to say.
-        QString ambiguity;
-        if (verdict.fault == store::TypedQuantity::Fault::ThousandsPoint)
-            ambiguity = QString::fromStdString(messages::describe(
-                            store::TypedQuantity::take(
-                                QuantityBoxes::fieldName(Label1).toStdString(), typed)
-                                .error())) +
-                        QStringLiteral("\n\n");
-        Dialogs::message(this,
-                         ambiguity + QStringLiteral("Ο συντελεστής λ πρέπει να είναι θετικός "
-                                                    "αριθμός, π.χ. 1 ή 1,2. Η τιμή «%1» δεν έγινε "
-                                                    "δεκτή και ο συντελεστής δεν άλλαξε.")
-                                         .arg(ll1->text()));
-        return;
-    }
-    QuantityBoxes::mark(ll1, false);
-
     auto study = StudyAccess::currentOrWarn(this);
     if (!study) return;
-    if (StudyAccess::stored(this, study->changeLambda(StudyAccess::installation(), *reading),
-                            QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν έγινε ο "
-                                           "προεπιλεγμένος για τις νέες μελέτες:\n")))
-        close();
+    const std::string typed = ll1->text().toStdString();
+    const store::Study::Change change = study->changeLambda(StudyAccess::installation(), typed);
+    const bool refused =
+        !change.study && change.study.error().refusal == store::Error::Refusal::LambdaNotPositive;
+    QuantityBoxes::mark(ll1, refused);
+    if (!refused) {
+        if (StudyAccess::stored(this, change,
+                                QStringLiteral("Ο συντελεστής λ της μελέτης άλλαξε, αλλά δεν "
+                                               "έγινε ο προεπιλεγμένος για τις νέες μελέτες:\n")))
+            close();
+        return;
+    }
+    ll1->setFocus();
+    ll1->selectAll();
+    // "1.500" is a number, but which one is for the user to say.
+    QString ambiguity;
+    if (store::TypedQuantity::check(typed).fault == store::TypedQuantity::Fault::ThousandsPoint)
+        ambiguity =
+            QString::fromStdString(messages::describe(
+                store::TypedQuantity::take(QuantityBoxes::fieldName(Label1).toStdString(), typed)
+                    .error())) +
+            QStringLiteral("\n\n");
+    Dialogs::message(this,
+                     ambiguity + QString::fromStdString(messages::describe(change.study.error())));
 }
 
 } // namespace velmora::ui

@@ -76,7 +76,11 @@ TEST_P(Form2RefuseTest, RefusesWhatIsNotAPositiveNumberAndTouchesNeitherFile) {
     EXPECT_EQ(studyLambda(), before);
     EXPECT_EQ(defaultLambda(), defaultBefore);
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("θετικός αριθμός")));
+    EXPECT_TRUE(dialogs.messages[0].endsWith(
+        QStringLiteral("Ο συντελεστής λ πρέπει να είναι θετικός αριθμός, π.χ. 1 ή 1,2. Η τιμή «") +
+        QString::fromUtf8(GetParam()) +
+        QStringLiteral("» δεν έγινε δεκτή και ο συντελεστής δεν άλλαξε.")))
+        << dialogs.messages[0].toStdString();
     EXPECT_TRUE(ui::QuantityBoxes::isMarked(window->ll1));
 }
 
