@@ -208,16 +208,16 @@ int run(int argc, char** argv) {
     if (!installation) return fail(describe(installation.error()));
     if (options.command == CliOptions::Command::Studies) return studies(*installation);
     if (options.command == CliOptions::Command::Use) return use(*installation, *options.folder);
-    auto study = Installation::currentStudy(*installation);
-    if (study.state != Installation::CurrentStudy::State::Found) return fail(describe(study.error));
+    const auto study = Installation::currentStudy(*installation);
+    if (!study) return fail(describe(study.error()));
 
     switch (options.command) {
     case CliOptions::Command::Calc:
-        return calc(options, study.folder);
+        return calc(options, *study);
     case CliOptions::Command::Rates:
-        return rates(options, *installation, study.folder);
+        return rates(options, *installation, *study);
     default:
-        return report(argv[0], options, study.folder);
+        return report(argv[0], options, *study);
     }
 }
 

@@ -237,7 +237,7 @@ TEST_P(TypedAmountsTest, AreCheckedAndReadBackAsStored) {
     ASSERT_TRUE(
         ValueFile::write(folder.path(), "kratiseis.dat", StatutoryAmounts::itemsOf(*amounts)));
     const auto back =
-        StatutoryAmounts::fromItems(*ValueFile::read(folder.path(), "kratiseis.dat"));
+        StatutoryAmounts::fromItems(ValueFile::read(folder.path(), "kratiseis.dat").value());
     EXPECT_EQ(back.amounts, c.stored);
     EXPECT_TRUE(back.faults.empty());
 }

@@ -62,9 +62,9 @@ std::optional<std::int16_t> rounded(std::string_view item) {
 } // namespace
 
 Result<Study> Study::current(const std::filesystem::path& installation) {
-    const Installation::CurrentStudy study = Installation::currentStudy(installation);
-    if (study.state == Installation::CurrentStudy::State::Found) return Study(study.folder);
-    return study.error;
+    Result<std::filesystem::path> study = Installation::currentStudy(installation);
+    if (!study) return study.error();
+    return Study(*study);
 }
 
 bool Study::isAbsent(const Error& error) {
@@ -92,16 +92,7 @@ const Study::WorkFile& Study::fileOf(Work work) {
 }
 
 Result<std::vector<std::string>> Study::items(std::string_view name) const {
-    FileContents file = ValueFile::load(folder_, name);
-    switch (file.state) {
-    case FileContents::State::Read:
-        return std::move(file.items);
-    case FileContents::State::Missing:
-        return Failure::of(Error::Kind::NotFound, FileName::resolve(folder_, name));
-    case FileContents::State::Unreadable:
-        break;
-    }
-    return std::move(file.error);
+    return ValueFile::read(folder_, name);
 }
 
 Result<std::string> Study::firstItem(std::string_view name) const {

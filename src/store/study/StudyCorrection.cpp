@@ -100,10 +100,9 @@ StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& ins
         StudyDetails::of(stored.maybe().value_or(std::vector<std::string>{}));
     const std::filesystem::path renamed = installation / TextPath::fromUtf8(details.folderName());
     const bool moves = renamed.filename() != study.filename();
-    const Installation::CurrentStudy current = Installation::currentStudy(installation);
+    const Result<std::filesystem::path> current = Installation::currentStudy(installation);
     std::error_code ec;
-    const bool isCurrent = current.state == Installation::CurrentStudy::State::Found &&
-                           std::filesystem::equivalent(current.folder, study, ec);
+    const bool isCurrent = current && std::filesystem::equivalent(*current, study, ec);
 
     Undo undo;
     std::vector<ValueItem> fields;

@@ -43,10 +43,9 @@ Status move(const fs::path& from, const fs::path& to) {
 }
 
 bool isCurrent(const fs::path& installation, const fs::path& study) {
-    const Installation::CurrentStudy current = Installation::currentStudy(installation);
+    const Result<fs::path> current = Installation::currentStudy(installation);
     std::error_code ec;
-    return current.state == Installation::CurrentStudy::State::Found &&
-           fs::equivalent(current.folder, study, ec);
+    return current && fs::equivalent(*current, study, ec);
 }
 
 StudyEntry ownerOf(const fs::path& study, const std::string& name) {

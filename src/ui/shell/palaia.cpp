@@ -201,8 +201,8 @@ void palaia::Arxeiothetisi_Click() {
         store::StudyShelf::putAway(StudyAccess::installation(), place, studies_[place]);
     if (StudyAccess::stored(this, done)) {
         QString told = QStringLiteral("Η μελέτη «%1» αρχειοθετήθηκε.").arg(owner);
-        if (store::Installation::currentStudy(StudyAccess::installation()).state ==
-            store::Installation::CurrentStudy::State::NoneChosen)
+        const auto current = store::Installation::currentStudy(StudyAccess::installation());
+        if (!current && current.error().kind == store::Error::Kind::NoStudy)
             told += QStringLiteral(" Δεν υπάρχει πλέον τρέχουσα μελέτη: επιλέξτε ή δημιουργήστε "
                                    "μία.");
         Dialogs::message(this, told);
