@@ -53,6 +53,11 @@ std::optional<std::filesystem::file_time_type> lastWritten(const std::filesystem
     return time;
 }
 
+// Whether a read only says that a value is not there yet: the file is missing or short.
+bool isAbsent(const Error& error) {
+    return error.kind == Error::Kind::NotFound || error.kind == Error::Kind::Short;
+}
+
 // The zone as the calculation and the summary take it: rounded to a whole number.
 std::optional<std::int16_t> rounded(std::string_view item) {
     auto value = NumberText::parse(item);
@@ -65,11 +70,6 @@ Result<Study> Study::current(const std::filesystem::path& installation) {
     Result<std::filesystem::path> study = Installation::currentStudy(installation);
     if (!study) return study.error();
     return Study(*study);
-}
-
-bool Study::isAbsent(const Error& error) {
-    using Kind = Error::Kind;
-    return error.kind == Kind::NotFound || error.kind == Kind::Short || error.kind == Kind::Refused;
 }
 
 const std::array<Study::WorkFile, 9>& Study::works() {

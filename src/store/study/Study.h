@@ -41,10 +41,6 @@ public:
 
     const std::filesystem::path& folder() const { return folder_; }
 
-    // Whether an error of this study's reading only says that a value is not there: the file is
-    // missing or short, or its item is not what was asked. Anything else is worth a word.
-    static bool isAbsent(const Error& error);
-
     struct WorkFile {
         Work work;
         std::string_view name;
