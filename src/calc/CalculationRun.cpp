@@ -90,10 +90,16 @@ public:
     }
 
 private:
-    // What a read gave; a file that is there but cannot be read is told, once, and counts as
-    // missing.
+    // What a read gave. A file that is there but cannot be read is told, once, and counts as
+    // missing. A missing or empty file is passed over; so is a stored item that is no number,
+    // which the warnings of the scale and λ quote, and which puts a zone outside the plan.
     template <class T> const store::Result<T>& told(const store::Result<T>& read) {
-        if (!read && !Study::isAbsent(read.error())) fail(read.error());
+        using Kind = store::Error::Kind;
+        if (!read) {
+            const Kind kind = read.error().kind;
+            if (kind != Kind::NotFound && kind != Kind::Short && kind != Kind::Refused)
+                fail(read.error());
+        }
         return read;
     }
 

@@ -50,11 +50,10 @@ LastCalculation LastCalculation::of(const std::filesystem::path& study) {
     // The section is replaced whole, so one reading of it is one calculation's.
     const auto written = store::Study(study).writtenAt(store::Catalogue::kTotalsSection);
     if (!written) return last;
-    const store::FileContents lines =
-        store::ValueFile::loadLines(study, store::Catalogue::kTotalsSection);
-    if (lines.state != store::FileContents::State::Read) return last;
+    const auto lines = store::ValueFile::readLines(study, store::Catalogue::kTotalsSection);
+    if (!lines) return last;
     last.when = localMinute(*written);
-    for (const std::string& line : lines.items) {
+    for (const std::string& line : *lines) {
         if (line.rfind(StudyFee::kFeeLine, 0) != 0) continue;
         std::string fee = line.substr(line.rfind(" = ") + 3);
         std::erase(fee, ' ');

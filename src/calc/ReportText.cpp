@@ -11,12 +11,15 @@ namespace {
 ReportText::Report read(const std::filesystem::path& study) {
     ReportText::Report report;
     for (std::string_view section : store::Catalogue::kReportOrder) {
-        const store::FileContents lines = store::ValueFile::loadLines(study, section);
-        if (lines.state == store::FileContents::State::Missing)
-            report.missing.emplace_back(section);
-        if (lines.state == store::FileContents::State::Unreadable)
-            report.unreadable.push_back(lines.error);
-        for (const std::string& line : lines.items) {
+        const auto lines = store::ValueFile::readLines(study, section);
+        if (!lines) {
+            if (lines.error().kind == store::Error::Kind::NotFound)
+                report.missing.emplace_back(section);
+            else
+                report.unreadable.push_back(lines.error());
+            continue;
+        }
+        for (const std::string& line : *lines) {
             report.text += line;
             report.text += "\r\n";
         }

@@ -7,6 +7,7 @@
 #include "cli/CliOptions.h"
 #include "cli/Console.h"
 #include "messages/Describe.h"
+#include "messages/StudyShown.h"
 #include "store/base/Catalogue.h"
 #include "store/base/TextPath.h"
 #include "store/files/Failure.h"
@@ -167,7 +168,9 @@ int studies(const std::filesystem::path& installation) {
         // An entry that names no folder of its own is listed with what the list says alone.
         if (velmora::store::StudyPath::isFolderName(folder)) {
             const auto study = installation / velmora::store::TextPath::fromUtf8(folder);
-            site = StudyList::site(study);
+            site = velmora::messages::siteShown(
+                velmora::store::Study(study).details().maybe().value_or(
+                    velmora::store::StudyDetails{}));
             last = velmora::calc::LastCalculation::of(study);
         }
         for (const std::string& field : {entry.display(), folder, site, last.when})
@@ -208,16 +211,16 @@ int run(int argc, char** argv) {
     if (!installation) return fail(describe(installation.error()));
     if (options.command == CliOptions::Command::Studies) return studies(*installation);
     if (options.command == CliOptions::Command::Use) return use(*installation, *options.folder);
-    auto study = Installation::currentStudy(*installation);
-    if (study.state != Installation::CurrentStudy::State::Found) return fail(describe(study.error));
+    const auto study = Installation::currentStudy(*installation);
+    if (!study) return fail(describe(study.error()));
 
     switch (options.command) {
     case CliOptions::Command::Calc:
-        return calc(options, study.folder);
+        return calc(options, *study);
     case CliOptions::Command::Rates:
-        return rates(options, *installation, study.folder);
+        return rates(options, *installation, *study);
     default:
-        return report(argv[0], options, study.folder);
+        return report(argv[0], options, *study);
     }
 }
 

@@ -20,6 +20,13 @@ std::string lambdaShown(std::string_view item, LambdaShown how, char separator) 
     return text;
 }
 
+std::string siteShown(const store::StudyDetails& details) {
+    const std::string& location = details.location;
+    const std::string& municipality = details.municipality;
+    if (municipality.empty()) return location;
+    return location + (location.empty() ? "" : " ") + "του Δήμου " + municipality;
+}
+
 std::string scaleShown(std::string_view item, char separator) {
     return NumberText::shown(item, NumberText::kDoubleDigits, separator);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/base/Result.h"
+#include "store/study/StudyDetails.h"
 
 #include <filesystem>
 #include <string>
@@ -14,6 +15,9 @@ namespace velmora::messages {
 // item that is no number is shown as it stands.
 enum class LambdaShown { WorkSelection, Summary, SummaryAfterChange };
 std::string lambdaShown(std::string_view item, LambdaShown how, char separator);
+
+// Where a study lies, as the report head names it: its location and its municipality.
+std::string siteShown(const store::StudyDetails& details);
 
 // The scale as the summary shows it.
 std::string scaleShown(std::string_view item, char separator);

@@ -76,7 +76,9 @@ protected:
 
     static std::vector<std::string> sectionLines(const std::filesystem::path& study,
                                                  const std::string& name) {
-        return ValueFile::readLines(study, name).value_or(std::vector<std::string>{"<missing>"});
+        return ValueFile::readLines(study, name)
+            .maybe()
+            .value_or(std::vector<std::string>{"<missing>"});
     }
 
     TempFolder home;

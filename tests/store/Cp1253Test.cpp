@@ -1,11 +1,15 @@
 #include "store/text/Cp1253.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace velmora::store {
 namespace {
+
+using velmora::testing::PrintTo;
 
 TEST(Cp1253, GreekLettersTakeTheirCodePageBytes) {
     const std::string utf8 = "Πατησίων ΆΈΉΊΌΎΏ ςϊΰ €«»";

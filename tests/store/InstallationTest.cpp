@@ -20,7 +20,7 @@ namespace {
 
 using testing::TempFolder;
 using testing::TestFiles;
-using State = Installation::CurrentStudy::State;
+using Kind = Error::Kind;
 using velmora::testing::PrintTo;
 
 class InstallationTest : public ::testing::Test {
@@ -63,21 +63,22 @@ TEST_F(InstallationTest, PrepareReportsAFolderItCannotCreate) {
 }
 
 TEST_F(InstallationTest, NoPointerOrAnEmptyOneMeansNoCurrentStudy) {
-    EXPECT_EQ(Installation::currentStudy(home.path()).state, State::NoneChosen);
+    EXPECT_EQ(Installation::currentStudy(home.path()).error().kind, Kind::NoStudy);
     TestFiles::put(home / "temp.dat", "\r\n");
     auto study = Installation::currentStudy(home.path());
-    EXPECT_EQ(study.state, State::NoneChosen);
-    EXPECT_EQ(messages::describe(study.error), "Δεν υπάρχει τρέχουσα μελέτη. Δημιουργήστε πρώτα "
-                                               "μια νέα μελέτη ή επιλέξτε μια προηγούμενη.");
+    ASSERT_FALSE(study);
+    EXPECT_EQ(messages::describe(study.error()), "Δεν υπάρχει τρέχουσα μελέτη. Δημιουργήστε πρώτα "
+                                                 "μια νέα μελέτη ή επιλέξτε μια προηγούμενη.");
 }
 
 TEST_F(InstallationTest, APointerToAMissingFolderSaysWhichFolder) {
     const auto missing = home / TextPath::fromUtf8("ΓιώργοςΠαπαδόπουλος");
     ASSERT_TRUE(Installation::setCurrentStudy(home.path(), missing));
     auto study = Installation::currentStudy(home.path());
-    EXPECT_EQ(study.state, State::FolderMissing);
-    EXPECT_NE(messages::describe(study.error).find(TextPath::toUtf8(missing)), std::string::npos)
-        << messages::describe(study.error);
+    ASSERT_FALSE(study);
+    EXPECT_EQ(study.error().kind, Kind::NotFound);
+    EXPECT_NE(messages::describe(study.error()).find(TextPath::toUtf8(missing)), std::string::npos)
+        << messages::describe(study.error());
 }
 
 TEST_F(InstallationTest, AnInstallationFolderThatIsAFileOrMissingIsToldSo) {
@@ -86,9 +87,9 @@ TEST_F(InstallationTest, AnInstallationFolderThatIsAFileOrMissingIsToldSo) {
          {std::pair{home / "file", "«" + TextPath::toUtf8(home / "file") + "» δεν είναι φάκελος"},
           std::pair{home / "missing", TextPath::toUtf8(home / "missing") + "» δεν υπάρχει"}}) {
         const auto study = Installation::currentStudy(folder);
-        EXPECT_EQ(study.state, State::NoneChosen);
-        EXPECT_NE(messages::describe(study.error).find(message), std::string::npos)
-            << messages::describe(study.error);
+        ASSERT_FALSE(study);
+        EXPECT_NE(messages::describe(study.error()).find(message), std::string::npos)
+            << messages::describe(study.error());
     }
 }
 
@@ -128,8 +129,7 @@ TEST_F(InstallationTest, FindsTheStudyThePointerNames) {
     std::filesystem::create_directory(folder);
     ASSERT_TRUE(Installation::setCurrentStudy(home.path(), folder));
     auto study = Installation::currentStudy(home.path());
-    EXPECT_EQ(study.state, State::Found);
-    EXPECT_EQ(study.folder, folder);
+    EXPECT_EQ(study.maybe(), folder);
     EXPECT_EQ(*Installation::folder(home.path()), home.path());
 }
 
@@ -154,12 +154,12 @@ TEST_P(EarlierWindowsPointer, LeadsToTheStudyInsideTheInstallationFolder) {
     const auto before = TestFiles::snapshot(home.path());
     auto study = Installation::currentStudy(home.path());
     if (*c.study) {
-        EXPECT_EQ(study.state, State::Found) << messages::describe(study.error);
-        EXPECT_EQ(study.folder, home / TextPath::fromUtf8(c.study));
+        EXPECT_EQ(study.maybe(), home / TextPath::fromUtf8(c.study)) << messages::describe(study);
     } else {
-        EXPECT_EQ(study.state, State::Outside);
-        EXPECT_NE(messages::describe(study.error).find(c.pointer), std::string::npos)
-            << messages::describe(study.error);
+        ASSERT_FALSE(study);
+        EXPECT_EQ(study.error().kind, Kind::Refused);
+        EXPECT_NE(messages::describe(study.error()).find(c.pointer), std::string::npos)
+            << messages::describe(study.error());
     }
     EXPECT_EQ(TestFiles::snapshot(home.path()), before);
 }
@@ -193,7 +193,7 @@ TEST_F(InstallationTest, APathThatExistsAsItStandsWins) {
     std::filesystem::create_directory(home / TextPath::fromUtf8("ΝίκοςΑλεξίου"));
     std::filesystem::create_directory(home / TextPath::fromUtf8(old));
     TestFiles::putLines(home / "temp.dat", {old});
-    EXPECT_EQ(Installation::currentStudy(home.path()).folder, home / TextPath::fromUtf8(old));
+    EXPECT_EQ(Installation::currentStudy(home.path()).maybe(), home / TextPath::fromUtf8(old));
 }
 
 struct PointerCase {
@@ -201,7 +201,8 @@ struct PointerCase {
     // What the pointer file holds, relative to the installation folder; and what to make there.
     const char* pointer;
     std::function<void(const std::filesystem::path& home)> setup;
-    State state;
+    // Why the study cannot be worked on; nothing when it is found.
+    std::optional<Kind> refused;
     const char* message;
 };
 
@@ -212,36 +213,44 @@ TEST_P(PointerTest, TellsWhatThePointerLeadsTo) {
     c.setup(home.path());
     TestFiles::put(home / "temp.dat", std::string(c.pointer) + "\r\n");
     const auto study = Installation::currentStudy(home.path());
-    EXPECT_EQ(study.state, c.state);
-    if (c.state != State::Outside) {
-        EXPECT_EQ(study.folder, home / c.pointer);
+    if (!c.refused) {
+        EXPECT_EQ(study.maybe(), home / c.pointer) << messages::describe(study);
+        return;
     }
-    const std::string message = study.state == State::Found ? "" : messages::describe(study.error);
+    ASSERT_FALSE(study);
+    EXPECT_EQ(study.error().kind, *c.refused);
+    // A study folder that is there by name but cannot be worked on is the one the error names.
+    if (c.refused != Kind::Refused) {
+        EXPECT_EQ(study.error().file, TextPath::toUtf8(home / c.pointer));
+    }
+    const std::string message = messages::describe(study.error());
     EXPECT_NE(message.find(c.message), std::string::npos) << message;
 }
 
+constexpr std::optional<Kind> kFound;
+
 const PointerCase kPointerCases[] = {
     {"RelativeIsInsideTheInstallation", "study",
-     [](const auto& home) { std::filesystem::create_directory(home / "study"); }, State::Found, ""},
+     [](const auto& home) { std::filesystem::create_directory(home / "study"); }, kFound, ""},
     {"AFile", "study", [](const auto& home) { TestFiles::put(home / "study", ""); },
-     State::NotAFolder, "δεν είναι φάκελος"},
+     Kind::NotRegularFile, "δεν είναι φάκελος"},
 #ifndef _WIN32
     {"ALinkLoop", "loop",
      [](const auto& home) { std::filesystem::create_symlink("loop", home / "loop"); },
-     State::Unreadable, "δεν είναι προσβάσιμος"},
+     Kind::NotReadable, "δεν είναι προσβάσιμος"},
 #endif
-    {"Missing", "study", [](const auto&) {}, State::FolderMissing, "δεν υπάρχει"},
+    {"Missing", "study", [](const auto&) {}, Kind::NotFound, "δεν υπάρχει"},
     // A study is a folder directly inside the installation folder, and nothing else.
-    {"Above", "..", [](const auto&) {}, State::Outside, "μέσα στον φάκελο του προγράμματος"},
-    {"Itself", ".", [](const auto&) {}, State::Outside, "μέσα στον φάκελο του προγράμματος"},
+    {"Above", "..", [](const auto&) {}, Kind::Refused, "μέσα στον φάκελο του προγράμματος"},
+    {"Itself", ".", [](const auto&) {}, Kind::Refused, "μέσα στον φάκελο του προγράμματος"},
 #ifndef _WIN32
-    {"Outside", "../../tmp", [](const auto&) {}, State::Outside, "«../../tmp»"},
+    {"Outside", "../../tmp", [](const auto&) {}, Kind::Refused, "«../../tmp»"},
 #endif
     {"Nested", "study/inner",
      [](const auto& home) { std::filesystem::create_directories(home / "study" / "inner"); },
-     State::Outside, "«study/inner»"},
+     Kind::Refused, "«study/inner»"},
     {"BackIn", "study/../study",
-     [](const auto& home) { std::filesystem::create_directory(home / "study"); }, State::Found, ""},
+     [](const auto& home) { std::filesystem::create_directory(home / "study"); }, kFound, ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, PointerTest, ::testing::ValuesIn(kPointerCases),

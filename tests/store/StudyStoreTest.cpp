@@ -78,7 +78,7 @@ protected:
 // Engineer registry
 
 TEST_F(StudyStoreTest, AMissingRegistryIsEmptyAndLeftMissing) {
-    EXPECT_TRUE(EngineerRegistry::readAll(home.path()).empty());
+    EXPECT_TRUE(EngineerRegistry::readAll(home.path()).value().empty());
     EXPECT_FALSE(std::filesystem::exists(home / "mix.dat"));
 }
 
@@ -105,7 +105,7 @@ TEST_F(StudyStoreTest, AppendToTwoRecordsGivesFifteenLinesAndKeepsTheOldOnesInTh
                   "\xCC\xE7\xF7\xE1\xED\xE9\xEA\xFC\xF2\r\n");
     EXPECT_EQ(bytes("mix1.dat"), oldBytes);
 
-    const auto engineers = EngineerRegistry::readAll(home.path());
+    const auto engineers = EngineerRegistry::readAll(home.path()).value();
     ASSERT_EQ(engineers.size(), 3u);
     EXPECT_EQ(engineers[1].city, "Θεσσαλονίκη");
     EXPECT_EQ(engineers[2],
@@ -116,7 +116,7 @@ TEST_F(StudyStoreTest, AppendWithEveryFieldEmptyAddsFiveEmptyLines) {
     put("mix.dat", {"Α", "Β", "Γ", "Δ", "Ε"});
     ASSERT_TRUE(EngineerRegistry::append(home.path(), {}));
     EXPECT_EQ(bytes("mix.dat"), kAlphaToEpsilon + "\r\n\r\n\r\n\r\n\r\n");
-    EXPECT_EQ(EngineerRegistry::readAll(home.path()).size(), 2u);
+    EXPECT_EQ(EngineerRegistry::readAll(home.path()).value().size(), 2u);
 }
 
 TEST_F(StudyStoreTest, AppendToAMissingRegistryStartsIt) {
@@ -127,7 +127,7 @@ TEST_F(StudyStoreTest, AppendToAMissingRegistryStartsIt) {
 
 TEST_F(StudyStoreTest, ARecordCutShortKeepsItsItems) {
     put("mix.dat", {"Α", "Β", "Γ", "Δ", "Ε", "Ζ", "Η"});
-    const auto engineers = EngineerRegistry::readAll(home.path());
+    const auto engineers = EngineerRegistry::readAll(home.path()).value();
     ASSERT_EQ(engineers.size(), 2u);
     EXPECT_EQ(engineers[1], (Engineer{"Ζ", "Η", "", "", ""}));
 }
@@ -138,7 +138,7 @@ TEST_F(StudyStoreTest, RegistryBeyondAHundredAndOneRecordsIsReadWhole) {
         for (int k = 0; k < 5; ++k)
             lines.push_back("E" + std::to_string(i) + "_" + std::to_string(k));
     put("mix.dat", lines);
-    const auto engineers = EngineerRegistry::readAll(home.path());
+    const auto engineers = EngineerRegistry::readAll(home.path()).value();
     ASSERT_EQ(engineers.size(), 150u);
     EXPECT_EQ(engineers[149].specialty, "E149_4");
 }
@@ -158,7 +158,7 @@ TEST_F(StudyStoreTest, AnEngineerTheFileCannotKeepIsRefusedAndNothingIsWritten) 
 TEST_F(StudyStoreTest, ItemsWithCommasSurviveTheCopyThroughTheScratchFile) {
     ASSERT_TRUE(EngineerRegistry::append(home.path(), {"Α", "Β", "Οδός 1, Α' όροφος", "Δ", "Ε"}));
     ASSERT_TRUE(EngineerRegistry::append(home.path(), {"Ζ", "Η", "Θ", "Ι", "Κ"}));
-    const auto engineers = EngineerRegistry::readAll(home.path());
+    const auto engineers = EngineerRegistry::readAll(home.path()).value();
     ASSERT_EQ(engineers.size(), 2u);
     EXPECT_EQ(engineers[0].address, "Οδός 1, Α' όροφος");
 }
@@ -166,7 +166,7 @@ TEST_F(StudyStoreTest, ItemsWithCommasSurviveTheCopyThroughTheScratchFile) {
 // List of studies and its index
 
 TEST_F(StudyStoreTest, AMissingListOfStudiesIsEmptyAndCreated) {
-    EXPECT_TRUE(StudyList::readAll(home.path()).empty());
+    EXPECT_TRUE(StudyList::listed(home.path()).value().empty());
     EXPECT_EQ(bytes("ergasies.dat"), "");
 }
 
@@ -180,7 +180,8 @@ TEST_F(StudyStoreTest, AppendWritesTheScratchCopyAndTheListWithTheNewPairLast) {
 
 TEST_F(StudyStoreTest, AnOddLastItemIsAStudyWithoutSurname) {
     put("ergasies.dat", {"Α", "Β", "Γ"});
-    EXPECT_EQ(StudyList::readAll(home.path()), (std::vector<StudyEntry>{{"Α", "Β"}, {"Γ", ""}}));
+    EXPECT_EQ(StudyList::listed(home.path()).value(),
+              (std::vector<StudyEntry>{{"Α", "Β"}, {"Γ", ""}}));
 }
 
 TEST_F(StudyStoreTest, IndexHoldsAHundredLinesWithABlankForEachFreePlace) {
@@ -275,21 +276,21 @@ TEST_F(StudyShelfTest, APutAwayStudyLeavesTheListKeepsItsFolderAndComesBack) {
     auto files = TestFiles::snapshot(study("ΓιώργοςΠαππάς"));
     files["ekthesi.lock"] = "";
     ASSERT_TRUE(StudyShelf::putAway(home.path(), 1, {"Γιώργος", "Παππάς"}));
-    EXPECT_EQ(StudyList::readAll(home.path()), (std::vector<StudyEntry>{{"Νίκος", "Δήμου"}}));
+    EXPECT_EQ(StudyList::listed(home.path()).value(),
+              (std::vector<StudyEntry>{{"Νίκος", "Δήμου"}}));
     EXPECT_FALSE(std::filesystem::exists(study("ΓιώργοςΠαππάς")));
     EXPECT_EQ(TestFiles::snapshot(shelved("ΓιώργοςΠαππάς")), files);
     // It was the current study: now there is none.
     EXPECT_FALSE(std::filesystem::exists(home / "temp.dat"));
-    EXPECT_EQ(Installation::currentStudy(home.path()).state,
-              Installation::CurrentStudy::State::NoneChosen);
+    EXPECT_EQ(Installation::currentStudy(home.path()).error().kind, Error::Kind::NoStudy);
 
     const auto shelf = StudyShelf::shelved(home.path());
     ASSERT_EQ(shelf.size(), 1u);
     EXPECT_EQ(shelf[0].owner, (StudyEntry{"Γιώργος", "Παππάς"}));
-    EXPECT_EQ(shelf[0].site, "Θέση Άγιος Νικόλαος του Δήμου Δήμος Αθηναίων");
+    EXPECT_EQ(shelf[0].details.location, "Θέση Άγιος Νικόλαος");
 
     ASSERT_TRUE(StudyShelf::bringBack(home.path(), "ΓιώργοςΠαππάς"));
-    EXPECT_EQ(StudyList::readAll(home.path()),
+    EXPECT_EQ(StudyList::listed(home.path()).value(),
               (std::vector<StudyEntry>{{"Νίκος", "Δήμου"}, {"Γιώργος", "Παππάς"}}));
     EXPECT_EQ(TestFiles::snapshot(study("ΓιώργοςΠαππάς")), files);
     EXPECT_TRUE(StudyShelf::shelved(home.path()).empty());
@@ -300,7 +301,7 @@ TEST_F(StudyShelfTest, AnOwnerListedTwiceLosesOnlyTheChosenEntryAndKeepsTheFolde
     ASSERT_TRUE(StudyList::append(home.path(), {"Γιώργος", "Παππάς"}));
     const std::string pointer = bytes("temp.dat");
     ASSERT_TRUE(StudyShelf::putAway(home.path(), 1, {"Γιώργος", "Παππάς"}));
-    EXPECT_EQ(StudyList::readAll(home.path()),
+    EXPECT_EQ(StudyList::listed(home.path()).value(),
               (std::vector<StudyEntry>{{"Νίκος", "Δήμου"}, {"Γιώργος", "Παππάς"}}));
     EXPECT_TRUE(std::filesystem::is_directory(study("ΓιώργοςΠαππάς")));
     EXPECT_EQ(bytes("temp.dat"), pointer);
@@ -336,9 +337,8 @@ TEST_F(StudyShelfTest, AListThatCannotBeWrittenLeavesTheStudyWhereItWas) {
     EXPECT_NE(messages::describe(failed).find("ergasies.dat"), std::string::npos)
         << messages::describe(failed);
     EXPECT_TRUE(std::filesystem::exists(study("ΓιώργοςΠαππάς") / "synola.dat"));
-    EXPECT_EQ(StudyList::readAll(home.path()).size(), 2u);
-    EXPECT_EQ(Installation::currentStudy(home.path()).state,
-              Installation::CurrentStudy::State::Found);
+    EXPECT_EQ(StudyList::listed(home.path()).value().size(), 2u);
+    EXPECT_TRUE(Installation::currentStudy(home.path()));
 }
 
 // Creating a study
@@ -406,7 +406,7 @@ TEST_F(StudyStoreTest, PastedDecomposedAndPolytonicLettersAreKeptAsMonotonicGree
     Engineer engineer = details().engineer;
     engineer.firstName = "Μαρι\u0301α";
     ASSERT_TRUE(EngineerRegistry::append(home.path(), engineer));
-    EXPECT_EQ(EngineerRegistry::readAll(home.path()).back(), details().engineer);
+    EXPECT_EQ(EngineerRegistry::readAll(home.path()).value().back(), details().engineer);
 }
 
 TEST_F(StudyStoreTest, AMissingDefaultLambdaStartsTheStudyAtOne) {
@@ -560,7 +560,8 @@ private:
 TEST_P(UnreadableListTest, ARegistryIsNeverOverwritten) {
     const auto before = plant("mix.dat");
     const std::string said = as([this] {
-        if (!EngineerRegistry::readAll(home.path()).empty()) return std::string("read");
+        // One that cannot be read is told as such, never read as empty.
+        if (EngineerRegistry::readAll(home.path())) return std::string("read");
         return messages::describe(EngineerRegistry::append(home.path(), {"Α", "Β", "Γ", "Δ", "Ε"}));
     });
     EXPECT_NE(said.find("Το μητρώο μηχανικών «mix.dat» υπάρχει αλλά δεν διαβάζεται· ο νέος "
@@ -633,8 +634,8 @@ TEST_F(StudyStoreTest, TwoProgramsAddingAtOnceBothLand) {
     std::thread second(program, "Β");
     first.join();
     second.join();
-    EXPECT_EQ(StudyList::readAll(home.path()).size(), 2u * kEach);
-    EXPECT_EQ(EngineerRegistry::readAll(home.path()).size(), 2u * kEach);
+    EXPECT_EQ(StudyList::listed(home.path()).value().size(), 2u * kEach);
+    EXPECT_EQ(EngineerRegistry::readAll(home.path()).value().size(), 2u * kEach);
 }
 
 TEST_F(StudyStoreTest, OwnerNamesThatAreFineOnEverySystemAreAccepted) {
@@ -656,7 +657,7 @@ TEST_F(StudyStoreTest, AStudyOfAnOwnerWithACommaIsPointedAtInQuotes) {
     ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
     EXPECT_EQ(bytes("temp.dat"),
               TestFiles::stored({"\"" + TextPath::toUtf8(outcome.folder) + "\""}));
-    auto listed = StudyList::readAll(home.path());
+    auto listed = StudyList::listed(home.path()).value();
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0], (StudyEntry{"Γιώργος,", "Παππάς"}));
 }
@@ -672,7 +673,7 @@ protected:
         auto outcome = StudyCreation::create(home.path(), details());
         EXPECT_TRUE(outcome.status) << messages::describe(outcome.status);
         EXPECT_TRUE(StudyList::append(home.path(), {"Γιώργος", "Παππάς"}));
-        EXPECT_TRUE(StudyList::writeIndex(home.path(), StudyList::readAll(home.path())));
+        EXPECT_TRUE(StudyList::writeIndex(home.path(), StudyList::listed(home.path()).value()));
         for (const std::string_view name : Study::inputFiles())
             if (name != "stoixeia.dat") TestFiles::putLines(outcome.folder / name, {" 3 ", " 4 "});
         for (const std::string name : {"synola.dat", "arxi1.dat", "ekthesi.lock"})
@@ -775,7 +776,7 @@ TEST_F(StudyChangeTest, ACopyHoldsEveryInputOfItsSourceAndNoneOfItsReport) {
         ASSERT_TRUE(outcome.status) << messages::describe(outcome.status);
 
         EXPECT_EQ(bytes("temp.dat"), TestFiles::stored({TextPath::toUtf8(outcome.folder)}));
-        EXPECT_EQ(StudyList::readAll(home.path()).back(),
+        EXPECT_EQ(StudyList::listed(home.path()).value().back(),
                   (StudyEntry{copied.ownerFirstName, copied.ownerSurname}));
         const auto fields = copied.fields();
         std::map<std::string, std::string> expected;

@@ -54,7 +54,7 @@ TEST_F(ValueFileTest, WritesWindows1253WithCrLfAndReadsItBack) {
     EXPECT_EQ(bytes("x.dat"), "\xC1\xE8\xDE\xED\xE1\r\n 1 \r\n-.25 \r\n1.2\r\n\r\n"
                               "\"\xD0\xE1\xF4\xE7\xF3\xDF\xF9\xED 12, \xC1\xE8\xDE\xED\xE1\"\r\n"
                               "\"  \xE4\xFD\xEF\"\r\n");
-    EXPECT_EQ(ValueFile::read(dir.path(), "x.dat"),
+    EXPECT_EQ(ValueFile::read(dir.path(), "x.dat").maybe(),
               (Items{"Αθήνα", "1 ", "-.25 ", "1.2", "", "Πατησίων 12, Αθήνα", "  δύο"}));
 }
 
@@ -64,7 +64,8 @@ TEST_F(ValueFileTest, ReadNumbersFillsMissingAndUnreadableItemsWithZero) {
     EXPECT_EQ(ValueFile::readNumbers(dir.path(), "n.dat", 5),
               (std::vector<double>{0, 12, 0, -0.25, 0}));
     EXPECT_EQ(ValueFile::readNumbers(dir.path(), "absent.dat", 2), (std::vector<double>{0, 0}));
-    EXPECT_FALSE(ValueFile::read(dir.path(), "absent.dat").has_value());
+    EXPECT_EQ(ValueFile::read(dir.path(), "absent.dat").error().kind, Error::Kind::NotFound);
+    EXPECT_EQ(ValueFile::readIfThere(dir.path(), "absent.dat").maybe(), Items{});
 }
 
 TEST_F(ValueFileTest, RefusesUnstorableTextAndWritesNothing) {
@@ -89,7 +90,7 @@ TEST_F(ValueFileTest, RefusesUnstorableTextAndWritesNothing) {
 TEST_F(ValueFileTest, NamesIgnoreLetterCaseAndTrailingBlanks) {
     put("STOIXEIA.DAT", "Γιώργος\r\n");
     put("L.dat", "1.15\r\n");
-    EXPECT_EQ(ValueFile::read(dir.path(), "stoixeia.dat"), Items{"Γιώργος"});
+    EXPECT_EQ(ValueFile::read(dir.path(), "stoixeia.dat").maybe(), Items{"Γιώργος"});
     EXPECT_EQ(ValueFile::readNumbers(dir.path(), "l.dat ", 1), std::vector<double>{1.15});
 
     // A rewrite replaces the spelling on disk, and a new file drops the trailing blank.
@@ -102,13 +103,13 @@ TEST_F(ValueFileTest, NamesIgnoreLetterCaseAndTrailingBlanks) {
 TEST_F(ValueFileTest, LinesAreKeptAsTheyStandEachEndedByCrLf) {
     ASSERT_TRUE(ValueFile::writeLines(dir.path(), "s.dat", {"\t Χ ", "", "a, \"b\""}));
     EXPECT_EQ(bytes("s.dat"), "\t \xD7 \r\n\r\na, \"b\"\r\n");
-    EXPECT_EQ(ValueFile::readLines(dir.path(), "s.dat"), (Items{"\t Χ ", "", "a, \"b\""}));
+    EXPECT_EQ(ValueFile::readLines(dir.path(), "s.dat").maybe(), (Items{"\t Χ ", "", "a, \"b\""}));
     put("t.dat", "a\nb\rlast");
-    EXPECT_EQ(ValueFile::readLines(dir.path(), "t.dat"), (Items{"a", "b", "last"}));
+    EXPECT_EQ(ValueFile::readLines(dir.path(), "t.dat").maybe(), (Items{"a", "b", "last"}));
     ASSERT_TRUE(ValueFile::writeLines(dir.path(), "s.dat", {}));
     EXPECT_EQ(bytes("s.dat"), "");
-    EXPECT_EQ(ValueFile::readLines(dir.path(), "s.dat"), Items{});
-    EXPECT_FALSE(ValueFile::readLines(dir.path(), "absent.dat").has_value());
+    EXPECT_EQ(ValueFile::readLines(dir.path(), "s.dat").maybe(), Items{});
+    EXPECT_EQ(ValueFile::readLines(dir.path(), "absent.dat").error().kind, Error::Kind::NotFound);
 }
 
 TEST_F(ValueFileTest, AFailedReplacementKeepsTheOldFile) {

@@ -144,6 +144,12 @@ struct TypedCase {
     std::optional<TypedQuantity::Shown> shown = std::nullopt;
 };
 
+// A row is named by what was typed and, when the box showed a stored number, by that.
+void PrintTo(const TypedCase& c, std::ostream* os) {
+    *os << "«" << c.typed << "»";
+    if (c.shown) *os << " shown as «" << c.shown->text << "»";
+}
+
 class TypedQuantityTest : public ::testing::TestWithParam<TypedCase> {};
 
 TEST_P(TypedQuantityTest, ReadsWhatAGreekUserTypes) {
@@ -232,7 +238,8 @@ TEST_P(TypedAmountsTest, AreCheckedAndReadBackAsStored) {
     TempFolder folder;
     ASSERT_TRUE(
         ValueFile::write(folder.path(), "kratiseis.dat", StatutoryAmounts::itemsOf(*amounts)));
-    const auto back = StatutoryAmounts::fromItems(*ValueFile::read(folder.path(), "kratiseis.dat"));
+    const auto back =
+        StatutoryAmounts::fromItems(ValueFile::read(folder.path(), "kratiseis.dat").value());
     EXPECT_EQ(back.amounts, c.stored);
     EXPECT_TRUE(back.faults.empty());
 }

@@ -152,14 +152,15 @@ TEST_F(JourneyTest, FromNewStudyToPrintedReport) {
     ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
 
     // Typed with a decimal comma, stored with a point whatever the desktop's locale.
-    auto current = store::Installation::currentStudy(home());
-    ASSERT_EQ(current.state, store::Installation::CurrentStudy::State::Found);
-    EXPECT_EQ(bytes(current.folder / "asti.dat"), " 3.5 \r\n");
-    EXPECT_EQ(bytes(current.folder / "analog.dat"), " .25 \r\n");
+    const auto found = store::Installation::currentStudy(home());
+    ASSERT_TRUE(found);
+    const std::filesystem::path& current = *found;
+    EXPECT_EQ(bytes(current / "asti.dat"), " 3.5 \r\n");
+    EXPECT_EQ(bytes(current / "analog.dat"), " .25 \r\n");
 
     menu->Command8->click();
     ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'\n').toStdString();
-    auto report = calc::ReportText::join(current.folder);
+    auto report = calc::ReportText::join(current);
     ASSERT_TRUE(report.missing.empty());
     const std::vector<std::string> text = TestFiles::lines(report.text);
     auto has = [&](const std::string& line) {

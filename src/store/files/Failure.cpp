@@ -33,6 +33,11 @@ Error Failure::of(Error::Kind kind, const std::filesystem::path& file, std::stri
     return error;
 }
 
+Error Failure::during(Error why, Error::Context doing) {
+    why.context = doing;
+    return why;
+}
+
 Error Failure::of(Error::Kind kind, const std::filesystem::path& file, std::string reason,
                   Error::Obstacle obstacle) {
     Error error = of(kind, file, std::move(reason));

@@ -23,6 +23,8 @@ public:
                     Error::Obstacle obstacle);
     // An error whose sentence quotes a text: the refused input, the text a file cannot keep.
     static Error quoting(Error::Kind kind, const std::filesystem::path& file, std::string text);
+    // The same error, told as a failure of what the program was doing.
+    static Error during(Error why, Error::Context doing);
     // A refusal, with what its sentence quotes.
     static Error refusing(Error::Refusal why, std::vector<std::string> arguments = {},
                           const std::filesystem::path& file = {});

@@ -33,11 +33,11 @@ Result<std::string> rawBytes(const std::filesystem::path& folder, std::string_vi
 }
 
 template <class Parse>
-FileContents loadWith(const std::filesystem::path& folder, std::string_view name, Parse parse) {
+Result<std::vector<std::string>> readWith(const std::filesystem::path& folder,
+                                          std::string_view name, Parse parse) {
     Result<std::string> raw = rawBytes(folder, name);
-    if (raw) return {FileContents::State::Read, parse(Cp1253::decode(*raw)), {}};
-    if (raw.error().kind == Error::Kind::NotFound) return {};
-    return {FileContents::State::Unreadable, {}, raw.error()};
+    if (!raw) return raw.error();
+    return parse(Cp1253::decode(*raw));
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -56,11 +56,6 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-std::optional<std::vector<std::string>> itemsIfRead(FileContents contents) {
-    if (contents.state != FileContents::State::Read) return std::nullopt;
-    return std::move(contents.items);
-}
-
 Error notStorable(const std::filesystem::path& folder, std::string_view name,
                   std::string_view text) {
     return Failure::quoting(Error::Kind::NotStorable, FileName::resolve(folder, name),
@@ -69,21 +64,20 @@ Error notStorable(const std::filesystem::path& folder, std::string_view name,
 
 } // namespace
 
-FileContents ValueFile::load(const std::filesystem::path& folder, std::string_view name) {
-    return loadWith(folder, name, [](const std::string& text) { return ValueItems::split(text); });
-}
-
-FileContents ValueFile::loadLines(const std::filesystem::path& folder, std::string_view name) {
-    return loadWith(folder, name, linesOf);
-}
-
 Result<std::string> ValueFile::bytes(const std::filesystem::path& folder, std::string_view name) {
     return rawBytes(folder, name);
 }
 
-std::optional<std::vector<std::string>> ValueFile::read(const std::filesystem::path& folder,
+Result<std::vector<std::string>> ValueFile::read(const std::filesystem::path& folder,
+                                                 std::string_view name) {
+    return readWith(folder, name, ValueItems::split);
+}
+
+Result<std::vector<std::string>> ValueFile::readIfThere(const std::filesystem::path& folder,
                                                         std::string_view name) {
-    return itemsIfRead(load(folder, name));
+    Result<std::vector<std::string>> items = read(folder, name);
+    if (!items && items.error().kind == Error::Kind::NotFound) return std::vector<std::string>{};
+    return items;
 }
 
 std::vector<double> ValueFile::numbersOf(const std::vector<std::string>& items, std::size_t count,
@@ -100,12 +94,13 @@ std::vector<double> ValueFile::numbersOf(const std::vector<std::string>& items, 
 std::vector<double> ValueFile::readNumbers(const std::filesystem::path& folder,
                                            std::string_view name, std::size_t count,
                                            OnFault onFault) {
-    return numbersOf(load(folder, name).items, count, onFault);
+    return numbersOf(read(folder, name).maybe().value_or(std::vector<std::string>{}), count,
+                     onFault);
 }
 
-std::optional<std::vector<std::string>> ValueFile::readLines(const std::filesystem::path& folder,
-                                                             std::string_view name) {
-    return itemsIfRead(loadLines(folder, name));
+Result<std::vector<std::string>> ValueFile::readLines(const std::filesystem::path& folder,
+                                                      std::string_view name) {
+    return readWith(folder, name, linesOf);
 }
 
 std::optional<std::string> ValueFile::lineOf(const ValueItem& item) {

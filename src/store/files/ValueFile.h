@@ -25,31 +25,19 @@ struct ValueItem {
     double numberValue;
 };
 
-// What reading a file came to. A missing file is told apart from one that is there but cannot be
-// read: the first is usually just not written yet, the second is worth a word to the user.
-struct FileContents {
-    enum class State { Read, Missing, Unreadable };
-    State state = State::Missing;
-    // The items or lines read.
-    std::vector<std::string> items;
-    // Why an unreadable file cannot be read.
-    Error error;
-};
-
 // Reading and replacing whole value files and the plain text files of the report. Names are those
 // of the file catalogue; they are resolved without regard to letter case. Files are Windows-1253
 // with CR LF line ends on disk and UTF-8 here.
 class ValueFile {
 public:
-    // Every item of the file, or why there are none.
-    static FileContents load(const std::filesystem::path& folder, std::string_view name);
-    // The lines of a text file without their line ends, or why there are none.
-    static FileContents loadLines(const std::filesystem::path& folder, std::string_view name);
-
-    // The file's bytes as they stand, read as `load` reads them; NotFound when it is not there.
+    // The file's bytes as they stand, read as `read` reads them; NotFound when it is not there.
     static Result<std::string> bytes(const std::filesystem::path& folder, std::string_view name);
-    // Every item of the file, or nothing when it cannot be read.
-    static std::optional<std::vector<std::string>> read(const std::filesystem::path& folder,
+    // Every item of the file; NotFound when it is not there.
+    static Result<std::vector<std::string>> read(const std::filesystem::path& folder,
+                                                 std::string_view name);
+    // The same, where a file not written yet simply holds nothing: only a file that is there but
+    // cannot be read fails.
+    static Result<std::vector<std::string>> readIfThere(const std::filesystem::path& folder,
                                                         std::string_view name);
 
     // Replaces the file with one item per line. Refuses, writing nothing, an item that the code
@@ -65,8 +53,8 @@ public:
         ZeroTheRest,
     };
 
-    // The first `count` items of the file as numbers; a missing file or a missing item gives 0
-    // in its place, an item that is not a number as `onFault` says.
+    // The first `count` items of the file as numbers; a file that cannot be read or a missing
+    // item gives 0 in its place, an item that is not a number as `onFault` says.
     static std::vector<double> readNumbers(const std::filesystem::path& folder,
                                            std::string_view name, std::size_t count,
                                            OnFault onFault = OnFault::ZeroThatItem);
@@ -74,9 +62,9 @@ public:
     static std::vector<double> numbersOf(const std::vector<std::string>& items, std::size_t count,
                                          OnFault onFault = OnFault::ZeroThatItem);
 
-    // The lines of a text file without their line ends, or nothing when it cannot be read.
-    static std::optional<std::vector<std::string>> readLines(const std::filesystem::path& folder,
-                                                             std::string_view name);
+    // The lines of a text file without their line ends; NotFound when it is not there.
+    static Result<std::vector<std::string>> readLines(const std::filesystem::path& folder,
+                                                      std::string_view name);
 
     // Replaces a text file with the given lines, each ended by CR LF.
     static Status writeLines(const std::filesystem::path& folder, std::string_view name,

@@ -32,16 +32,12 @@ Engineer Engineer::normalised() const {
             FieldCheck::normalised(specialty)};
 }
 
-Status EngineerRegistry::readable(const std::filesystem::path& installation) {
-    FileContents registry = ValueFile::load(installation, Catalogue::kEngineers);
-    if (registry.state == FileContents::State::Unreadable) return std::move(registry.error);
-    return {};
-}
-
-std::vector<Engineer> EngineerRegistry::readAll(const std::filesystem::path& installation) {
+Result<std::vector<Engineer>> EngineerRegistry::readAll(const std::filesystem::path& installation) {
+    const Result<std::vector<std::string>> read =
+        ValueFile::readIfThere(installation, Catalogue::kEngineers);
+    if (!read) return read.error();
+    const std::vector<std::string>& items = *read;
     std::vector<Engineer> engineers;
-    const std::vector<std::string> items =
-        ValueFile::load(installation, Catalogue::kEngineers).items;
     for (std::size_t i = 0; i < items.size(); i += kItemsPerRecord) {
         auto item = [&](std::size_t k) {
             return i + k < items.size() ? items[i + k] : std::string();
@@ -65,16 +61,14 @@ Status EngineerRegistry::append(const std::filesystem::path& installation, const
     FileLock lock(installation, Catalogue::kEngineers);
     if (!lock.status()) return lock.status();
     // A missing registry is simply empty here; the rewrite below creates it.
-    FileContents old = ValueFile::load(installation, Catalogue::kEngineers);
+    Result<std::vector<std::string>> old =
+        ValueFile::readIfThere(installation, Catalogue::kEngineers);
     // A registry that cannot be read would lose every engineer it holds if it were rewritten.
-    if (old.state == FileContents::State::Unreadable) {
-        old.error.context = Error::Context::AppendingEngineer;
-        return old.error;
-    }
+    if (!old) return Failure::during(old.error(), Error::Context::AppendingEngineer);
 
     std::vector<ValueItem> copy;
-    copy.reserve(old.items.size() + kItemsPerRecord);
-    for (std::string& item : old.items)
+    copy.reserve(old->size() + kItemsPerRecord);
+    for (std::string& item : *old)
         copy.push_back(ValueItem::text(std::move(item)));
     if (Status s = ValueFile::write(installation, Catalogue::kEngineersScratch, copy); !s) return s;
 

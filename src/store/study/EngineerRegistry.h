@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/base/Result.h"
 #include "store/base/Status.h"
 
 #include <filesystem>
@@ -27,13 +28,9 @@ struct Engineer {
 // Records are only ever appended.
 class EngineerRegistry {
 public:
-    // Every record in file order. A missing registry is an empty one and is created; a last record
-    // cut short keeps the items it has, the rest empty.
-    static std::vector<Engineer> readAll(const std::filesystem::path& installation);
-
-    // Whether the registry can be read: one that is there but cannot be read lists no engineer,
-    // and the user is owed the reason.
-    static Status readable(const std::filesystem::path& installation);
+    // Every record in file order, or why a registry that is there cannot be read. A missing
+    // registry is an empty one; a last record cut short keeps the items it has, the rest empty.
+    static Result<std::vector<Engineer>> readAll(const std::filesystem::path& installation);
 
     // Appends a record, normalised: the registry is copied item by item to its scratch file, copied
     // back, and the five new items follow, so the scratch file keeps the registry as it was before.

@@ -80,52 +80,39 @@ Status Installation::prepare(const std::filesystem::path& folder) {
     return {};
 }
 
-Installation::CurrentStudy Installation::currentStudy(const std::filesystem::path& installation) {
-    using State = CurrentStudy::State;
+Result<std::filesystem::path>
+Installation::currentStudy(const std::filesystem::path& installation) {
     using Kind = Error::Kind;
     // Told as what it is, rather than as a pointer file that cannot be read or is not there.
     std::error_code ec;
     const auto type = std::filesystem::status(installation, ec).type();
     if (type == std::filesystem::file_type::not_found)
-        return {State::NoneChosen,
-                {},
-                Failure::of(Kind::NotFound, installation, {}, Error::Context::ProgramFolder)};
+        return Failure::of(Kind::NotFound, installation, {}, Error::Context::ProgramFolder);
     if (type != std::filesystem::file_type::directory && !ec)
-        return {State::NoneChosen,
-                {},
-                Failure::of(Kind::NotRegularFile, installation, {}, Error::Context::ProgramFolder)};
-    FileContents pointer = ValueFile::load(installation, Catalogue::kPointer);
-    if (pointer.state == FileContents::State::Unreadable) {
-        pointer.error.context = Error::Context::Pointer;
-        return {State::NoneChosen, {}, std::move(pointer.error)};
-    }
-    if (pointer.items.empty() || pointer.items[0].empty())
-        return {State::NoneChosen, {}, Failure::of(Kind::NoStudy, {})};
+        return Failure::of(Kind::NotRegularFile, installation, {}, Error::Context::ProgramFolder);
+    Result<std::vector<std::string>> pointer =
+        ValueFile::readIfThere(installation, Catalogue::kPointer);
+    if (!pointer) return Failure::during(pointer.error(), Error::Context::Pointer);
+    if (pointer->empty() || pointer->front().empty()) return Failure::of(Kind::NoStudy, {});
     const std::optional<std::filesystem::path> inside =
-        StudyPath::resolve(installation, pointer.items[0]);
+        StudyPath::resolve(installation, pointer->front());
     if (!inside)
-        return {State::Outside,
-                {},
-                Failure::of(Kind::Refused, TextPath::fromUtf8(pointer.items[0]), {},
-                            Error::Context::OutsideInstallation)};
+        return Failure::of(Kind::Refused, TextPath::fromUtf8(pointer->front()), {},
+                           Error::Context::OutsideInstallation);
     const std::filesystem::path& study = *inside;
     const auto status = std::filesystem::status(study, ec);
     if (status.type() == std::filesystem::file_type::not_found)
-        return {State::FolderMissing, study,
-                Failure::of(Kind::NotFound, study, {}, Error::Context::CurrentStudy)};
+        return Failure::of(Kind::NotFound, study, {}, Error::Context::CurrentStudy);
     if (ec)
-        return {State::Unreadable, study,
-                Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec),
-                            Error::Context::CurrentStudy)};
+        return Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec),
+                           Error::Context::CurrentStudy);
     if (status.type() != std::filesystem::file_type::directory)
-        return {State::NotAFolder, study,
-                Failure::of(Kind::NotRegularFile, study, {}, Error::Context::CurrentStudy)};
+        return Failure::of(Kind::NotRegularFile, study, {}, Error::Context::CurrentStudy);
     std::filesystem::directory_iterator listing(study, ec);
     if (ec)
-        return {State::Unreadable, study,
-                Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec),
-                            Error::Context::ListingStudy)};
-    return {State::Found, study, {}};
+        return Failure::of(Kind::NotReadable, study, Failure::reasonOf(ec),
+                           Error::Context::ListingStudy);
+    return study;
 }
 
 Status Installation::setCurrentStudy(const std::filesystem::path& installation,

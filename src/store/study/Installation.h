@@ -27,15 +27,9 @@ public:
 
     // The current study as the pointer file names it; a relative path lies inside the
     // installation folder. A pointer that leads anywhere but to a folder directly inside it is
-    // refused, so that no study data is ever written elsewhere.
-    struct CurrentStudy {
-        enum class State { Found, NoneChosen, FolderMissing, NotAFolder, Unreadable, Outside };
-        State state;
-        std::filesystem::path folder;
-        // Why there is no usable study; nothing to tell when found.
-        Error error;
-    };
-    static CurrentStudy currentStudy(const std::filesystem::path& installation);
+    // refused, so that no study data is ever written elsewhere. The error of a study that is
+    // named but not there carries its folder.
+    static Result<std::filesystem::path> currentStudy(const std::filesystem::path& installation);
 
     // Points the pointer file at a study folder.
     static Status setCurrentStudy(const std::filesystem::path& installation,

@@ -34,6 +34,11 @@ std::optional<std::filesystem::file_time_type> lastWritten(const std::filesystem
     return time;
 }
 
+// Whether a read only says that a value is not there yet: the file is missing or short.
+bool isAbsent(const Error& error) {
+    return error.kind == Error::Kind::NotFound || error.kind == Error::Kind::Short;
+}
+
 // The zone as the calculation and the summary take it: rounded to a whole number.
 std::optional<std::int16_t> rounded(std::string_view item) {
     auto value = NumberText::parse(item);
@@ -51,20 +56,15 @@ Tachymetry Tachymetry::of(const std::vector<double>& quantities) {
 }
 
 Result<Study> Study::current(const std::filesystem::path& installation) {
-    const Installation::CurrentStudy study = Installation::currentStudy(installation);
-    if (study.state == Installation::CurrentStudy::State::Found) return Study(study.folder);
-    return study.error;
+    Result<std::filesystem::path> study = Installation::currentStudy(installation);
+    if (!study) return study.error();
+    return Study(*study);
 }
 
 bool Study::isCurrent(const std::filesystem::path& installation) const {
     const Result<Study> current = Study::current(installation);
     std::error_code ec;
     return current && std::filesystem::equivalent(current->folder(), folder_, ec);
-}
-
-bool Study::isAbsent(const Error& error) {
-    using Kind = Error::Kind;
-    return error.kind == Kind::NotFound || error.kind == Kind::Short || error.kind == Kind::Refused;
 }
 
 const std::array<Study::WorkFile, 9>& Study::works() {
@@ -87,16 +87,7 @@ const Study::WorkFile& Study::fileOf(Work work) {
 }
 
 Result<std::vector<std::string>> Study::items(std::string_view name) const {
-    FileContents file = ValueFile::load(folder_, name);
-    switch (file.state) {
-    case FileContents::State::Read:
-        return std::move(file.items);
-    case FileContents::State::Missing:
-        return Failure::of(Error::Kind::NotFound, FileName::resolve(folder_, name));
-    case FileContents::State::Unreadable:
-        break;
-    }
-    return std::move(file.error);
+    return ValueFile::read(folder_, name);
 }
 
 Result<std::string> Study::firstItem(std::string_view name) const {

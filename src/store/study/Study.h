@@ -53,10 +53,6 @@ public:
     // Whether this is the study the pointer file of the installation names.
     bool isCurrent(const std::filesystem::path& installation) const;
 
-    // Whether an error of this study's reading only says that a value is not there: the file is
-    // missing or short, or its item is not what was asked. Anything else is worth a word.
-    static bool isAbsent(const Error& error);
-
     struct WorkFile {
         Work work;
         std::string_view name;

@@ -34,10 +34,11 @@ struct DefaultLambda {
 };
 
 Result<DefaultLambda> defaultLambda(const std::filesystem::path& installation) {
-    const FileContents read = ValueFile::load(installation, Catalogue::kDefaultLambda);
-    if (read.state == FileContents::State::Missing) return DefaultLambda{1.0, {}};
-    if (read.state == FileContents::State::Unreadable) return read.error;
-    const std::vector<std::string>& items = read.items;
+    const Result<std::vector<std::string>> read =
+        ValueFile::read(installation, Catalogue::kDefaultLambda);
+    if (!read && read.error().kind == Error::Kind::NotFound) return DefaultLambda{1.0, {}};
+    if (!read) return read.error();
+    const std::vector<std::string>& items = *read;
     if (items.empty()) return DefaultLambda{std::nullopt, {}};
     if (!WorkSelection::lambdaOf(items.front())) return DefaultLambda{std::nullopt, items.front()};
     return DefaultLambda{NumberText::parse(items.front()), items.front()};
@@ -47,11 +48,12 @@ Result<DefaultLambda> defaultLambda(const std::filesystem::path& installation) {
 // none, so that the study carries the four of old as every study before it.
 Result<std::optional<std::vector<StatutoryAmount>>>
 defaultAmounts(const std::filesystem::path& installation) {
-    const FileContents read = ValueFile::load(installation, Catalogue::kDefaultAmounts);
-    if (read.state == FileContents::State::Missing)
+    const Result<std::vector<std::string>> read =
+        ValueFile::read(installation, Catalogue::kDefaultAmounts);
+    if (!read && read.error().kind == Error::Kind::NotFound)
         return std::optional<std::vector<StatutoryAmount>>();
-    if (read.state == FileContents::State::Unreadable) return read.error;
-    StatutoryAmounts::Read amounts = StatutoryAmounts::fromItems(read.items);
+    if (!read) return read.error();
+    StatutoryAmounts::Read amounts = StatutoryAmounts::fromItems(*read);
     if (!amounts.faults.empty()) {
         const StatutoryAmounts::Fault& fault = amounts.faults.front();
         std::vector<std::string> arguments = {
@@ -172,8 +174,10 @@ Status StudyCreation::problemWith(const std::filesystem::path& installation,
 
     if (auto amounts = defaultAmounts(installation); !amounts) return amounts.error();
 
-    // Last, since a missing list is created on the way.
-    return StudyList::canAppend(installation);
+    // A list that cannot be read would lose every study it holds once this one is appended.
+    if (auto listed = StudyList::listed(installation, Error::Context::AppendingStudy); !listed)
+        return listed.error();
+    return {};
 }
 
 StudyCreation::Outcome StudyCreation::create(const std::filesystem::path& installation,

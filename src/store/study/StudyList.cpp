@@ -6,7 +6,6 @@
 #include "store/files/FileLock.h"
 #include "store/files/ValueFile.h"
 #include "store/study/Installation.h"
-#include "store/study/Study.h"
 #include "store/study/StudyPath.h"
 
 #include <algorithm>
@@ -31,12 +30,6 @@ std::vector<ValueItem> itemsOf(const std::vector<StudyEntry>& entries) {
         items.push_back(ValueItem::text(entry.surname));
     }
     return items;
-}
-
-// A list that cannot be read would lose every study it holds if it were rewritten.
-Error unreadable(Error why, Error::Context doing = Error::Context::AppendingStudy) {
-    why.context = doing;
-    return why;
 }
 
 enum class Change { Append, TakeBack };
@@ -65,13 +58,14 @@ StudyList::Held::Held(const std::filesystem::path& installation, Error::Context 
         status_ = lock_.status();
         return;
     }
-    // A missing list is simply empty here; a write creates it.
-    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
-    if (listed.state == FileContents::State::Unreadable) {
-        status_ = unreadable(listed.error, doing);
+    // A missing list is simply empty here; a write creates it. One that cannot be read would lose
+    // every study it holds if it were rewritten.
+    Result<std::vector<StudyEntry>> read = listed(installation, doing);
+    if (!read) {
+        status_ = read.error();
         return;
     }
-    entries = pairsOf(listed.items);
+    entries = std::move(*read);
 }
 
 Status StudyList::Held::write(bool scratchToo) const {
@@ -80,16 +74,6 @@ Status StudyList::Held::write(bool scratchToo) const {
         if (Status s = ValueFile::write(installation_, Catalogue::kStudiesScratch, items); !s)
             return s;
     return ValueFile::write(installation_, Catalogue::kStudies, items);
-}
-
-std::vector<StudyEntry> StudyList::readAll(const std::filesystem::path& installation) {
-    return pairsOf(ValueFile::load(installation, Catalogue::kStudies).items);
-}
-
-Status StudyList::canAppend(const std::filesystem::path& installation) {
-    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
-    if (listed.state == FileContents::State::Unreadable) return unreadable(listed.error);
-    return {};
 }
 
 Status StudyList::append(const std::filesystem::path& installation, const StudyEntry& entry) {
@@ -115,6 +99,7 @@ Status StudyList::writeIndex(const std::filesystem::path& installation,
 
 std::vector<std::string> StudyList::readIndex(const std::filesystem::path& installation) {
     return ValueFile::read(installation, Catalogue::kStudyIndex)
+        .maybe()
         .value_or(std::vector<std::string>{});
 }
 
@@ -153,10 +138,12 @@ void StudyList::Hold::beforeMove() {
 #endif
 }
 
-Result<std::vector<StudyEntry>> StudyList::listed(const std::filesystem::path& installation) {
-    FileContents listed = ValueFile::load(installation, Catalogue::kStudies);
-    if (listed.state == FileContents::State::Unreadable) return std::move(listed.error);
-    return pairsOf(listed.items);
+Result<std::vector<StudyEntry>> StudyList::listed(const std::filesystem::path& installation,
+                                                  Error::Context doing) {
+    const Result<std::vector<std::string>> read =
+        ValueFile::readIfThere(installation, Catalogue::kStudies);
+    if (!read) return Failure::during(read.error(), doing);
+    return pairsOf(*read);
 }
 
 StudyList::Offer StudyList::offer(const std::filesystem::path& installation) {
@@ -182,15 +169,6 @@ Status StudyList::choose(const std::filesystem::path& installation, std::size_t 
         return Failure::refusing(Error::Refusal::EntryNotAFolder, {listed.display(), folderName});
     return Installation::setCurrentStudy(installation,
                                          installation / TextPath::fromUtf8(folderName));
-}
-
-std::string StudyList::site(const std::filesystem::path& study) {
-    const Result<StudyDetails> details = Study(study).details();
-    if (!details) return {};
-    const std::string& location = details->location;
-    const std::string& municipality = details->municipality;
-    if (municipality.empty()) return location;
-    return location + (location.empty() ? "" : " ") + "του Δήμου " + municipality;
 }
 
 } // namespace velmora::store

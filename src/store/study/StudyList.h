@@ -53,17 +53,11 @@ public:
         Status status_;
     };
 
-    // Every entry in file order. A missing list is an empty one and is created; an odd last item
+    // Every entry in file order, or why a list that is there cannot be read; `doing` names the
+    // change that this stops, for the message. A missing list is an empty one; an odd last item
     // gets an empty surname.
-    static std::vector<StudyEntry> readAll(const std::filesystem::path& installation);
-
-    // Every entry in file order, or why the list cannot be read. A missing list is an empty one
-    // and is created.
-    static Result<std::vector<StudyEntry>> listed(const std::filesystem::path& installation);
-
-    // Whether an append would keep every listed study: it fails when the list exists but cannot be
-    // read, since rewriting it then would drop the studies it holds.
-    static Status canAppend(const std::filesystem::path& installation);
+    static Result<std::vector<StudyEntry>> listed(const std::filesystem::path& installation,
+                                                  Error::Context doing = Error::Context::File);
 
     // Appends a study: the list is copied pair by pair to its scratch file with the new pair at the
     // end, then copied back. The scratch file keeps the new list too.
@@ -125,10 +119,6 @@ public:
     // index, as they always were; the list itself knows every one of them.
     static Status choose(const std::filesystem::path& installation, std::size_t place,
                          const StudyEntry& listed);
-
-    // Where a study lies, as the report head names it: its location and its municipality. Empty
-    // when the study's details cannot be read.
-    static std::string site(const std::filesystem::path& study);
 };
 
 } // namespace velmora::store

@@ -36,8 +36,8 @@ Status move(const fs::path& from, const fs::path& to) {
     return StudyPath::moveFolder(from, to, Error::Context::MovingStudy);
 }
 
-StudyEntry ownerOf(const fs::path& study, const std::string& name) {
-    if (const Result<StudyDetails> details = Study(study).details()) {
+StudyEntry ownerOf(const Result<StudyDetails>& details, const std::string& name) {
+    if (details) {
         StudyEntry owner{details->ownerFirstName, details->ownerSurname};
         if (StudyCreation::folderNameProblem(owner.folderName())) return owner;
     }
@@ -60,7 +60,8 @@ std::vector<StudyShelf::Shelved> StudyShelf::shelved(const fs::path& installatio
         std::error_code typeError;
         if (!entry.is_directory(typeError)) continue;
         const std::string name = TextPath::toUtf8(entry.path().filename());
-        found.push_back({name, ownerOf(entry.path(), name), StudyList::site(entry.path())});
+        const Result<StudyDetails> details = Study(entry.path()).details();
+        found.push_back({name, ownerOf(details, name), details.maybe().value_or(StudyDetails{})});
     }
     std::sort(found.begin(), found.end(),
               [](const Shelved& a, const Shelved& b) { return a.name < b.name; });
@@ -127,7 +128,7 @@ Status StudyShelf::bringBack(const fs::path& installation, std::string_view name
         return Failure::refusing(Error::Refusal::ShelvedNotFound, {std::string(name)});
     StudyList::Hold hold(installation, shelved);
     if (!hold.status()) return hold.status();
-    const StudyEntry owner = ownerOf(shelved, std::string(name));
+    const StudyEntry owner = ownerOf(Study(shelved).details(), std::string(name));
     const std::string folderName = owner.folderName();
     if (Status problem = StudyCreation::folderNameProblem(folderName); !problem) return problem;
     if (taken(installation, folderName))

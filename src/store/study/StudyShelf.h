@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/base/Status.h"
+#include "store/study/StudyDetails.h"
 #include "store/study/StudyList.h"
 
 #include <cstddef>
@@ -27,7 +28,8 @@ public:
         std::string name;
         // Who the study is for, as its details say; the folder's name when they cannot be read.
         StudyEntry owner;
-        std::string site;
+        // Its details as read; empty when they cannot be read.
+        StudyDetails details;
     };
     // The put-away studies, by name.
     static std::vector<Shelved> shelved(const std::filesystem::path& installation);

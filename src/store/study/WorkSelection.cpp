@@ -13,12 +13,12 @@ template <class Fix>
 void rewrite(const std::filesystem::path& study, std::string_view name, std::size_t count, Fix fix,
              std::vector<Error>& failures) {
     // A file that is there but cannot be read may hold quantities: it is told, not zeroed.
-    const FileContents read = ValueFile::load(study, name);
-    if (read.state == FileContents::State::Unreadable) {
-        failures.push_back(read.error);
+    const Result<std::vector<std::string>> read = ValueFile::readIfThere(study, name);
+    if (!read) {
+        failures.push_back(read.error());
         return;
     }
-    std::vector<double> values = ValueFile::numbersOf(read.items, count);
+    std::vector<double> values = ValueFile::numbersOf(*read, count);
     fix(values);
     std::vector<ValueItem> items;
     items.reserve(values.size());

@@ -287,9 +287,14 @@ void Form13::Command1_Click() {
     const auto lambda = study->lambdaItem();
     if (!lambda) {
         l->clear();
-        Dialogs::message(this,
-                         fromUtf8("Λείπει το αρχείο «" + messages::fileNameOf(lambda.error()) +
-                                  "» της μελέτης: ο συντελεστής λ εμφανίζεται κενός."));
+        // Only a file that is not there is missing; any other cause is told as it is.
+        const store::Error& why = lambda.error();
+        Dialogs::message(
+            this, fromUtf8(why.kind == store::Error::Kind::NotFound
+                               ? "Λείπει το αρχείο «" + messages::fileNameOf(why) +
+                                     "» της μελέτης: ο συντελεστής λ εμφανίζεται "
+                                     "κενός."
+                               : messages::describe(why) + " Ο συντελεστής λ εμφανίζεται κενός."));
         return;
     }
     l->setText(fromUtf8(messages::lambdaShown(*lambda, messages::LambdaShown::SummaryAfterChange,

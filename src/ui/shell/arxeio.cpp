@@ -2,6 +2,7 @@
 
 #include "ui/shell/arxeio.h"
 
+#include "messages/StudyShown.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 #include "ui/services/Twips.h"
@@ -59,7 +60,7 @@ void arxeio::fill() {
         const bool renamed = study.name != study.owner.folderName();
         item->setText(0, QString::fromStdString(study.owner.display() +
                                                 (renamed ? " (" + study.name + ")" : "")));
-        item->setText(1, QString::fromStdString(study.site));
+        item->setText(1, QString::fromStdString(messages::siteShown(study.details)));
     }
     lstArxeio->resizeColumnToContents(0);
     if (lstArxeio->topLevelItemCount() > 0) lstArxeio->setCurrentItem(lstArxeio->topLevelItem(0));

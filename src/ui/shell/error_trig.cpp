@@ -2,7 +2,6 @@
 
 #include "ui/shell/error_trig.h"
 
-#include "messages/Describe.h"
 #include "store/base/Specialty.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
@@ -59,10 +58,9 @@ error_trig::error_trig(QWidget* parent) : QWidget(parent) {
             if (auto name = store::Specialty::nameOf(*code))
                 Label2->setText(QString::fromUtf8(name->data(), static_cast<int>(name->size())));
         } else {
-            Dialogs::message(this,
-                             QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ειδικότητας "
-                                            "του μηχανικού της μελέτης (αρχείο %1).")
-                                 .arg(QString::fromStdString(messages::fileNameOf(code.error()))));
+            Dialogs::failure(this, code.error(),
+                             QStringLiteral("Δεν είναι γνωστή η ειδικότητα του μηχανικού της "
+                                            "μελέτης.\n"));
         }
     }
 

@@ -2,8 +2,10 @@
 
 #include "ui/shell/palaia.h"
 
+#include "messages/StudyShown.h"
 #include "store/base/TextPath.h"
 #include "store/study/Installation.h"
+#include "store/study/Study.h"
 #include "store/study/StudyPath.h"
 #include "store/study/StudySearch.h"
 #include "store/study/StudyShelf.h"
@@ -100,8 +102,11 @@ void palaia::reload() {
         // An entry that names no folder of its own has no site to show.
         const std::string folder = study.folderName();
         sites_.push_back(store::StudyPath::isFolderName(folder)
-                             ? store::StudyList::site(StudyAccess::installation() /
-                                                      store::TextPath::fromUtf8(folder))
+                             ? messages::siteShown(store::Study(StudyAccess::installation() /
+                                                                store::TextPath::fromUtf8(folder))
+                                                       .details()
+                                                       .maybe()
+                                                       .value_or(store::StudyDetails{}))
                              : std::string());
     }
     Anazitisi_Change();
@@ -201,8 +206,8 @@ void palaia::Arxeiothetisi_Click() {
         store::StudyShelf::putAway(StudyAccess::installation(), place, studies_[place]);
     if (StudyAccess::stored(this, done)) {
         QString told = QStringLiteral("Η μελέτη «%1» αρχειοθετήθηκε.").arg(owner);
-        if (store::Installation::currentStudy(StudyAccess::installation()).state ==
-            store::Installation::CurrentStudy::State::NoneChosen)
+        const auto current = store::Installation::currentStudy(StudyAccess::installation());
+        if (!current && current.error().kind == store::Error::Kind::NoStudy)
             told += QStringLiteral(" Δεν υπάρχει πλέον τρέχουσα μελέτη: επιλέξτε ή δημιουργήστε "
                                    "μία.");
         Dialogs::message(this, told);

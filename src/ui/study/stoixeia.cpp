@@ -145,11 +145,10 @@ stoixeia::stoixeia(Purpose purpose, std::filesystem::path study, QWidget* parent
 
     WindowFrame::apply(this, WindowFrame::Frame::FixedDialog, 6165, 5025);
     WindowFrame::centre(this);
-    loadEngineers();
     // Said once, when the window opens: the list is read again on every activation.
-    if (store::Status registry = store::EngineerRegistry::readable(StudyAccess::installation());
-        !registry)
-        QTimer::singleShot(0, this, [this, registry] { Dialogs::failure(this, registry.error()); });
+    if (const auto registry = loadEngineers(); !registry)
+        QTimer::singleShot(0, this,
+                           [this, why = registry.error()] { Dialogs::failure(this, why); });
     // Nothing is picked until the user picks it.
     Combo1->setCurrentIndex(-1);
     cmdOK->setEnabled(false);
@@ -188,13 +187,16 @@ void stoixeia::fillFromStudy() {
 
 bool stoixeia::event(QEvent* event) {
     // Coming back from the new-engineer window, the engineer just added is in the list.
-    if (event->type() == QEvent::WindowActivate) loadEngineers();
+    if (event->type() == QEvent::WindowActivate) (void)loadEngineers();
     return QWidget::event(event);
 }
 
-std::vector<store::Engineer> stoixeia::loadEngineers() {
-    std::vector<store::Engineer> engineers =
+store::Result<std::vector<store::Engineer>> stoixeia::loadEngineers() {
+    store::Result<std::vector<store::Engineer>> registry =
         store::EngineerRegistry::readAll(StudyAccess::installation());
+    // One that cannot be read offers no engineer.
+    const std::vector<store::Engineer> engineers =
+        registry.maybe().value_or(std::vector<store::Engineer>{});
     const int count = static_cast<int>(engineers.size());
     // The combo box picks the first entry added to an empty list by itself; the pick stays the
     // user's, so an engineer shows as chosen only once the boxes hold that engineer.
@@ -211,7 +213,7 @@ std::vector<store::Engineer> stoixeia::loadEngineers() {
     while (Combo1->count() > count)
         Combo1->removeItem(Combo1->count() - 1);
     Combo1->setCurrentIndex(picked < count ? picked : -1);
-    return engineers;
+    return registry;
 }
 
 void stoixeia::applyOkRule() {
@@ -231,9 +233,9 @@ void stoixeia::tbsOptions_Click() {
 }
 
 void stoixeia::Combo1_Click(int index) {
-    const std::vector<store::Engineer> engineers = loadEngineers();
-    if (index >= 0 && index < static_cast<int>(engineers.size())) {
-        const store::Engineer& engineer = engineers[static_cast<std::size_t>(index)];
+    const auto engineers = loadEngineers();
+    if (engineers && index >= 0 && index < static_cast<int>(engineers->size())) {
+        const store::Engineer& engineer = (*engineers)[static_cast<std::size_t>(index)];
         onm->setText(QString::fromStdString(engineer.firstName));
         Epm->setText(QString::fromStdString(engineer.surname));
         dnsm->setText(QString::fromStdString(engineer.address));

@@ -61,8 +61,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // Re-reads the registry into the list, so an engineer added meanwhile can be picked.
-    std::vector<store::Engineer> loadEngineers();
+    // Re-reads the registry into the list, so an engineer added meanwhile can be picked; one that
+    // cannot be read leaves the list empty, and the result says why.
+    store::Result<std::vector<store::Engineer>> loadEngineers();
     void applyOkRule();
     void tbsOptions_Click();
     void Combo1_Click(int index);

@@ -299,13 +299,13 @@ void Form1::load() {
     if (!study) return;
     QStringList unread;
 
-    auto fileOf = [](const store::Error& error) {
-        return QString::fromStdString(messages::fileNameOf(error));
+    auto why = [](const store::Error& error) {
+        return QString::fromStdString(messages::describe(error));
     };
 
     l->setText(lambdaText(*study));
     if (auto lambda = study->lambdaItem(); !lambda)
-        unread << QStringLiteral("ο συντελεστής λ (%1)").arg(fileOf(lambda.error()));
+        unread << QStringLiteral("ο συντελεστής λ: %1").arg(why(lambda.error()));
 
     // Any zone but 1 is outside the plan, and is stored from now on as 0.
     if (auto inside = study->equalsInside()) {
@@ -316,9 +316,8 @@ void Form1::load() {
             zoneChosen(false);
         }
     } else {
-        unread << QStringLiteral("η ζώνη σχεδίου (%1): επιλέξτε «Εντός Σχεδίου» ή "
-                                 "«Εκτός Σχεδίου»")
-                      .arg(fileOf(inside.error()));
+        unread << QStringLiteral("η ζώνη σχεδίου: %1 Επιλέξτε «Εντός Σχεδίου» ή «Εκτός Σχεδίου».")
+                      .arg(why(inside.error()));
     }
 
     const std::array<QLabel*, store::StudyDetails::kFields> fields = {
@@ -328,7 +327,7 @@ void Form1::load() {
         for (std::size_t i = 0; i < fields.size(); ++i)
             fields[i]->setText(QString::fromStdString(texts[i]));
     } else {
-        unread << QStringLiteral("τα στοιχεία της μελέτης (%1)").arg(fileOf(details.error()));
+        unread << QStringLiteral("τα στοιχεία της μελέτης: %1").arg(why(details.error()));
     }
 
     if (!unread.isEmpty())
@@ -358,12 +357,10 @@ void Form1::Command2_Click() {
     if (!study) return;
     auto code = study->specialtyCode();
     if (!code) {
-        Dialogs::message(this,
-                         QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ειδικότητας του "
-                                        "μηχανικού της μελέτης (αρχείο %1), οπότε δεν "
-                                        "είναι γνωστό αν έχει δικαίωμα για εργασίες "
-                                        "τριγωνισμού.")
-                             .arg(QString::fromStdString(messages::fileNameOf(code.error()))));
+        Dialogs::failure(this, code.error(),
+                         QStringLiteral("Δεν είναι γνωστή η ειδικότητα του μηχανικού της "
+                                        "μελέτης, οπότε δεν είναι γνωστό αν έχει δικαίωμα για "
+                                        "εργασίες τριγωνισμού.\n"));
         return;
     }
     if (store::Specialty::mayTriangulate(*code))

@@ -2,7 +2,6 @@
 
 #include "ui/works/Form12.h"
 
-#include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 
 #include <QLabel>
@@ -52,14 +51,9 @@ bool Form12::submit() {
                                            ? std::nullopt
                                            : std::optional<double>(readings->front().value);
     const store::Status stored = study->storeBuildingArea(area);
-    if (!stored && stored.error().kind == store::Error::Kind::Refused) {
+    // An area too large to count points for is the box's to put right.
+    if (!stored && stored.error().refusal == store::Error::Refusal::AreaTooLarge)
         QuantityBoxes::mark(www, true);
-        Dialogs::message(this, QStringLiteral("Το εμβαδό «%1» είναι πολύ μεγάλο για να "
-                                              "υπολογιστεί ο αριθμός των σημείων. Δεν "
-                                              "αποθηκεύτηκε τίποτα.")
-                                   .arg(www->text()));
-        return false;
-    }
     return StudyAccess::stored(this, stored);
 }
 

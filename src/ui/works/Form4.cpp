@@ -2,7 +2,6 @@
 
 #include "ui/works/Form4.h"
 
-#include "messages/Describe.h"
 #include "ui/services/Dialogs.h"
 #include "ui/services/StudyAccess.h"
 
@@ -22,13 +21,11 @@ Form4::Form4(QWidget* parent)
     if (!study) return;
     auto inside = study->equalsInside();
     if (!inside) {
-        Dialogs::message(this,
+        Dialogs::failure(this, inside.error(),
                          QStringLiteral("Δεν ήταν δυνατή η ανάγνωση της ζώνης σχεδίου της "
-                                        "μελέτης (αρχείο %1), οπότε δεν φαίνεται "
-                                        "πόσα σημεία αντιστοιχούν ανά στρέμμα. Επιλέξτε "
-                                        "«Εντός Σχεδίου» ή «Εκτός Σχεδίου» στην επιλογή "
-                                        "εργασιών.")
-                             .arg(QString::fromStdString(messages::fileNameOf(inside.error()))));
+                                        "μελέτης, οπότε δεν φαίνεται πόσα σημεία αντιστοιχούν "
+                                        "ανά στρέμμα. Επιλέξτε «Εντός Σχεδίου» ή «Εκτός Σχεδίου» "
+                                        "στην επιλογή εργασιών.\n"));
         return;
     }
     tex->setText(*inside ? QStringLiteral("ΕΝΑ ΣΗΜΕΙΟ ΑΝΑ ΣΤΡΕΜΑ")

@@ -224,6 +224,19 @@ TEST_F(Form13Test, MissingFilesAreNamedAndTheirLabelsLeftEmpty) {
     EXPECT_EQ(shown("q0"), QStringLiteral("2"));
 }
 
+TEST_F(Form13Test, AFileThatIsThereButUnreadableIsToldAsSuchNotAsMissing) {
+    const auto study = makeStudy("Σ", Files{{"l.dat", {"1"}}, {"entos.dat", {" 1 "}}});
+    std::filesystem::create_directory(study / "stoixeia.dat");
+    open();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    const QString message = dialogs.messages[0];
+    EXPECT_FALSE(message.contains(QStringLiteral("Λείπουν"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("stoixeia.dat"))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral(" Τα στοιχεία του εμφανίζονται κενά.")))
+        << message.toStdString();
+    EXPECT_EQ(shown("onoma"), QString());
+}
+
 TEST_F(Form13Test, AShortDetailsFileShowsWhatItHasAndSaysItIsShort) {
     makeStudy(
         "Σ",
@@ -255,6 +268,20 @@ TEST_F(Form13Test, TheLambdaButtonShowsLambdaAsStoredAtThatMoment) {
     putLines(study / "l.dat", {"χ"});
     window->Command1->click();
     EXPECT_EQ(shown("l"), QStringLiteral("χ"));
+
+    // A file that is gone is missing; one that is there but cannot be read is told as it is.
+    dialogs.messages.clear();
+    std::filesystem::remove(study / "l.dat");
+    window->Command1->click();
+    std::filesystem::create_directory(study / "l.dat");
+    window->Command1->click();
+    ASSERT_EQ(dialogs.messages.size(), 2) << dialogs.messages.join(u'|').toStdString();
+    EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("Λείπει το αρχείο «l.dat»")));
+    EXPECT_FALSE(dialogs.messages[1].contains(QStringLiteral("Λείπει")));
+    EXPECT_TRUE(dialogs.messages[1].contains(QStringLiteral("l.dat")));
+    EXPECT_TRUE(
+        dialogs.messages[1].endsWith(QStringLiteral(" Ο συντελεστής λ εμφανίζεται κενός.")));
+    EXPECT_EQ(shown("l"), QString());
 }
 
 // The summary opens the details window on its study; what OK stores is shown at once.

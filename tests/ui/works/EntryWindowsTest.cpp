@@ -303,6 +303,10 @@ TEST_F(EntryWindowsTest, Form12RefusesAnAreaTooLargeToWorkWith) {
     EXPECT_TRUE(e.isOpen());
     EXPECT_FALSE(std::filesystem::exists(folder / "them.dat"));
     ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0], QStringLiteral("Το εμβαδό είναι πολύ μεγάλο για να υπολογιστεί "
+                                                  "ο αριθμός των σημείων. Δεν αποθηκεύτηκε "
+                                                  "τίποτα."));
+    EXPECT_TRUE(ui::QuantityBoxes::isMarked(WindowRegistry::find<ui::Form12>()->www));
 }
 
 TEST_F(EntryWindowsTest, PolygonometryHintFollowsThePlanZone) {

@@ -204,11 +204,20 @@ TEST_F(Form1Test, TechnologistSurveyorIsWarnedWithTheSpecialtyName) {
 TEST_F(Form1Test, UnreadableSpecialtyIsToldAndOpensNothing) {
     auto folder = study();
     std::filesystem::remove(folder / "eid.dat");
-    open()->Command2->click();
+    Form1* form = open();
+    form->Command2->click();
     EXPECT_EQ(WindowRegistry::find<ui::form3>(), nullptr);
     EXPECT_EQ(WindowRegistry::find<ui::error_trig>(), nullptr);
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("eid.dat")));
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("«eid.dat»")))
+        << dialogs.messages[0].toStdString();
+    // A code that is no number is told as what the file holds.
+    putLines(folder / "eid.dat", {"τέσσερα"});
+    form->Command2->click();
+    EXPECT_EQ(WindowRegistry::find<ui::error_trig>(), nullptr);
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages[1].contains(QStringLiteral("γράφει «τέσσερα»")))
+        << dialogs.messages[1].toStdString();
 }
 
 TEST_F(Form1Test, WorkButtonsOpenTheirWindowsOnce) {
