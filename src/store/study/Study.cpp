@@ -322,7 +322,7 @@ Study::Summary Study::summary() const {
         summary.details = StudyDetails::of(*read);
         if (read->size() < StudyDetails::kFields)
             summary.unread.push_back(
-                Failure::of(Error::Kind::Short, folder_ / std::string(Catalogue::kDetails)));
+                Failure::of(Error::Kind::Short, FileName::resolve(folder_, Catalogue::kDetails)));
     } else {
         summary.unread.push_back(read.error());
     }

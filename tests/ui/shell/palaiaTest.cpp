@@ -260,6 +260,8 @@ TEST_F(palaiaSearchTest, AStudyIsPutAwayAfterAskingAndBroughtBack) {
     ASSERT_NE(shelf, nullptr);
     ASSERT_EQ(shelf->lstArxeio->topLevelItemCount(), 1);
     EXPECT_EQ(shelf->lstArxeio->topLevelItem(0)->text(0), QStringLiteral("Νίκος Παππάς"));
+    EXPECT_EQ(shelf->lstArxeio->topLevelItem(0)->text(1),
+              QStringLiteral("Κεφαλάρι του Δήμου Κηφισιάς"));
     QTest::keyClick(shelf->lstArxeio, Qt::Key_Return);
     EXPECT_EQ(shelf->lstArxeio->topLevelItemCount(), 0);
     EXPECT_TRUE(std::filesystem::exists(folder("ΝίκοςΠαππάς") / "stoixeia.dat"));
