@@ -66,7 +66,7 @@ public:
              WorkSections::plots(quantity(Work::Plots), field_));
 
         readLambda();
-        if (!store::WorkSelection::lambdaOf(told(study_.lambdaItem()).maybe().value_or(""))) {
+        if (!store::WorkSelection::lambdaOf(told(study_.lambdaItem()).valueOr(""))) {
             Warning warning =
                 quoting(Warning::Kind::LambdaNotPositive, Catalogue::kLambda, study_.lambdaItem());
             warning.number = text(lambda_, NumberText::kSingleDigits);
@@ -131,8 +131,7 @@ private:
     // only shows when they are above 0.
     std::vector<double> quantities(Work work, std::size_t checked = SIZE_MAX) {
         const Study::WorkFile& file = Study::fileOf(work);
-        const std::vector<std::string> items =
-            told(study_.workItems(work)).maybe().value_or(std::vector<std::string>{});
+        const std::vector<std::string> items = told(study_.workItems(work)).valueOr({});
         std::vector<double> values = ValueFile::numbersOf(items, file.items);
         // An empty box is 0 by design; a word, or a number written in a way the reading rules do
         // not take, is 0 as well, but the user meant something by it.

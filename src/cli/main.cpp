@@ -168,9 +168,7 @@ int studies(const std::filesystem::path& installation) {
         // An entry that names no folder of its own is listed with what the list says alone.
         if (velmora::store::StudyPath::isFolderName(folder)) {
             const auto study = installation / velmora::store::TextPath::fromUtf8(folder);
-            site = velmora::messages::siteShown(
-                velmora::store::Study(study).details().maybe().value_or(
-                    velmora::store::StudyDetails{}));
+            site = velmora::messages::siteShown(velmora::store::Study(study).details().valueOr({}));
             last = velmora::calc::LastCalculation::of(study);
         }
         for (const std::string& field : {entry.display(), folder, site, last.when})

@@ -153,6 +153,8 @@ public:
         if (!ok()) return std::nullopt;
         return value();
     }
+    // The value, or `fallback` when there is none.
+    T valueOr(T fallback) const { return ok() ? value() : std::move(fallback); }
 
 private:
     std::variant<T, Error> state_;

@@ -94,8 +94,7 @@ std::vector<double> ValueFile::numbersOf(const std::vector<std::string>& items, 
 std::vector<double> ValueFile::readNumbers(const std::filesystem::path& folder,
                                            std::string_view name, std::size_t count,
                                            OnFault onFault) {
-    return numbersOf(read(folder, name).maybe().value_or(std::vector<std::string>{}), count,
-                     onFault);
+    return numbersOf(read(folder, name).valueOr({}), count, onFault);
 }
 
 Result<std::vector<std::string>> ValueFile::readLines(const std::filesystem::path& folder,

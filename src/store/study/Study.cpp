@@ -172,7 +172,7 @@ Result<std::vector<TypedQuantity::Shown>> Study::shownItems(Work work, char sepa
     const WorkFile& file = fileOf(work);
     auto read = items(file.name);
     if (!read && !isAbsent(read.error())) return read.error();
-    std::vector<std::string> stored = read.maybe().value_or(std::vector<std::string>{});
+    std::vector<std::string> stored = read.valueOr({});
     stored.resize(file.items);
     std::vector<TypedQuantity::Shown> shown;
     shown.reserve(stored.size());
@@ -330,8 +330,7 @@ Study::Summary Study::summary() const {
     for (const WorkFile& file : works())
         summary.quantities[static_cast<std::size_t>(file.work)] =
             quantities(file.work, ValueFile::OnFault::ZeroTheRest)
-                .maybe()
-                .value_or(std::vector<double>(file.items, 0.0));
+                .valueOr(std::vector<double>(file.items, 0.0));
     return summary;
 }
 

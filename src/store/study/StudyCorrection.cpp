@@ -66,7 +66,7 @@ StudyCreation::Outcome StudyCorrection::correct(const std::filesystem::path& ins
 
     const Result<StudyDetails> stored = Study(study).details();
     if (!stored && stored.error().kind != Error::Kind::NotFound) return {stored.error(), study};
-    const StudyDetails before = stored.maybe().value_or(StudyDetails{});
+    const StudyDetails before = stored.valueOr({});
     const std::filesystem::path renamed = installation / TextPath::fromUtf8(details.folderName());
     const bool moves = renamed.filename() != study.filename();
     const bool isCurrent = Study(study).isCurrent(installation);

@@ -264,7 +264,7 @@ StudyCreation::Outcome StudyCreation::make(const std::filesystem::path& installa
         {Catalogue::kLambda, {ValueItem::bareNumber(lambda)}},
         {Catalogue::kZone, {ValueItem::number(1)}},
         {Catalogue::kSpecialty, {ValueItem::number(code)}}};
-    if (auto amounts = defaultAmounts(installation).maybe().value_or(std::nullopt))
+    if (auto amounts = defaultAmounts(installation).valueOr(std::nullopt))
         files.emplace_back(Catalogue::kAmounts, StatutoryAmounts::itemsOf(*amounts));
     for (const auto& [name, items] : files)
         if (Status s = ValueFile::write(staging, name, items); !s)

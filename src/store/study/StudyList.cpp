@@ -98,9 +98,7 @@ Status StudyList::writeIndex(const std::filesystem::path& installation,
 }
 
 std::vector<std::string> StudyList::readIndex(const std::filesystem::path& installation) {
-    return ValueFile::read(installation, Catalogue::kStudyIndex)
-        .maybe()
-        .value_or(std::vector<std::string>{});
+    return ValueFile::read(installation, Catalogue::kStudyIndex).valueOr({});
 }
 
 StudyList::Hold::Hold(const std::filesystem::path& installation, const std::filesystem::path& study)

@@ -61,7 +61,7 @@ std::vector<StudyShelf::Shelved> StudyShelf::shelved(const fs::path& installatio
         if (!entry.is_directory(typeError)) continue;
         const std::string name = TextPath::toUtf8(entry.path().filename());
         const Result<StudyDetails> details = Study(entry.path()).details();
-        found.push_back({name, ownerOf(details, name), details.maybe().value_or(StudyDetails{})});
+        found.push_back({name, ownerOf(details, name), details.valueOr({})});
     }
     std::sort(found.begin(), found.end(),
               [](const Shelved& a, const Shelved& b) { return a.name < b.name; });

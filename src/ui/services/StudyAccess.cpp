@@ -9,7 +9,7 @@ namespace velmora::ui {
 
 std::filesystem::path StudyAccess::installation() {
     // The program does not start without one, so there always is one by the time a window asks.
-    return store::Installation::folder(std::nullopt).maybe().value_or(std::filesystem::path());
+    return store::Installation::folder(std::nullopt).valueOr({});
 }
 
 std::optional<store::Study> StudyAccess::currentOrWarn(QWidget* parent) {

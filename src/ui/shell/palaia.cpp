@@ -105,8 +105,7 @@ void palaia::reload() {
                              ? messages::siteShown(store::Study(StudyAccess::installation() /
                                                                 store::TextPath::fromUtf8(folder))
                                                        .details()
-                                                       .maybe()
-                                                       .value_or(store::StudyDetails{}))
+                                                       .valueOr({}))
                              : std::string());
     }
     Anazitisi_Change();

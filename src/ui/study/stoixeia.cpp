@@ -195,8 +195,7 @@ store::Result<std::vector<store::Engineer>> stoixeia::loadEngineers() {
     store::Result<std::vector<store::Engineer>> registry =
         store::EngineerRegistry::readAll(StudyAccess::installation());
     // One that cannot be read offers no engineer.
-    const std::vector<store::Engineer> engineers =
-        registry.maybe().value_or(std::vector<store::Engineer>{});
+    const std::vector<store::Engineer> engineers = registry.valueOr({});
     const int count = static_cast<int>(engineers.size());
     // The combo box picks the first entry added to an empty list by itself; the pick stays the
     // user's, so an engineer shows as chosen only once the boxes hold that engineer.
